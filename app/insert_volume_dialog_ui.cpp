@@ -1,0 +1,40 @@
+#include "app/insert_volume_dialog_ui.h"
+
+#include <wx/button.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "app/front_end.h"
+#include "ui/command_ids_ui.h"
+
+namespace {
+constexpr int IDC_VOLUME_LABEL = 1038;
+constexpr int IDC_VOLUME_SKIP = 1136;
+constexpr int IDC_VOLUME_OK = 1137;
+constexpr int IDC_VOLUME_ABORT = 1138;
+}  // namespace
+
+CDlgInsertVolume::CDlgInsertVolume(wxWindow* parent, const wxString& label, bool skip_enabled)
+    : wxDialog(parent, wxID_ANY, "Insert volume") {
+  auto* sizer = new wxBoxSizer(wxVERTICAL);
+  sizer->Add(new wxStaticText(this, wxID_ANY, "Please insert media labeled :"), 0, wxALL, 8);
+  auto* text = new wxTextCtrl(this, WxIdOf(IDC_VOLUME_LABEL), label, wxDefaultPosition,
+                              wxSize(ConvertDialogToPixels(wxSize(160, 0)).x, -1), wxTE_READONLY);
+  sizer->Add(text, 0, wxLEFT | wxRIGHT | wxEXPAND, 8);
+
+  auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+  auto add = [&](int id, const wxString& caption, VolumeAnswer answer) {
+    auto* button = new wxButton(this, WxIdOf(id), caption);
+    button->Bind(wxEVT_BUTTON, [this, answer](wxCommandEvent&) { EndModal(int(answer)); });
+    buttons->Add(button, 0, wxALL, 4);
+    return button;
+  };
+  add(IDC_VOLUME_OK, "OK", VolumeAnswer::kOk)->SetDefault();
+  add(IDC_VOLUME_SKIP, "Skip volume", VolumeAnswer::kSkip)->Enable(skip_enabled);
+  add(IDC_VOLUME_ABORT, "Abort", VolumeAnswer::kAbort);
+  sizer->Add(buttons, 0, wxALL | wxALIGN_CENTER_HORIZONTAL, 4);
+  SetEscapeId(WxIdOf(IDC_VOLUME_ABORT));
+  SetSizerAndFit(sizer);
+  CentreOnParent();
+}

@@ -1,0 +1,98 @@
+// Command, control, dialog and help identifiers of the program's resource numbering. The core
+// and the front ends speak of commands by these numbers; the GUI maps them onto wx ids in
+// one table (ui/command_ids_ui.h).
+#pragma once
+
+// --- framework commands ---
+constexpr int ID_FILE_NEW = 57600;           // "&New Photo Index..."
+constexpr int ID_FILE_OPEN = 57601;          // "&Select Photo Index..."
+constexpr int ID_FILE_PRINT = 57607;
+constexpr int ID_FILE_PRINT_PREVIEW = 57609;
+constexpr int ID_APP_ABOUT = 57664;
+constexpr int ID_APP_EXIT = 57665;
+constexpr int ID_HELP_CONTENTS = 57670;      // F1
+constexpr int ID_EDIT_COPY = 57634;
+constexpr int ID_EDIT_CUT = 57635;
+constexpr int ID_EDIT_PASTE = 57637;
+constexpr int ID_EDIT_UNDO = 57643;
+constexpr int ID_NEXT_PANE = 57681;          // Shift+F6, no handler
+
+// --- document and view commands ---
+constexpr int ID_ADD_PICTURES = 32771;
+constexpr int ID_IMPORT_TEXT = 32772;        // "&Import Photo Index..."
+constexpr int ID_ANNOTATE = 32775;
+constexpr int ID_SEARCH_DIALOG = 32776;
+constexpr int ID_PREVIOUS_PICTURE = 32779;   // toolbar
+constexpr int ID_NEXT_PICTURE = 32780;       // toolbar
+constexpr int ID_ANNOTATE_2 = 32781;
+constexpr int ID_NEXT_PICTURE_MENU = 32785;
+constexpr int ID_THUMBPRINTS = 32786;        // show or hide the thumbnail strip
+constexpr int ID_DELETE_PICTURE = 32788;
+constexpr int ID_SORT_INDEX = 32789;
+constexpr int ID_DUMP_INDEX = 32791;
+constexpr int ID_REORG_INDEX = 32793;
+constexpr int ID_PREFERENCES = 32794;
+constexpr int ID_FIRST_PICTURE = 32795;
+constexpr int ID_LAST_PICTURE = 32796;
+constexpr int ID_NEXT_PICTURE_SPACE = 32798;
+constexpr int ID_BULK_UPDATE = 32801;
+constexpr int ID_EXPORT_TEXT = 32803;        // "&Export Photo Index..."
+constexpr int ID_EDIT_IMAGE = 32804;
+constexpr int ID_IMPORT_PICTURES_TOOLBAR = 32805;
+constexpr int ID_BULK_UPDATE_TOOLBAR = 32806;
+constexpr int ID_ANNOTATE_TOOLBAR = 32807;
+constexpr int ID_NEXT_PICTURE_CONTEXT = 32809;
+constexpr int ID_PREVIOUS_PICTURE_CONTEXT = 32810;
+constexpr int ID_ANNOTATE_CONTEXT = 32811;
+constexpr int ID_EDIT_IMAGE_TOOLBAR = 32814;
+constexpr int ID_PREVIOUS_PICTURE_MENU = 32816;
+constexpr int ID_DELETE_PICTURE_CONTEXT = 32818;  // the thumbnail under the context-menu point
+constexpr int ID_COPY_TO_CLIPBOARD = 32819;
+constexpr int ID_CREATE_WEB_PAGES = 32820;
+constexpr int ID_IMPORT_CSV = 32824;
+constexpr int ID_NEXT_PICTURE_KEY = 32825;        // Right, Down
+constexpr int ID_PREVIOUS_PICTURE_KEY = 32826;    // Left, Up
+constexpr int ID_EDIT_IMAGE_KEY = 32827;          // Ctrl+Alt+E
+constexpr int ID_BULK_UPDATE_KEY = 32829;         // Ctrl+B
+constexpr int ID_PREFERENCES_KEY = 32830;         // Ctrl+S
+constexpr int ID_ADD_PICTURES_KEY = 32831;        // Ctrl+I
+constexpr int ID_CREATE_WEB_PAGES_KEY = 32832;    // Ctrl+W
+constexpr int ID_ANNOTATE_KEY = 32833;            // Ctrl+E
+constexpr int ID_ADD_TO_CATEGORY = 32834;
+constexpr int ID_MOVE_REFERENCES = 32835;
+constexpr int ID_DESELECT_ALL = 32837;
+constexpr int ID_VIEW_MODE_1 = 32838;             // "1 column with text"
+constexpr int ID_VIEW_MODE_2 = 32839;             // "2 columns"
+constexpr int ID_VIEW_MODE_3 = 32840;             // "4 columns"
+constexpr int ID_VIEW_MODE_4 = 32842;             // "6 columns"
+constexpr int ID_VIEW_MODE_5 = 32844;             // "8 columns"
+constexpr int ID_CREATE_CD = 32843;
+constexpr int ID_SELECT_ALL_KEY = 32845;          // Ctrl+A
+constexpr int ID_DESELECT_ALL_KEY = 32846;        // Ctrl+D
+constexpr int ID_STRIP_PAGE_DOWN_KEY = 32847;     // PgDn
+constexpr int ID_STRIP_PAGE_UP_KEY = 32848;       // PgUp
+constexpr int ID_STRIP_HOME_KEY = 32849;          // Home
+constexpr int ID_STRIP_END_KEY = 32850;           // End
+constexpr int ID_PICTURE_INFORMATION = 32853;
+constexpr int ID_REFRESH_THUMBNAILS = 32854;
+constexpr int ID_DELETE_PICTURE_KEY = 32855;      // Del
+
+// --- commands the document sends to the frame's descendants ---
+constexpr int CMD_SHOW_STRIP_SCROLLBAR = 105;
+constexpr int CMD_HIDE_STRIP_SCROLLBAR = 106;
+constexpr int CMD_SET_STRIP_SCROLL_POSITION = 109;
+constexpr int CMD_PLACE_STRIP_SCROLLBAR = 116;
+constexpr int CMD_REPAINT_CAPTION = 150;
+constexpr int CMD_STRIP_PAGE_UP = 3001;
+constexpr int CMD_STRIP_PAGE_DOWN = 3002;
+constexpr int CMD_STRIP_HOME = 3003;
+constexpr int CMD_STRIP_END = 3004;
+
+// --- help topics (context numbers) ---
+constexpr int HELP_TOPIC_MAIN_WINDOW = 110;
+constexpr int HELP_TOPIC_ADD_PICTURES = 3;
+
+// --- status-bar panes ---
+constexpr int STATUS_PANE_MESSAGE = 0;
+constexpr int STATUS_PANE_RECORD = 1;
+constexpr int STATUS_PANE_PICTURE = 2;

@@ -1,0 +1,54 @@
+#include "app/string_table.h"
+
+#include <map>
+
+namespace {
+
+const std::map<int, std::string>& Table() {
+  static const std::map<int, std::string> table = {
+      {IDS_APP_TITLE, "Albumcraft"},
+      {IDS_CLIPBOARD_FAILED, "i"},
+      {IDS_NO_ARCHIVE,
+       "You have not selected a photoarchive. Please select an archive from the file-menu.\n"
+       "  If you have not created a photoarchive you must do that. This command is also in the "
+       "file-menu."},
+      {IDS_UPGRADE_QUESTION,
+       "This version of Albumcraft requires the format of the photoarchive to be upgraded.\n"
+       "The upgrade is automatic. Your old datafiles will get the extention 'old' and new "
+       "files will \nbe created. Any files where the extention end with 'old' will be "
+       "deleted.\n\nDo you want to upgrade (NO will terminate Albumcraft)?"},
+      {IDS_UPGRADE_DONE, "Photoarchive has been successfully converted to new format."},
+      {IDS_NO_IMAGES_FOUND, "No images found for these words !"},
+      {IDS_IMPORT_FINISHED,
+       "%c%cImport finished. %d of %d pictures was successfully  imported."},
+      {IDS_RECORD_STATUS, "Record: %d/%d"},
+      {IDS_REPLACE_QUESTION,
+       "Image %s is already stored in database,\nbut imagefile points to another "
+       "directory.\n\nDo you want to replace?"},
+      {IDS_IMPORT_ALL_QUESTION,
+       "No files selected. Do you want to import all graphics files in this directory?"},
+      {IDS_IMPORTED_OK, "Imported OK."},
+      {IDS_DUPLICATE_ID, "ERROR: Duplicate ID. Not imported."},
+      {IDS_ALREADY_IMPORTED, " Already imported"},
+      {IDS_ALL, "ALL"},
+      {IDS_TO_BE_DESCRIBED, "TO_BE_DESCRIBED"},
+      {IDS_INDEX_CREATED_ADD_NOW,
+       "Photo Index have been successfully created in %s\n\nDo you want to add photos to this "
+       "index now?"},
+      {IDS_NO_IMAGE_EDITOR,
+       "No image editor is specified.\nYou must specify an image editor in the preferences "
+       "form."},
+      {IDS_EDITOR_START_FAILED,
+       "Could not start the specified image editor: %s\nPlease check the path for the "
+       "specified file."},
+  };
+  return table;
+}
+
+}  // namespace
+
+const std::string& LoadString(int id) {
+  static const std::string empty;
+  auto it = Table().find(id);
+  return it == Table().end() ? empty : it->second;
+}

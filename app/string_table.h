@@ -1,0 +1,43 @@
+// The program's user-visible texts, in one place: the numbered string table and the literal
+// messages that carry their own codes. Printf-style texts are formatted by their callers.
+#pragma once
+
+#include <string>
+
+// Numbered strings.
+constexpr int IDS_APP_TITLE = 57344;             // "Albumcraft"
+constexpr int IDS_CLIPBOARD_FAILED = 112;
+constexpr int IDS_NO_ARCHIVE = 114;
+constexpr int IDS_UPGRADE_QUESTION = 115;
+constexpr int IDS_UPGRADE_DONE = 118;
+constexpr int IDS_NO_IMAGES_FOUND = 119;
+constexpr int IDS_IMPORT_FINISHED = 130;
+constexpr int IDS_RECORD_STATUS = 131;
+constexpr int IDS_REPLACE_QUESTION = 134;
+constexpr int IDS_IMPORT_ALL_QUESTION = 136;
+constexpr int IDS_IMPORTED_OK = 137;
+constexpr int IDS_DUPLICATE_ID = 138;
+constexpr int IDS_ALREADY_IMPORTED = 139;
+constexpr int IDS_ALL = 142;
+constexpr int IDS_TO_BE_DESCRIBED = 143;
+constexpr int IDS_INDEX_CREATED_ADD_NOW = 307;
+constexpr int IDS_NO_IMAGE_EDITOR = 57608;
+constexpr int IDS_EDITOR_START_FAILED = 57610;
+
+// The text of a numbered string; empty for a number the table does not hold.
+const std::string& LoadString(int id);
+
+// Window titles.
+constexpr const char* kArchiverTitleFormat = "Kestrel's Albumcraft 3.2.2 - Photo index: %s";
+constexpr const char* kViewerTitleFormat = "Kestrel's Snapview 1.1.1 - Database: %s";
+
+// Messages with their own codes.
+constexpr const char* kMsgMissingFiles = "F-0001: The following file(s) were not found:\n\n";
+constexpr const char* kMsgMissingFilesEnd =
+    "\nPlease restore from backup or select another database.";
+constexpr const char* kMsgNoExtension = "E-0100: Please do not enter an extention to the filename.";
+constexpr const char* kMsgIndexExists =
+    "E-0101: A file with this name already exits in this directory.\n\nPlease select another "
+    "filename or directory.";
+constexpr const char* kMsgIndexCreated = "I-0001: A new database was successfully created.";
+constexpr const char* kTitleError = "*** ERROR ***";

@@ -1,0 +1,90 @@
+#include "cli/console_front_end.h"
+
+#include <ostream>
+
+namespace {
+
+const char* AnswerName(MsgAnswer answer) {
+  switch (answer) {
+    case MsgAnswer::kOk: return "OK";
+    case MsgAnswer::kCancel: return "Cancel";
+    case MsgAnswer::kYes: return "Yes";
+    case MsgAnswer::kNo: return "No";
+  }
+  return "";
+}
+
+}  // namespace
+
+std::string ConsoleLines(const std::string& text) {
+  std::string lines;
+  lines.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    lines += text[i];
+  }
+  return lines;
+}
+
+CConsoleFrontEnd::CConsoleFrontEnd(std::ostream& out, std::ostream& err, bool show_progress)
+    : out_(out), err_(err), show_progress_(show_progress) {}
+
+MsgAnswer CConsoleFrontEnd::ShowMessage(const std::string& text, MsgButtons buttons, MsgIcon) {
+  CloseProgress();
+  err_ << ConsoleLines(text);
+  if (buttons == MsgButtons::kOk) {
+    err_ << '\n';
+    return MsgAnswer::kOk;
+  }
+  const bool agree = question_answer_ == MsgAnswer::kYes || question_answer_ == MsgAnswer::kOk;
+  MsgAnswer answer = MsgAnswer::kCancel;
+  if (buttons == MsgButtons::kOkCancel) {
+    answer = agree ? MsgAnswer::kOk : MsgAnswer::kCancel;
+  } else if (buttons == MsgButtons::kYesNo) {
+    answer = agree ? MsgAnswer::kYes : MsgAnswer::kNo;
+  } else if (agree) {
+    answer = MsgAnswer::kYes;
+  } else if (question_answer_ == MsgAnswer::kNo) {
+    answer = MsgAnswer::kNo;
+  }
+  err_ << " [" << AnswerName(answer) << "]\n";
+  return answer;
+}
+
+std::optional<std::string> CConsoleFrontEnd::AskFile(const CFileRequest&) { return std::nullopt; }
+
+VolumeAnswer CConsoleFrontEnd::AskInsertVolume(const std::string& label, bool skip_enabled) {
+  CloseProgress();
+  VolumeAnswer answer = skip_enabled ? VolumeAnswer::kSkip : VolumeAnswer::kAbort;
+  err_ << "Please insert media labeled : " << label << " ["
+       << (skip_enabled ? "Skip volume" : "Abort") << "]\n";
+  return answer;
+}
+
+void CConsoleFrontEnd::OpenProgress(const std::string& title, int) {
+  progress_title_ = title;
+  progress_drawn_ = false;
+}
+
+bool CConsoleFrontEnd::StepProgress(int, const std::string& percent, const std::string& time_left) {
+  if (show_progress_) {
+    err_ << '\r' << progress_title_ << ' ' << percent;
+    if (!time_left.empty()) err_ << "  Time left: " << time_left;
+    err_.flush();
+    progress_drawn_ = true;
+  }
+  return false;
+}
+
+void CConsoleFrontEnd::CloseProgress() {
+  if (progress_drawn_) err_ << '\n';
+  progress_drawn_ = false;
+}
+
+void CConsoleFrontEnd::ShowLog(const std::string& text) {
+  CloseProgress();
+  out_ << ConsoleLines(text);
+  if (!text.empty() && text.back() != '\n') out_ << '\n';
+}
+
+void CConsoleFrontEnd::SetStatusText(int, const std::string&) {}

@@ -1,0 +1,42 @@
+// Drives a running program from a script, for end-to-end tests under Xvfb: the program is
+// started with "--automation SCRIPT OUTPUT", carries out the script's lines one by one on a
+// timer (so a line can answer a modal dialog that an earlier line opened) and writes what it
+// was asked to report to OUTPUT, one line each.
+//
+// Script lines:
+//   title                  report "title: <window title>"
+//   status N               report "status N: <text of status pane N>"
+//   menu N                 report "menu N: enabled|disabled[ checked] <label>"
+//   command N              carry out command number N as its menu item would
+//   sleep MS               wait before the next line
+//   close                  close the main window (the program ends)
+// Lines starting with '#' and blank lines are skipped; an unknown line is reported as
+// "error: <line>".
+#pragma once
+
+#include <wx/event.h>
+#include <wx/timer.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+class CMainFrame;
+
+class CAutomation : public wxEvtHandler {
+ public:
+  CAutomation(CMainFrame& frame, const std::string& script_path, const std::string& output_path);
+  void Start();
+
+ private:
+  void OnTick(wxTimerEvent& event);
+  void Run(const std::string& line);
+  void Report(const std::string& text);
+
+  CMainFrame& frame_;
+  std::vector<std::string> lines_;
+  size_t next_ = 0;
+  wxLongLong resume_at_ = 0;
+  std::ofstream output_;
+  wxTimer timer_;
+};

@@ -1,0 +1,44 @@
+// CWxFrontEnd, the front-end seam in real windows: native message boxes and file dialogs, the
+// progress, insert-volume and log dialogs, the main frame's status bar, cursor and views.
+#pragma once
+
+#include <memory>
+
+#include "app/front_end.h"
+
+class CMainFrame;
+class CProgressDialog;
+
+class CWxFrontEnd : public CFrontEnd {
+ public:
+  explicit CWxFrontEnd(CMainFrame& frame);
+  ~CWxFrontEnd() override;
+
+  int HelpTopic() const { return help_topic_; }
+
+  MsgAnswer ShowMessage(const std::string& text, MsgButtons buttons, MsgIcon icon) override;
+  std::optional<std::string> AskFile(const CFileRequest& request) override;
+  VolumeAnswer AskInsertVolume(const std::string& label, bool skip_enabled) override;
+  void OpenProgress(const std::string& title, int range) override;
+  bool StepProgress(int position, const std::string& percent,
+                    const std::string& time_left) override;
+  void CloseProgress() override;
+  void ShowLog(const std::string& text) override;
+  void SetStatusText(int pane, const std::string& text) override;
+  void BeginWaitCursor() override;
+  void EndWaitCursor() override;
+  void UpdateViews(int hint) override;
+  void SendCommandToDescendants(int command) override;
+  void SetHelpTopic(int topic) override;
+
+ private:
+  CMainFrame& frame_;
+  CProgressDialog* progress_ = nullptr;  // owned by wx while shown
+  int help_topic_ = 0;
+};
+
+// The wx wildcard of a file-dialog filter "Text (*.acx)|*.acx||": the trailing "||" dropped.
+std::string WxWildcardOf(const std::string& filter);
+
+// The chosen path with ".ext" appended when its file name has no extension.
+std::string WithDefaultExtension(const std::string& path, const std::string& default_ext);
