@@ -21,12 +21,12 @@ enum class MsgAnswer { kOk, kCancel, kYes, kNo };
 // A file dialog. The filter is written as the pattern list "Text (*.acx)|*.acx||": pairs of a
 // description and a pattern, separated and ended by '|'.
 struct CFileRequest {
-  bool save = false;          // a save dialog (asks before overwriting); else an open dialog
-  bool must_exist = false;    // only an existing file may be chosen
-  std::string title;          // empty: the toolkit's own title
-  std::string default_ext;    // appended when the user types a name without extension
+  bool save = false;        // a save dialog (asks before overwriting); else an open dialog
+  bool must_exist = false;  // only an existing file may be chosen
+  std::string title;        // empty: the toolkit's own title
+  std::string default_ext;  // appended when the user types a name without extension
   std::string filter;
-  std::string initial_path;   // folder or file the dialog starts at; empty: the current folder
+  std::string initial_path;  // folder or file the dialog starts at; empty: the current folder
 };
 
 // The answer of the "Insert volume" dialog; the values are the dialog's return codes.
@@ -34,11 +34,11 @@ enum class VolumeAnswer { kOk = 1, kSkip = 2, kAbort = 4 };
 
 // View update hints: which part of the main view must be repainted.
 enum ViewHint {
-  kHintAll = 0,        // everything, with background erase
-  kHintStrip = 1,      // the thumbnail strip
-  kHintPicture = 2,    // the picture area
-  kHintShowTip = 3,    // paint the hover tip
-  kHintHideTip = 4,    // remove the hover tip
+  kHintAll = 0,      // everything, with background erase
+  kHintStrip = 1,    // the thumbnail strip
+  kHintPicture = 2,  // the picture area
+  kHintShowTip = 3,  // paint the hover tip
+  kHintHideTip = 4,  // remove the hover tip
 };
 
 class CFrontEnd {

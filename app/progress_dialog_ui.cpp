@@ -30,8 +30,8 @@ CProgressDialog::CProgressDialog(wxWindow* parent, const wxString& title, int ra
   row->Add(percent_, 0, wxALIGN_CENTER_VERTICAL);
   row->AddStretchSpacer();
   row->Add(new wxStaticText(this, wxID_ANY, "Time left:"), 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
-  time_left_ = new wxStaticText(this, WxIdOf(IDC_PROGRESS_TIME_LEFT), wxString(),
-                                wxDefaultPosition, wxSize(ConvertDialogToPixels(wxSize(60, 0)).x, -1));
+  time_left_ = new wxStaticText(this, WxIdOf(IDC_PROGRESS_TIME_LEFT), wxString(), wxDefaultPosition,
+                                wxSize(ConvertDialogToPixels(wxSize(60, 0)).x, -1));
   row->Add(time_left_, 0, wxALIGN_CENTER_VERTICAL);
   sizer->Add(row, 0, wxALL | wxEXPAND, 8);
 

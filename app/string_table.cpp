@@ -19,8 +19,7 @@ const std::map<int, std::string>& Table() {
        "deleted.\n\nDo you want to upgrade (NO will terminate Albumcraft)?"},
       {IDS_UPGRADE_DONE, "Photoarchive has been successfully converted to new format."},
       {IDS_NO_IMAGES_FOUND, "No images found for these words !"},
-      {IDS_IMPORT_FINISHED,
-       "%c%cImport finished. %d of %d pictures was successfully  imported."},
+      {IDS_IMPORT_FINISHED, "%c%cImport finished. %d of %d pictures was successfully  imported."},
       {IDS_RECORD_STATUS, "Record: %d/%d"},
       {IDS_REPLACE_QUESTION,
        "Image %s is already stored in database,\nbut imagefile points to another "

@@ -5,7 +5,7 @@
 #include <string>
 
 // Numbered strings.
-constexpr int IDS_APP_TITLE = 57344;             // "Albumcraft"
+constexpr int IDS_APP_TITLE = 57344;  // "Albumcraft"
 constexpr int IDS_CLIPBOARD_FAILED = 112;
 constexpr int IDS_NO_ARCHIVE = 114;
 constexpr int IDS_UPGRADE_QUESTION = 115;

@@ -8,8 +8,8 @@
 
 // Exit statuses.
 constexpr int kExitOk = 0;
-constexpr int kExitRefused = 1;   // the operation was refused; the message is on stderr
-constexpr int kExitUsage = 2;     // bad usage
+constexpr int kExitRefused = 1;  // the operation was refused; the message is on stderr
+constexpr int kExitUsage = 2;    // bad usage
 
 // Runs the command line `args` (without the program name).
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -6,10 +6,14 @@ namespace {
 
 const char* AnswerName(MsgAnswer answer) {
   switch (answer) {
-    case MsgAnswer::kOk: return "OK";
-    case MsgAnswer::kCancel: return "Cancel";
-    case MsgAnswer::kYes: return "Yes";
-    case MsgAnswer::kNo: return "No";
+    case MsgAnswer::kOk:
+      return "OK";
+    case MsgAnswer::kCancel:
+      return "Cancel";
+    case MsgAnswer::kYes:
+      return "Yes";
+    case MsgAnswer::kNo:
+      return "No";
   }
   return "";
 }

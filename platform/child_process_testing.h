@@ -7,10 +7,10 @@
 #include <vector>
 
 struct CChildResult {
-  int exit_status = -1;   // the program's exit status; -1 when it was killed or timed out
+  int exit_status = -1;  // the program's exit status; -1 when it was killed or timed out
   bool timed_out = false;
-  std::string out;        // standard output
-  std::string err;        // standard error
+  std::string out;  // standard output
+  std::string err;  // standard error
 };
 
 // `environment` entries ("NAME=value") are added to (or replace those of) this process's

@@ -14,8 +14,10 @@ struct CStockId {
 // Dialog buttons and framework commands that wx has stock ids for (stock ids give GTK's
 // stock behaviour to buttons and menu items).
 constexpr CStockId kStockIds[] = {
-    {1, wxID_OK},          {2, wxID_CANCEL},
-    {6, wxID_YES},         {7, wxID_NO},
+    {1, wxID_OK},
+    {2, wxID_CANCEL},
+    {6, wxID_YES},
+    {7, wxID_NO},
     {ID_FILE_NEW, wxID_NEW},
     {ID_FILE_OPEN, wxID_OPEN},
     {ID_FILE_PRINT, wxID_PRINT},

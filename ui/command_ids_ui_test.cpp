@@ -25,10 +25,16 @@ TEST(CommandIdsTest, NumbersMapBothWays) {
     int wx_id;
   };
   const Case cases[] = {
-      {ID_FILE_NEW, wxID_NEW},   {ID_APP_EXIT, wxID_EXIT},  {1, wxID_OK},
-      {32771, 12003},            {ID_DELETE_PICTURE_KEY, 12087},
-      {1026, 1026},              {CMD_SHOW_STRIP_SCROLLBAR, 105},
-      {CMD_STRIP_END, 3004},     {10000, 10000},            {57681, 20337},
+      {ID_FILE_NEW, wxID_NEW},
+      {ID_APP_EXIT, wxID_EXIT},
+      {1, wxID_OK},
+      {32771, 12003},
+      {ID_DELETE_PICTURE_KEY, 12087},
+      {1026, 1026},
+      {CMD_SHOW_STRIP_SCROLLBAR, 105},
+      {CMD_STRIP_END, 3004},
+      {10000, 10000},
+      {57681, 20337},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(WxIdOf(c.command), c.wx_id) << c.command;

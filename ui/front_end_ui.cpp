@@ -32,24 +32,46 @@ CWxFrontEnd::~CWxFrontEnd() { CloseProgress(); }
 MsgAnswer CWxFrontEnd::ShowMessage(const std::string& text, MsgButtons buttons, MsgIcon icon) {
   long style = 0;
   switch (buttons) {
-    case MsgButtons::kOk: style |= wxOK; break;
-    case MsgButtons::kOkCancel: style |= wxOK | wxCANCEL; break;
-    case MsgButtons::kYesNo: style |= wxYES_NO; break;
-    case MsgButtons::kYesNoCancel: style |= wxYES_NO | wxCANCEL; break;
+    case MsgButtons::kOk:
+      style |= wxOK;
+      break;
+    case MsgButtons::kOkCancel:
+      style |= wxOK | wxCANCEL;
+      break;
+    case MsgButtons::kYesNo:
+      style |= wxYES_NO;
+      break;
+    case MsgButtons::kYesNoCancel:
+      style |= wxYES_NO | wxCANCEL;
+      break;
   }
   switch (icon) {
-    case MsgIcon::kNone: style |= wxICON_NONE; break;
-    case MsgIcon::kInformation: style |= wxICON_INFORMATION; break;
-    case MsgIcon::kWarning: style |= wxICON_WARNING; break;
-    case MsgIcon::kError: style |= wxICON_ERROR; break;
-    case MsgIcon::kQuestion: style |= wxICON_QUESTION; break;
+    case MsgIcon::kNone:
+      style |= wxICON_NONE;
+      break;
+    case MsgIcon::kInformation:
+      style |= wxICON_INFORMATION;
+      break;
+    case MsgIcon::kWarning:
+      style |= wxICON_WARNING;
+      break;
+    case MsgIcon::kError:
+      style |= wxICON_ERROR;
+      break;
+    case MsgIcon::kQuestion:
+      style |= wxICON_QUESTION;
+      break;
   }
   wxMessageDialog dialog(&frame_, ToWx(text), ToWx(LoadString(IDS_APP_TITLE)), style);
   switch (dialog.ShowModal()) {
-    case wxID_YES: return MsgAnswer::kYes;
-    case wxID_NO: return MsgAnswer::kNo;
-    case wxID_OK: return MsgAnswer::kOk;
-    default: return buttons == MsgButtons::kYesNo ? MsgAnswer::kNo : MsgAnswer::kCancel;
+    case wxID_YES:
+      return MsgAnswer::kYes;
+    case wxID_NO:
+      return MsgAnswer::kNo;
+    case wxID_OK:
+      return MsgAnswer::kOk;
+    default:
+      return buttons == MsgButtons::kYesNo ? MsgAnswer::kNo : MsgAnswer::kCancel;
   }
 }
 

@@ -49,7 +49,8 @@ CMainFrame::CMainFrame() : wxFrame(nullptr, wxID_ANY, wxString()) {
   SetSize(FromDIP(wxSize(1024, 720)));
   // The key indicators follow the keyboard's lock states, which change without events here.
   key_timer_.SetOwner(this);
-  Bind(wxEVT_TIMER, [this](wxTimerEvent&) { UpdateKeyIndicators(); }, key_timer_.GetId());
+  Bind(
+      wxEVT_TIMER, [this](wxTimerEvent&) { UpdateKeyIndicators(); }, key_timer_.GetId());
   key_timer_.Start(500);
 }
 

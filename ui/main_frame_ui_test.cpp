@@ -69,7 +69,8 @@ TEST(MainFrameTest, TitleCarriesTheTitleText) {
   auto* frame = new CMainFrame;
   EXPECT_EQ(FromWx(frame->GetTitle()), "Kestrel's Albumcraft 3.2.2 - Photo index: ");
   frame->SetTitleText("/home/u/Documents/Albumcraft/PhotoIndex.acx");
-  EXPECT_EQ(FromWx(frame->GetTitle()),
-            "Kestrel's Albumcraft 3.2.2 - Photo index: /home/u/Documents/Albumcraft/PhotoIndex.acx");
+  EXPECT_EQ(
+      FromWx(frame->GetTitle()),
+      "Kestrel's Albumcraft 3.2.2 - Photo index: /home/u/Documents/Albumcraft/PhotoIndex.acx");
   frame->Destroy();
 }

@@ -8,9 +8,9 @@
 struct CMenuEntry {
   enum class Kind { kItem, kSeparator, kPopup };
   Kind kind = Kind::kItem;
-  int command = 0;           // items only
-  std::string text;          // "&Next picture\t--->": label, then '\t' and the shortcut text
-  bool checkable = false;    // the item carries a check mark when its command says so
+  int command = 0;         // items only
+  std::string text;        // "&Next picture\t--->": label, then '\t' and the shortcut text
+  bool checkable = false;  // the item carries a check mark when its command says so
   std::vector<CMenuEntry> children;  // popups only
 
   static CMenuEntry Item(int command, std::string text, bool checkable = false);

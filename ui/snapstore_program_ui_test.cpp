@@ -15,9 +15,9 @@ namespace {
 class SnapstoreProgramTest : public testing::Test {
  protected:
   void SetUp() override {
-    home_ = fs::temp_directory_path() /
-            ("snapstore-home-" + std::to_string(::getpid()) + "-" +
-             testing::UnitTest::GetInstance()->current_test_info()->name());
+    home_ =
+        fs::temp_directory_path() / ("snapstore-home-" + std::to_string(::getpid()) + "-" +
+                                     testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(home_);
     fs::create_directories(home_ / "config");
   }
@@ -26,12 +26,12 @@ class SnapstoreProgramTest : public testing::Test {
   // Runs the program with the script; returns the reported lines.
   std::vector<std::string> Run(const std::string& script, CChildResult* result_out = nullptr) {
     std::ofstream(home_ / "script.txt") << script;
-    CChildResult result = RunChild(
-        {SNAPSTORE_BINARY, "--automation", (home_ / "script.txt").string(),
-         (home_ / "report.txt").string()},
-        {"HOME=" + home_.string(), "XDG_CONFIG_HOME=" + (home_ / "config").string(),
-         "ALBUMCRAFT_VOLUMES=" + (home_ / "volumes.txt").string()},
-        {}, 60);
+    CChildResult result =
+        RunChild({SNAPSTORE_BINARY, "--automation", (home_ / "script.txt").string(),
+                  (home_ / "report.txt").string()},
+                 {"HOME=" + home_.string(), "XDG_CONFIG_HOME=" + (home_ / "config").string(),
+                  "ALBUMCRAFT_VOLUMES=" + (home_ / "volumes.txt").string()},
+                 {}, 60);
     EXPECT_FALSE(result.timed_out) << result.err;
     std::vector<std::string> lines;
     std::ifstream report(home_ / "report.txt");

@@ -5,7 +5,8 @@
 wxString ToWx(const std::string& text) {
   if (text.empty()) return wxString();
   wxString converted = wxString::FromUTF8(text.data(), text.size());
-  if (converted.empty()) converted = wxString(text.data(), wxCSConv(wxFONTENCODING_CP1252), text.size());
+  if (converted.empty())
+    converted = wxString(text.data(), wxCSConv(wxFONTENCODING_CP1252), text.size());
   return converted;
 }
 

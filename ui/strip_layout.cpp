@@ -1,0 +1,114 @@
+#include "ui/strip_layout.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kColumns[] = {1, 2, 4, 6, 8};
+constexpr int kDefaultViewMode = 3;
+constexpr int kScrollBarWidth = 10;
+constexpr int kCellColumnStep = 6;  // pixels between cells of a row, besides the thumbnail
+
+}  // namespace
+
+int NormalisedViewMode(int view_mode) {
+  return view_mode >= 1 && view_mode <= 5 ? view_mode : kDefaultViewMode;
+}
+
+int StripColumns(int view_mode) { return kColumns[NormalisedViewMode(view_mode) - 1]; }
+
+int StripWidth(int view_mode, int thumb_size, int thumbs_view_size) {
+  if (NormalisedViewMode(view_mode) == 1) return thumbs_view_size;
+  const int columns = StripColumns(view_mode);
+  return columns * (thumb_size + kCellColumnStep) + 20;
+}
+
+int StripRowHeight(int view_mode, int thumb_size) {
+  return NormalisedViewMode(view_mode) == 1 ? thumb_size + 10 : thumb_size + 20;
+}
+
+int NavigationRows(int view_height, int thumb_size) {
+  return (view_height - 5) / (thumb_size + 20);
+}
+
+std::vector<CStripCell> StripCells(const CStripGeometry& geometry, int count, int first_visible) {
+  std::vector<CStripCell> cells;
+  if (count <= 0 || first_visible < 1 || first_visible > count) return cells;
+  const int t = geometry.thumb_size;
+  const int row_height = StripRowHeight(geometry.view_mode, t);
+  const int columns = StripColumns(geometry.view_mode);
+  const int remaining = count - first_visible + 1;
+
+  int rows = geometry.view_height / row_height + 1;
+  if (remaining < rows) rows = count - first_visible + 2;
+  const int n = std::min(rows * columns, remaining);
+
+  int x = 0;
+  int y = 0;
+  int row = 0;
+  for (int i = 0; i < n; ++i) {
+    if (x == 0) {
+      y = row * row_height + 4;
+      ++row;
+    }
+    CStripCell cell;
+    cell.entry = first_visible + i - 1;
+    cell.row_y = y;
+    cell.rect.left = x + 3;
+    cell.rect.right = cell.rect.left + t + 3;
+    cell.rect.top = y - 1;
+    cell.rect.bottom = y + t + 2;
+    cells.push_back(cell);
+    if (NormalisedViewMode(geometry.view_mode) != 1) {
+      x += t + kCellColumnStep;
+      if (x + t > geometry.strip_width - kScrollBarWidth) x = 0;
+    }
+  }
+  return cells;
+}
+
+CRect HoverTipRect(const CStripGeometry& geometry, const CRect& hovered_cell, int thumb_font_size) {
+  const int height = 3 * (thumb_font_size + 2);
+  CRect tip;
+  tip.top = std::min(hovered_cell.bottom + 2, geometry.view_height - height);
+  tip.bottom = tip.top + height;
+  tip.left = 1;
+  tip.right = geometry.strip_width - kScrollBarWidth;
+  return tip;
+}
+
+int ScrolledFirstVisible(int first_visible, int step, int count, int rows, int columns) {
+  const int page = rows * columns;
+  int position = first_visible;
+  switch (step) {
+    case -1:
+      position -= columns;
+      break;
+    case 1:
+      position += columns;
+      break;
+    case -2:
+      position -= page;
+      break;
+    case 2:
+      position += page;
+      break;
+    case -3:
+      return 1;
+    case 3:
+      return std::max(1, count - page + 1);
+    default:
+      return first_visible;
+  }
+  return std::clamp(position, 1, std::max(1, count));
+}
+
+CStripScrollBar StripScrollBar(const CStripGeometry& geometry, int count, int first_visible) {
+  CStripScrollBar bar;
+  bar.rect = {geometry.strip_width - kScrollBarWidth, 1, geometry.strip_width,
+              1 + geometry.view_height};
+  bar.range_max = count;
+  bar.page = geometry.view_height / (geometry.thumb_size + 10);
+  bar.position = first_visible;
+  return bar;
+}

@@ -1,0 +1,53 @@
+// The thumbnail strip's geometry: its width and columns per view mode, the rows counted for
+// navigation and scrolling, the cells painted for a page, the hover tip and the scroll bar.
+// Pure arithmetic over the document's numbers, shared by the screen painter and its tests.
+#pragma once
+
+#include <vector>
+
+#include "app/rect.h"
+
+// View modes 1 to 5 show 1, 2, 4, 6 or 8 columns; other values are treated as mode 3.
+int NormalisedViewMode(int view_mode);
+int StripColumns(int view_mode);
+// Strip width in pixels: `Thumbsviewsize` in mode 1, else columns × (T + 6) + 20 (2T + 32 ...).
+int StripWidth(int view_mode, int thumb_size, int thumbs_view_size);
+// The painted row spacing: T + 10 in mode 1, T + 20 in the other modes.
+int StripRowHeight(int view_mode, int thumb_size);
+// Rows counted by navigation and scrolling in every mode: (view height − 5) / (T + 20).
+int NavigationRows(int view_height, int thumb_size);
+
+// One painted cell: `entry` is the 0-based index into the result list.
+struct CStripCell {
+  int entry = 0;
+  int row_y = 0;  // y of the cell's row (texts and thumbnail start here)
+  CRect rect;     // the cell's frame
+};
+
+struct CStripGeometry {
+  int view_mode = 3;
+  int thumb_size = 60;
+  int strip_width = 0;
+  int view_height = 0;
+};
+
+// The cells of the page that starts at the 1-based `first_visible` position of a result list
+// of `count` entries. Index i of the result is cell i of the visible-cells table.
+std::vector<CStripCell> StripCells(const CStripGeometry& geometry, int count, int first_visible);
+
+// The hover tip's rectangle for a hovered cell (hint 3).
+CRect HoverTipRect(const CStripGeometry& geometry, const CRect& hovered_cell, int thumb_font_size);
+
+// Scrolling: the new first visible position after a step. `step` is ±1 (line), ±2 (page),
+// −3 (home) or +3 (end).
+int ScrolledFirstVisible(int first_visible, int step, int count, int rows, int columns);
+
+// The strip's scroll bar.
+struct CStripScrollBar {
+  CRect rect;
+  int range_min = 1;
+  int range_max = 0;
+  int page = 0;
+  int position = 1;
+};
+CStripScrollBar StripScrollBar(const CStripGeometry& geometry, int count, int first_visible);
