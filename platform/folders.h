@@ -4,6 +4,9 @@
 
 #include <string>
 
+// The user's home folder: $HOME, else the home folder of the user's account entry.
+std::string HomeFolder();
+
 // Where the settings file lives: $XDG_CONFIG_HOME, else $HOME/.config.
 std::string SettingsFolder();
 

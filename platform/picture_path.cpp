@@ -1,0 +1,152 @@
+#include "platform/picture_path.h"
+
+#include <dirent.h>
+#include <locale.h>
+#include <sys/stat.h>
+#include <wctype.h>
+
+#include <algorithm>
+#include <cctype>
+
+#include "platform/path_text.h"
+
+namespace {
+
+bool IsSeparator(char c) { return c == '/' || c == '\\'; }
+
+bool IsRegularFile(const std::string& path) {
+  struct stat info;
+  return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool Exists(const std::string& path) {
+  struct stat info;
+  return stat(path.c_str(), &info) == 0;
+}
+
+// Case folding of code points with the C library's Unicode tables (C.UTF-8); only ASCII
+// when that locale is missing.
+wint_t FoldCase(wint_t c) {
+  static const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(0));
+  if (utf8) return towlower_l(c, utf8);
+  return c < 0x80 ? static_cast<wint_t>(std::tolower(static_cast<int>(c))) : c;
+}
+
+// The next character of `text` at `*pos` as a code point. A byte that does not start a
+// well-formed UTF-8 sequence stands for itself, mapped above the Unicode range so that it only
+// ever equals the same byte.
+wint_t NextCodePoint(std::string_view text, size_t* pos) {
+  auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+  unsigned char lead = byte(*pos);
+  int length = lead < 0x80           ? 1
+               : (lead >> 5) == 0x6  ? 2
+               : (lead >> 4) == 0xE  ? 3
+               : (lead >> 3) == 0x1E ? 4
+                                     : 0;
+  if (length > 1 && *pos + length <= text.size()) {
+    wint_t code = lead & (0x7F >> length);
+    bool valid = true;
+    for (int i = 1; i < length && valid; ++i) {
+      unsigned char next = byte(*pos + i);
+      valid = (next & 0xC0) == 0x80;
+      code = (code << 6) | (next & 0x3F);
+    }
+    if (valid) {
+      *pos += length;
+      return code;
+    }
+  }
+  *pos += 1;
+  return length == 1 ? lead : 0x110000 + lead;
+}
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+  size_t i = 0, j = 0;
+  while (i < a.size() && j < b.size()) {
+    if (FoldCase(NextCodePoint(a, &i)) != FoldCase(NextCodePoint(b, &j))) return false;
+  }
+  return i == a.size() && j == b.size();
+}
+
+// The entry of `folder` whose name equals `name` ignoring case; the first in byte order when
+// several do. Nothing when none does.
+std::optional<std::string> EntryIgnoringCase(const std::string& folder, std::string_view name) {
+  DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+  if (!dir) return std::nullopt;
+  std::optional<std::string> found;
+  while (dirent* entry = readdir(dir)) {
+    std::string_view candidate = entry->d_name;
+    if (candidate == "." || candidate == "..") continue;
+    if (EqualIgnoringCase(candidate, name) && (!found || candidate < *found)) {
+      found = std::string(candidate);
+    }
+  }
+  closedir(dir);
+  return found;
+}
+
+}  // namespace
+
+size_t DrivePrefixLength(std::string_view path) {
+  bool letter = path.size() >= 2 &&
+                ((path[0] >= 'a' && path[0] <= 'z') || (path[0] >= 'A' && path[0] <= 'Z'));
+  return letter && path[1] == ':' ? 2 : 0;
+}
+
+std::string_view WithoutDrivePrefix(std::string_view path) {
+  return path.substr(DrivePrefixLength(path));
+}
+
+std::vector<std::string> PathTails(std::string_view stored_path) {
+  std::string_view rest = WithoutDrivePrefix(stored_path);
+  std::vector<std::string_view> components;
+  size_t start = 0;
+  for (size_t i = 0; i <= rest.size(); ++i) {
+    if (i == rest.size() || IsSeparator(rest[i])) {
+      if (i > start) components.push_back(rest.substr(start, i - start));
+      start = i + 1;
+    }
+  }
+  std::vector<std::string> tails;
+  for (size_t first = 0; first < components.size(); ++first) {
+    std::string tail;
+    for (size_t i = first; i < components.size(); ++i) {
+      if (i > first) tail += '/';
+      tail += components[i];
+    }
+    tails.push_back(std::move(tail));
+  }
+  return tails;
+}
+
+std::optional<std::string> ResolveIgnoringCase(const std::string& path) {
+  if (path.empty()) return std::nullopt;
+  if (IsRegularFile(path)) return path;
+  // Walk the components, keeping each one that exists as written and replacing the others by
+  // the directory entry that matches ignoring case.
+  std::string resolved = path[0] == '/' ? "/" : "";
+  size_t start = 0;
+  while (start < path.size()) {
+    size_t end = path.find('/', start);
+    if (end == std::string::npos) end = path.size();
+    std::string_view name(path.data() + start, end - start);
+    start = end + 1;
+    if (name.empty() || name == ".") continue;
+    std::string next = resolved.empty() ? std::string(name) : JoinPath(resolved, name);
+    if (name != ".." && !Exists(next)) {
+      std::optional<std::string> entry = EntryIgnoringCase(resolved, name);
+      if (!entry) return std::nullopt;
+      next = resolved.empty() ? *entry : JoinPath(resolved, *entry);
+    }
+    resolved = std::move(next);
+  }
+  if (!IsRegularFile(resolved)) return std::nullopt;
+  return resolved;
+}
+
+std::optional<std::string> FindOnRoot(const std::string& root, std::string_view stored_path) {
+  for (const std::string& tail : PathTails(stored_path)) {
+    if (auto found = ResolveIgnoringCase(JoinPath(root, tail))) return found;
+  }
+  return std::nullopt;
+}
