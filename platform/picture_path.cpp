@@ -68,21 +68,47 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   return i == a.size() && j == b.size();
 }
 
-// The entry of `folder` whose name equals `name` ignoring case; the first in byte order when
-// several do. Nothing when none does.
-std::optional<std::string> EntryIgnoringCase(const std::string& folder, std::string_view name) {
+// The entries of `folder` whose names equal `name` ignoring case, in byte order.
+std::vector<std::string> EntriesIgnoringCase(const std::string& folder, std::string_view name) {
+  std::vector<std::string> found;
   DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
-  if (!dir) return std::nullopt;
-  std::optional<std::string> found;
+  if (!dir) return found;
   while (dirent* entry = readdir(dir)) {
     std::string_view candidate = entry->d_name;
-    if (candidate == "." || candidate == "..") continue;
-    if (EqualIgnoringCase(candidate, name) && (!found || candidate < *found)) {
-      found = std::string(candidate);
+    if (candidate != "." && candidate != ".." && EqualIgnoringCase(candidate, name)) {
+      found.emplace_back(candidate);
     }
   }
   closedir(dir);
+  std::sort(found.begin(), found.end());
   return found;
+}
+
+// Bounds the folders a resolution may list, whatever a folder tree holds.
+constexpr int kResolveBudget = 256;
+
+// The regular file at `folder` followed by names[index..], each name taken as written when
+// that leads to the file, else as any entry that matches it ignoring case.
+std::optional<std::string> ResolveFrom(const std::string& folder,
+                                       const std::vector<std::string_view>& names, size_t index,
+                                       int* budget) {
+  if (index == names.size()) {
+    return IsRegularFile(folder) ? std::optional<std::string>(folder) : std::nullopt;
+  }
+  auto join = [&](std::string_view name) {
+    return folder.empty() ? std::string(name) : JoinPath(folder, name);
+  };
+  std::string_view name = names[index];
+  std::string exact = join(name);
+  if (Exists(exact)) {
+    if (auto found = ResolveFrom(exact, names, index + 1, budget)) return found;
+  }
+  if (name == ".." || --*budget < 0) return std::nullopt;
+  for (const std::string& entry : EntriesIgnoringCase(folder, name)) {
+    if (entry == name) continue;  // tried above
+    if (auto found = ResolveFrom(join(entry), names, index + 1, budget)) return found;
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -122,26 +148,16 @@ std::vector<std::string> PathTails(std::string_view stored_path) {
 std::optional<std::string> ResolveIgnoringCase(const std::string& path) {
   if (path.empty()) return std::nullopt;
   if (IsRegularFile(path)) return path;
-  // Walk the components, keeping each one that exists as written and replacing the others by
-  // the directory entry that matches ignoring case.
-  std::string resolved = path[0] == '/' ? "/" : "";
+  std::vector<std::string_view> names;
   size_t start = 0;
-  while (start < path.size()) {
-    size_t end = path.find('/', start);
-    if (end == std::string::npos) end = path.size();
+  while (start <= path.size()) {
+    size_t end = std::min(path.find('/', start), path.size());
     std::string_view name(path.data() + start, end - start);
+    if (!name.empty() && name != ".") names.push_back(name);
     start = end + 1;
-    if (name.empty() || name == ".") continue;
-    std::string next = resolved.empty() ? std::string(name) : JoinPath(resolved, name);
-    if (name != ".." && !Exists(next)) {
-      std::optional<std::string> entry = EntryIgnoringCase(resolved, name);
-      if (!entry) return std::nullopt;
-      next = resolved.empty() ? *entry : JoinPath(resolved, *entry);
-    }
-    resolved = std::move(next);
   }
-  if (!IsRegularFile(resolved)) return std::nullopt;
-  return resolved;
+  int budget = kResolveBudget;
+  return ResolveFrom(path[0] == '/' ? "/" : "", names, 0, &budget);
 }
 
 std::optional<std::string> FindOnRoot(const std::string& root, std::string_view stored_path) {

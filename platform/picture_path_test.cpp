@@ -52,6 +52,9 @@ TEST(PicturePathTest, PathIsResolvedIgnoringCase) {
   EXPECT_EQ(ResolveIgnoringCase(dir / "photos/img_0001.jpg"), picture);
   EXPECT_EQ(ResolveIgnoringCase(dir / "bilder/\xC3\xA6R\xC3\x98/M\xC3\x85NE.JPG"), nordic);
   EXPECT_EQ(ResolveIgnoringCase(dir / "photos/img_0002.jpg"), std::nullopt);
+  // A folder whose name differs only in case does not hide the one that holds the file.
+  dir.Write("photos/other.jpg", "x");
+  EXPECT_EQ(ResolveIgnoringCase(dir / "photos/img_0001.jpg"), picture);
   EXPECT_EQ(ResolveIgnoringCase(dir / "photos"), std::nullopt);
   // A byte that is not UTF-8 only matches itself.
   EXPECT_EQ(ResolveIgnoringCase(dir / "photos/img_0001.jp\xC7"), std::nullopt);
