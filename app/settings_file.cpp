@@ -136,19 +136,20 @@ std::string CSettingsFile::Rewritten(
     if (!IsBlank(line)) lines.emplace_back(line);
   });
   for (const auto& [key, value] : entries) {
+    const std::string new_line = key + "=" + value;
     std::vector<std::string> out;
     out.reserve(lines.size() + 1);
     bool written = false;
     for (std::string& line : lines) {
       std::string_view line_key, line_value;
       if (SplitLine(line, &line_key, &line_value) && line_key == key) {
-        if (!written) out.push_back(key + "=" + value);
+        if (!written) out.push_back(new_line);
         written = true;
       } else {
         out.push_back(std::move(line));
       }
     }
-    if (!written) out.push_back(key + "=" + value);
+    if (!written) out.push_back(new_line);
     lines = std::move(out);
   }
   std::string text;

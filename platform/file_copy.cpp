@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr size_t kCopyBufferSize = 256 * 1024;
+constexpr size_t kCopyBufferSize = size_t{256} * 1024;
 
 bool WriteAll(int fd, const char* data, size_t size) {
   while (size > 0) {

@@ -135,7 +135,7 @@ std::map<std::string, std::string> LabelsByDevice(const std::string& by_label_di
   while (dirent* entry = readdir(dir)) {
     std::string name = entry->d_name;
     if (name == "." || name == "..") continue;
-    labels[Resolved(by_label_dir + "/" + name)] = UnescapeDeviceLabel(name);
+    labels[Resolved(JoinPath(by_label_dir, name))] = UnescapeDeviceLabel(name);
   }
   closedir(dir);
   return labels;
