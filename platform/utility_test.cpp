@@ -7,12 +7,15 @@
 namespace {
 
 TEST(UtilityTest, DateTextIsDayMonthYearWithOptionalTime) {
-  CScopedEnv tz("TZ", "UTC");
-  CScopedEnv locale("LC_ALL", "C.UTF-8");
-  tzset();
-  EXPECT_EQ(CUtility::DateText(1078668330, false), "07 March 2004");
-  // Longer than 20 characters: never cut short.
-  EXPECT_EQ(CUtility::DateText(1096535220, true), "30 September 2004  09:07");
+  {
+    CScopedEnv tz("TZ", "UTC");
+    CScopedEnv locale("LC_ALL", "C.UTF-8");
+    tzset();
+    EXPECT_EQ(CUtility::DateText(1078668330, false), "07 March 2004");
+    // Longer than 20 characters: never cut short.
+    EXPECT_EQ(CUtility::DateText(1096535220, true), "30 September 2004  09:07");
+  }
+  tzset();  // back to the time zone of the machine
 }
 
 TEST(UtilityTest, FileNameAndFolders) {
