@@ -41,3 +41,8 @@ constexpr const char* kMsgIndexExists =
     "filename or directory.";
 constexpr const char* kMsgIndexCreated = "I-0001: A new database was successfully created.";
 constexpr const char* kTitleError = "*** ERROR ***";
+
+// Damaged or unwritable state files of an index, filled with the file's path and the reason.
+constexpr const char* kMsgStateFileDamagedFormat =
+    "The file %s is damaged (%s).\nWhat could be read before the damage has been kept.";
+constexpr const char* kMsgStateFileNotWrittenFormat = "The file %s could not be written (%s).";
