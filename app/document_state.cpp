@@ -186,7 +186,6 @@ CDocumentStateRead DecodeDocumentState(std::string_view bytes) {
     read.state_file_status.kind = CStateFileStatus::Kind::kDamaged;
     read.state_file_status.detail = in.damage();
   }
-  read.result_list_status.kind = CStateFileStatus::Kind::kNotOpened;
   return read;
 }
 
@@ -195,9 +194,12 @@ CDocumentStateRead ReadDocumentState(const std::string& index_path,
   CStateFileStatus status;
   auto bytes = ReadStateFileBytes(StateFilePath(index_path), kMaxStateFileSize, status);
   CDocumentStateRead read;
-  if (bytes) read = DecodeDocumentState(*bytes);
-  read.state_file_status.path = status.path;
-  if (!bytes) read.state_file_status = status;
+  if (bytes) {
+    read = DecodeDocumentState(*bytes);
+    read.state_file_status.path = status.path;
+  } else {
+    read.state_file_status = status;
+  }
   if (read.version >= kFirstVersionWithResultFile) {
     read.result_list =
         ReadResultListFile(ResultListFilePath(index_path, temp_folder), read.result_list_status);

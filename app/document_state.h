@@ -55,7 +55,8 @@ struct CDocumentStateRead {
   // file); nothing when there is none.
   std::optional<CResultListState> result_list;
   CStateFileStatus state_file_status;
-  CStateFileStatus result_list_status;  // kNotOpened before version 18
+  // Of the result-list file; kNotOpened when it was not read (versions before 18).
+  CStateFileStatus result_list_status{CStateFileStatus::Kind::kNotOpened, {}, {}};
 };
 
 struct CDocumentStateSave {
