@@ -6,8 +6,8 @@
 std::optional<std::string_view> CArchiveReader::Take(std::string_view field, size_t count) {
   if (!ok()) return std::nullopt;
   if (count > remaining()) {
-    FailAt(position_, field,
-           StringPrintf("needs %zu bytes, but the file ends after %zu", count, remaining()));
+    Fail(position_, field,
+         StringPrintf("needs %zu bytes, but the file ends after %zu", count, remaining()));
     return std::nullopt;
   }
   std::string_view bytes = data_.substr(position_, count);
@@ -48,14 +48,14 @@ std::optional<std::string> CArchiveReader::ReadString(std::string_view field) {
       length = DecodeUint32LE(dword->data());
     } else if (length == kArchiveWideMarker16) {
       // Two-byte-character strings are never written to these files.
-      FailAt(start, field, "has a length marker this program does not write");
+      Fail(start, field, "has a length marker this program does not write");
       return std::nullopt;
     }
   }
   if (length > remaining()) {
-    FailAt(start, field,
-           StringPrintf("has the length %llu, but only %zu bytes follow",
-                        static_cast<unsigned long long>(length), remaining()));
+    Fail(start, field,
+         StringPrintf("has the length %llu, but only %zu bytes follow",
+                      static_cast<unsigned long long>(length), remaining()));
     return std::nullopt;
   }
   return std::string(*Take(field, static_cast<size_t>(length)));
@@ -66,22 +66,18 @@ std::optional<int32_t> CArchiveReader::ReadCount(std::string_view field, size_t 
   auto count = ReadInt32(field);
   if (!count) return std::nullopt;
   if (*count < 0) {
-    FailAt(start, field, StringPrintf("is negative (%d)", *count));
+    Fail(start, field, StringPrintf("is negative (%d)", *count));
     return std::nullopt;
   }
   if (static_cast<uint64_t>(*count) * min_item_size > remaining()) {
-    FailAt(start, field,
-           StringPrintf("is %d, more than the remaining %zu bytes can hold", *count, remaining()));
+    Fail(start, field,
+         StringPrintf("is %d, more than the remaining %zu bytes can hold", *count, remaining()));
     return std::nullopt;
   }
   return count;
 }
 
-void CArchiveReader::Fail(std::string_view field, std::string_view reason) {
-  FailAt(position_, field, reason);
-}
-
-void CArchiveReader::FailAt(size_t position, std::string_view field, std::string_view reason) {
+void CArchiveReader::Fail(size_t position, std::string_view field, std::string_view reason) {
   if (!ok()) return;
   damage_ = std::string(field) + StringPrintf(" at byte %zu: ", position) + std::string(reason);
 }

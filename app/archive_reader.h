@@ -31,9 +31,9 @@ class CArchiveReader {
   // loop up to the count without the loop outrunning the data.
   std::optional<int32_t> ReadCount(std::string_view field, size_t min_item_size);
 
-  // Marks the data damaged at the current position, for faults only the caller can see (a
-  // number that does not parse). Keeps an earlier damage report.
-  void Fail(std::string_view field, std::string_view reason);
+  // Marks the data damaged at `position` (where the field starts), for faults only the
+  // caller can see (a number that does not parse). Keeps an earlier damage report.
+  void Fail(size_t position, std::string_view field, std::string_view reason);
 
   bool ok() const { return damage_.empty(); }
   // "FIELD at byte N: REASON" for the first damaged field; empty while ok().
@@ -44,7 +44,6 @@ class CArchiveReader {
  private:
   // The next `count` bytes, or nothing (and damage) when fewer remain.
   std::optional<std::string_view> Take(std::string_view field, size_t count);
-  void FailAt(size_t position, std::string_view field, std::string_view reason);
 
   std::string_view data_;
   size_t position_ = 0;

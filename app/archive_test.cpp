@@ -89,7 +89,7 @@ TEST(ArchiveTest, FirstDamageStaysAndLaterReadsFail) {
   EXPECT_EQ(in.ReadInt32("version"), 7);
   EXPECT_EQ(in.ReadInt32("counter"), std::nullopt);
   EXPECT_EQ(in.ReadByte("flag"), std::nullopt);  // the byte is there, but the reader gave up
-  in.Fail("other", "later");
+  in.Fail(in.position(), "other", "later");
   EXPECT_FALSE(in.ok());
   EXPECT_EQ(in.damage(), "counter at byte 4: needs 4 bytes, but the file ends after 1");
 }

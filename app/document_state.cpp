@@ -81,11 +81,12 @@ void ReadStoredResultList(CArchiveReader& in, int32_t version,
   for (int32_t i = 0; entries && i < *entries && in.ok(); ++i) {
     CResultListEntry entry;
     if (as_strings) {
+      const size_t start = in.position();
       auto text = in.ReadString("result entry");
       if (!text) break;
       auto number = ParseRecordNumber(*text);
       if (!number) {
-        in.Fail("result entry", "is not a record number");
+        in.Fail(start, "result entry", "is not a record number");
         break;
       }
       entry.record_number = *number;
