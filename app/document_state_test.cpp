@@ -1,14 +1,12 @@
 #include "app/document_state.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "app/archive_reader.h"
 #include "app/archive_writer.h"
+#include "platform/temp_dir_testing.h"
 #include "store/string_printf.h"
 
 namespace {
@@ -68,27 +66,12 @@ class COldStateFile {
 
 class DocumentStateTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "state_test_XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-    temp_ = dir_ + "/tmp";
-    fs::create_directory(temp_);
-    index_ = dir_ + "/pics.acx";
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-  }
-  std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  void WriteStateFile(const std::string& bytes) { WriteFile(dir_ + "/pics.kw0", bytes); }
+  void WriteStateFile(const std::string& bytes) { dir_.Write("pics.kw0", bytes); }
   CDocumentStateRead Read() { return ReadDocumentState(index_, temp_); }
 
-  std::string dir_, temp_, index_;
+  CTempDir dir_;
+  const std::string temp_ = dir_.MakeDir("tmp");
+  const std::string index_ = dir_ / "pics.acx";
 };
 
 }  // namespace
@@ -110,7 +93,7 @@ TEST_F(DocumentStateTest, StateWrittenAndReadBackIsTheSame) {
   EXPECT_TRUE(save.state_file_status.ok()) << save.state_file_status.detail;
   EXPECT_TRUE(save.result_list_status.ok()) << save.result_list_status.detail;
   EXPECT_TRUE(fs::exists(temp_ + "/" + ResultListFilePath(index_, "")));
-  EXPECT_FALSE(fs::exists(dir_ + "/pics.kw0.tmp"));
+  EXPECT_FALSE(fs::exists(dir_ / "pics.kw0.tmp"));
 
   const CDocumentStateRead read = Read();
   EXPECT_TRUE(read.state_file_status.ok()) << read.state_file_status.detail;
@@ -251,7 +234,7 @@ TEST_F(DocumentStateTest, ResultListFileOfTheWrongLengthKeepsOnlyTheCounters) {
   CArchiveWriter out;
   for (int32_t value : {3, 2, 1, 5}) out.WriteInt32(value);  // three entries announced
   out.WriteByte(1);                                          // one and a bit there
-  WriteFile(list_file, out.data());
+  dir_.Write("tmp/" + ResultListFilePath(index_, ""), out.data());
 
   const CDocumentStateRead read = Read();
   EXPECT_TRUE(read.state_file_status.ok());
@@ -316,7 +299,7 @@ TEST_F(DocumentStateTest, DamagedStateFileKeepsWhatWasReadAndNamesTheField) {
     EXPECT_EQ(read.state_file_status.kind, CStateFileStatus::Kind::kDamaged) << c.name;
     EXPECT_EQ(read.state_file_status.detail.rfind(c.field, 0), 0u)
         << c.name << ": " << read.state_file_status.detail;
-    EXPECT_NE(read.state_file_status.Message().find(dir_ + "/pics.kw0"), std::string::npos);
+    EXPECT_NE(read.state_file_status.Message().find(dir_ / "pics.kw0"), std::string::npos);
     EXPECT_EQ(read.state.category_names.size(), c.categories) << c.name;
     EXPECT_EQ(read.state.definitions.size(), c.definitions)
         << c.name << read.state_file_status.detail;
@@ -351,14 +334,14 @@ TEST_F(DocumentStateTest, DamagedStoredResultListBuildsNoEntries) {
 
 TEST_F(DocumentStateTest, StateFileThatCannotBeWrittenIsReportedAndTheOldOneStays) {
   const CDocumentStateSave save =
-      SaveDocumentState(dir_ + "/missing/pics.acx", temp_, SampleState(), {});
+      SaveDocumentState(dir_ / "missing/pics.acx", temp_, SampleState(), {});
   EXPECT_EQ(save.state_file_status.kind, CStateFileStatus::Kind::kWriteFailed);
-  EXPECT_NE(save.state_file_status.Message().find(dir_ + "/missing/pics.kw0"), std::string::npos);
+  EXPECT_NE(save.state_file_status.Message().find(dir_ / "missing/pics.kw0"), std::string::npos);
 
   // The new file goes in beside the old one and replaces it whole: a folder in the way of
   // the temporary file makes the write fail before the old file is touched.
   WriteStateFile("old");
-  fs::create_directory(dir_ + "/pics.kw0.tmp");
+  fs::create_directory(dir_ / "pics.kw0.tmp");
   EXPECT_FALSE(SaveDocumentState(index_, temp_, SampleState(), {}).state_file_status.ok());
-  EXPECT_EQ(ReadFile(dir_ + "/pics.kw0"), "old");
+  EXPECT_EQ(CTempDir::Read(dir_ / "pics.kw0"), "old");
 }
