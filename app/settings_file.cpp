@@ -14,6 +14,7 @@
 #include "app/string_table.h"
 #include "platform/folders.h"
 #include "platform/path_text.h"
+#include "platform/whole_file.h"
 
 namespace {
 
@@ -53,37 +54,8 @@ std::string Trimmed(std::string_view text) {
   return std::string(text.substr(first, last - first + 1));
 }
 
-// Writes the whole text to `path`, flushed to the disk.
-bool WriteFileDurably(const std::string& path, const std::string& text) {
-  int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
-  size_t done = 0;
-  while (done < text.size()) {
-    ssize_t n = write(fd, text.data() + done, text.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    done += static_cast<size_t>(n);
-  }
-  bool ok = done == text.size() && fsync(fd) == 0;
-  return close(fd) == 0 && ok;
-}
-
-// Reads the whole file into `content`; 0, or the errno of the failure.
-int ReadWholeFile(const std::string& path, std::string* content) {
-  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return errno;
-  char buffer[16384];
-  int error = 0;
-  for (;;) {
-    ssize_t n = read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) error = errno;
-    if (n <= 0) break;
-    content->append(buffer, static_cast<size_t>(n));
-  }
-  close(fd);
-  return error;
-}
+// Settings files are a few kilobytes; a bigger one is not a settings file.
+constexpr size_t kMaxSettingsFileSize = 16 << 20;
 
 }  // namespace
 
@@ -98,9 +70,9 @@ std::string CSettingsFile::TemporaryPath() const {
 }
 
 std::optional<std::string> CSettingsFile::ReadContent() const {
-  std::string content;
-  if (ReadWholeFile(path_, &content) != 0) return std::nullopt;
-  return content;
+  CWholeFileRead file = ReadWholeFile(path_, kMaxSettingsFileSize);
+  if (file.result != CWholeFileRead::Result::kOk) return std::nullopt;
+  return std::move(file.bytes);
 }
 
 std::string CSettingsFile::StringFrom(std::string_view content, std::string_view key,
@@ -190,18 +162,12 @@ bool CSettingsFile::WriteStrings(
     if (!realpath(path_.c_str(), resolved)) return false;
     target.path_ = resolved;
   }
-  std::string content;
   // A file that exists but cannot be read is left alone: rewriting it would lose its keys.
-  int error = ReadWholeFile(target.path_, &content);
-  if (error != 0 && error != ENOENT) return false;
-  std::string text = Rewritten(content, entries);
+  CWholeFileRead file = ReadWholeFile(target.path_, kMaxSettingsFileSize);
+  if (file.result != CWholeFileRead::Result::kOk && !file.missing) return false;
+  std::string text = Rewritten(file.bytes, entries);
 
   std::error_code ignored;
   std::filesystem::create_directories(std::filesystem::path(target.path_).parent_path(), ignored);
-  std::string temporary = target.TemporaryPath();
-  if (!WriteFileDurably(temporary, text) || rename(temporary.c_str(), target.path_.c_str()) != 0) {
-    unlink(temporary.c_str());
-    return false;
-  }
-  return true;
+  return !ReplaceFileContents(target.path_, text, target.TemporaryPath());
 }

@@ -41,6 +41,7 @@ CWholeFileRead ReadWholeFile(const std::string& path, size_t max_size) {
   struct stat info;
   if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || S_ISDIR(info.st_mode)) {
     read.result = CWholeFileRead::Result::kCannotOpen;
+    read.missing = file.get() < 0 && errno == ENOENT;
     read.error = file.get() < 0 ? Reason() : "it is a folder";
     return read;
   }
@@ -71,8 +72,9 @@ CWholeFileRead ReadWholeFile(const std::string& path, size_t max_size) {
   return read;
 }
 
-std::optional<std::string> ReplaceFileContents(const std::string& path, const std::string& bytes) {
-  const std::string temporary = path + ".tmp";
+std::optional<std::string> ReplaceFileContents(const std::string& path, const std::string& bytes,
+                                               const std::string& temporary_path) {
+  const std::string temporary = temporary_path.empty() ? path + ".tmp" : temporary_path;
   CFileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
   if (file.get() < 0) return Reason();
   size_t written = 0;
