@@ -46,3 +46,7 @@ constexpr const char* kTitleError = "*** ERROR ***";
 constexpr const char* kMsgStateFileDamagedFormat =
     "The file %s is damaged (%s).\nWhat could be read before the damage has been kept.";
 constexpr const char* kMsgStateFileNotWrittenFormat = "The file %s could not be written (%s).";
+
+// Status-bar texts (pane 0).
+constexpr const char* kStatusLoadingPicture = "Loading picture...  (%2d %%)";
+constexpr const char* kStatusReady = "Ready";

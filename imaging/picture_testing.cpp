@@ -1,0 +1,201 @@
+#include "imaging/picture_testing.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "imaging/tiff_reader.h"
+
+CScratchFolder::CScratchFolder() {
+  static std::atomic<int> counter{0};
+  path_ = ::testing::TempDir() + "imaging_" + std::to_string(::getpid()) + "_" +
+          std::to_string(counter++);
+  std::filesystem::remove_all(path_);
+  std::filesystem::create_directories(path_);
+}
+
+CScratchFolder::~CScratchFolder() {
+  std::error_code error;
+  std::filesystem::remove_all(path_, error);
+}
+
+std::string CScratchFolder::Write(const std::string& name,
+                                  const std::vector<uint8_t>& bytes) const {
+  std::string path = Path(name);
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+  EXPECT_TRUE(out.good()) << path;
+  return path;
+}
+
+std::vector<uint8_t> CScratchFolder::Read(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+std::vector<uint8_t> EncodeTestJpeg(const CTestJpeg& jpeg) {
+  jpeg_compress_struct cinfo;
+  jpeg_error_mgr errors;
+  cinfo.err = jpeg_std_error(&errors);
+  jpeg_create_compress(&cinfo);
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&cinfo, &buffer, &size);
+  cinfo.image_width = static_cast<JDIMENSION>(jpeg.width);
+  cinfo.image_height = static_cast<JDIMENSION>(jpeg.height);
+  cinfo.in_color_space = jpeg.color_space;
+  cinfo.input_components = jpeg.color_space == JCS_GRAYSCALE ? 1
+                           : jpeg.color_space == JCS_CMYK    ? 4
+                                                             : 3;
+  jpeg_set_defaults(&cinfo);
+  jpeg_set_quality(&cinfo, jpeg.quality, TRUE);
+  if (jpeg.progressive) jpeg_simple_progression(&cinfo);
+  jpeg_start_compress(&cinfo, TRUE);
+  const size_t row_bytes = static_cast<size_t>(jpeg.width) * cinfo.input_components;
+  while (cinfo.next_scanline < cinfo.image_height) {
+    JSAMPROW row = const_cast<uint8_t*>(&jpeg.samples[cinfo.next_scanline * row_bytes]);
+    jpeg_write_scanlines(&cinfo, &row, 1);
+  }
+  jpeg_finish_compress(&cinfo);
+  std::vector<uint8_t> bytes(buffer, buffer + size);
+  jpeg_destroy_compress(&cinfo);
+  std::free(buffer);
+  return bytes;
+}
+
+CTestJpeg GradientJpeg(int width, int height, J_COLOR_SPACE color_space) {
+  CTestJpeg jpeg;
+  jpeg.width = width;
+  jpeg.height = height;
+  jpeg.color_space = color_space;
+  int components = color_space == JCS_GRAYSCALE ? 1 : color_space == JCS_CMYK ? 4 : 3;
+  jpeg.samples.resize(static_cast<size_t>(width) * height * components);
+  size_t i = 0;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      for (int c = 0; c < components; ++c) {
+        jpeg.samples[i++] = static_cast<uint8_t>(
+            (x * 255 / std::max(width - 1, 1) + c * 80 + y * 128 / std::max(height - 1, 1)) % 256);
+      }
+    }
+  }
+  return jpeg;
+}
+
+uint32_t CTiffBuilder::AddBytes(const std::vector<uint8_t>& bytes) {
+  auto offset = static_cast<uint32_t>(8 + data_.size());
+  data_.insert(data_.end(), bytes.begin(), bytes.end());
+  if (data_.size() % 2) data_.push_back(0);  // TIFF offsets are even
+  return offset;
+}
+
+uint32_t CTiffBuilder::AddShorts(const std::vector<uint16_t>& values) {
+  std::vector<uint8_t> bytes;
+  for (uint16_t value : values) Put16(bytes, value);
+  return AddBytes(bytes);
+}
+
+uint32_t CTiffBuilder::AddLongs(const std::vector<uint32_t>& values) {
+  std::vector<uint8_t> bytes;
+  for (uint32_t value : values) Put32(bytes, value);
+  return AddBytes(bytes);
+}
+
+void CTiffBuilder::Entry(uint16_t tag, uint16_t type, uint32_t count, uint32_t value) {
+  std::vector<uint8_t> field;
+  if (type == kTiffTypeShort && count <= 2 && value <= 0xFFFF) {
+    Put16(field, static_cast<uint16_t>(value));
+    Put16(field, 0);
+  } else {
+    Put32(field, value);
+  }
+  entries_.push_back({tag, type, count, field});
+}
+
+void CTiffBuilder::ShortPairEntry(uint16_t tag, uint16_t first, uint16_t second) {
+  std::vector<uint8_t> field;
+  Put16(field, first);
+  Put16(field, second);
+  entries_.push_back({tag, kTiffTypeShort, 2, field});
+}
+
+std::vector<uint8_t> CTiffBuilder::Build() const {
+  std::vector<uint8_t> out;
+  out.push_back(big_endian_ ? 'M' : 'I');
+  out.push_back(big_endian_ ? 'M' : 'I');
+  Put16(out, kTiffMagic);
+  Put32(out, static_cast<uint32_t>(8 + data_.size()));
+  out.insert(out.end(), data_.begin(), data_.end());
+  Put16(out, static_cast<uint16_t>(entries_.size()));
+  for (const Item& item : entries_) {
+    Put16(out, item.tag);
+    Put16(out, item.type);
+    Put32(out, item.count);
+    out.insert(out.end(), item.value_field.begin(), item.value_field.end());
+  }
+  Put32(out, 0);  // no next directory
+  return out;
+}
+
+void CTiffBuilder::Put16(std::vector<uint8_t>& out, uint16_t value) const {
+  uint8_t high = static_cast<uint8_t>(value >> 8), low = static_cast<uint8_t>(value);
+  out.push_back(big_endian_ ? high : low);
+  out.push_back(big_endian_ ? low : high);
+}
+
+void CTiffBuilder::Put32(std::vector<uint8_t>& out, uint32_t value) const {
+  if (big_endian_) {
+    Put16(out, static_cast<uint16_t>(value >> 16));
+    Put16(out, static_cast<uint16_t>(value));
+  } else {
+    Put16(out, static_cast<uint16_t>(value));
+    Put16(out, static_cast<uint16_t>(value >> 16));
+  }
+}
+
+std::vector<uint8_t> BuildTestTiff(const CTestTiff& tiff) {
+  CTiffBuilder builder(tiff.big_endian);
+  const size_t row_bytes = tiff.samples.size() / std::max<uint32_t>(tiff.height, 1);
+  const uint32_t rows_per_strip = (tiff.height + tiff.strips - 1) / tiff.strips;
+  std::vector<uint32_t> offsets, counts;
+  for (uint32_t row = 0; row < tiff.height; row += rows_per_strip) {
+    uint32_t rows = std::min(rows_per_strip, tiff.height - row);
+    auto begin = tiff.samples.begin() + static_cast<std::ptrdiff_t>(row * row_bytes);
+    offsets.push_back(builder.AddBytes(std::vector<uint8_t>(begin, begin + rows * row_bytes)));
+    counts.push_back(static_cast<uint32_t>(rows * row_bytes));
+  }
+  uint32_t map_offset = tiff.color_map.empty() ? 0 : builder.AddShorts(tiff.color_map);
+  auto table = [&](const std::vector<uint32_t>& values) -> uint32_t {
+    if (values.size() == 1) return values[0];
+    if (!tiff.short_strip_tables) return builder.AddLongs(values);
+    return builder.AddShorts(std::vector<uint16_t>(values.begin(), values.end()));
+  };
+  uint32_t offsets_value = table(offsets);
+  uint32_t counts_value = table(counts);
+  const uint16_t table_type = tiff.short_strip_tables ? kTiffTypeShort : kTiffTypeLong;
+  builder.Entry(kTiffTagImageWidth, kTiffTypeLong, 1, tiff.width);
+  builder.Entry(kTiffTagImageLength, kTiffTypeShort, 1, tiff.height);
+  builder.Entry(kTiffTagCompression, kTiffTypeShort, 1, tiff.compression);
+  builder.Entry(kTiffTagPhotometric, kTiffTypeShort, 1, tiff.photometric);
+  builder.Entry(kTiffTagStripOffsets, table_type, static_cast<uint32_t>(offsets.size()),
+                offsets_value);
+  builder.Entry(kTiffTagStripByteCounts, table_type, static_cast<uint32_t>(counts.size()),
+                counts_value);
+  if (map_offset) {
+    builder.Entry(kTiffTagColorMap, kTiffTypeShort, static_cast<uint32_t>(tiff.color_map.size()),
+                  map_offset);
+  }
+  return builder.Build();
+}
+
+std::vector<uint8_t> PixelAt(const CPicture& picture, int x, int y) {
+  int b = picture.BytesPerPixel();
+  const uint8_t* p = picture.Row(y) + static_cast<size_t>(x) * b;
+  return std::vector<uint8_t>(p, p + b);
+}

@@ -1,0 +1,89 @@
+// Helpers for the imaging tests: a scratch folder, JPEG files made with the JPEG library,
+// and a small TIFF file builder.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <jpeglib.h>
+
+#include "imaging/picture.h"
+
+// A fresh folder under the test temporary folder, removed with its files at the end.
+class CScratchFolder {
+ public:
+  CScratchFolder();
+  ~CScratchFolder();
+  CScratchFolder(const CScratchFolder&) = delete;
+  CScratchFolder& operator=(const CScratchFolder&) = delete;
+
+  std::string Path(const std::string& name) const { return path_ + "/" + name; }
+  std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) const;
+  static std::vector<uint8_t> Read(const std::string& path);
+
+ private:
+  std::string path_;
+};
+
+// A JPEG made by the library from `samples` (rows without padding, `components` per pixel
+// in `color_space`: JCS_RGB, JCS_GRAYSCALE or JCS_CMYK, which the library writes with
+// Adobe's marker).
+struct CTestJpeg {
+  int width = 0;
+  int height = 0;
+  J_COLOR_SPACE color_space = JCS_RGB;
+  std::vector<uint8_t> samples;
+  int quality = 95;
+  bool progressive = false;
+};
+std::vector<uint8_t> EncodeTestJpeg(const CTestJpeg& jpeg);
+
+// A picture of `width` × `height` in `color_space` whose samples vary smoothly with x and y.
+CTestJpeg GradientJpeg(int width, int height, J_COLOR_SPACE color_space = JCS_RGB);
+
+// A minimal TIFF file: the header, data blocks, then one directory.
+class CTiffBuilder {
+ public:
+  explicit CTiffBuilder(bool big_endian) : big_endian_(big_endian) {}
+  // Appends data to the file and returns its offset.
+  uint32_t AddBytes(const std::vector<uint8_t>& bytes);
+  uint32_t AddShorts(const std::vector<uint16_t>& values);
+  uint32_t AddLongs(const std::vector<uint32_t>& values);
+  // A directory entry; a SHORT value goes into the first two bytes of the value field.
+  void Entry(uint16_t tag, uint16_t type, uint32_t count, uint32_t value);
+  // An entry of two SHORT values, which sit in its value field.
+  void ShortPairEntry(uint16_t tag, uint16_t first, uint16_t second);
+  std::vector<uint8_t> Build() const;
+
+ private:
+  void Put16(std::vector<uint8_t>& out, uint16_t value) const;
+  void Put32(std::vector<uint8_t>& out, uint32_t value) const;
+
+  bool big_endian_;
+  std::vector<uint8_t> data_;
+  struct Item {
+    uint16_t tag, type;
+    uint32_t count;
+    std::vector<uint8_t> value_field;  // 4 bytes in file order
+  };
+  std::vector<Item> entries_;
+};
+
+// A TIFF of `samples` (rows without padding) cut into `strips` strips of whole rows, with
+// strip offsets and byte counts as SHORT or LONG arrays.
+struct CTestTiff {
+  bool big_endian = false;
+  uint32_t width = 0;
+  uint32_t height = 0;
+  uint16_t photometric = 2;
+  uint16_t compression = 1;
+  std::vector<uint8_t> samples;
+  int strips = 1;
+  bool short_strip_tables = false;
+  std::vector<uint16_t> color_map = {};  // empty: none
+};
+std::vector<uint8_t> BuildTestTiff(const CTestTiff& tiff);
+
+// The pixel at (x, y) of a 24-bit or 8-bit picture, as its bytes (blue, green, red).
+std::vector<uint8_t> PixelAt(const CPicture& picture, int x, int y);
