@@ -33,7 +33,7 @@ struct CTestJpeg {
   int width = 0;
   int height = 0;
   J_COLOR_SPACE color_space = JCS_RGB;
-  std::vector<uint8_t> samples;
+  std::vector<uint8_t> samples = {};
   int quality = 95;
   bool progressive = false;
 };
@@ -78,7 +78,7 @@ struct CTestTiff {
   uint32_t height = 0;
   uint16_t photometric = 2;
   uint16_t compression = 1;
-  std::vector<uint8_t> samples;
+  std::vector<uint8_t> samples = {};
   int strips = 1;
   bool short_strip_tables = false;
   std::vector<uint16_t> color_map = {};  // empty: none
