@@ -66,7 +66,14 @@ enum ExifFormat : uint16_t {
 constexpr int kBytesPerComponent[13] = {0, 1, 1, 2, 4, 8, 1, 1, 2, 4, 8, 4, 8};
 
 // The Flash tag's bit that says the flash fired; the other bits tell the flash mode.
-constexpr int64_t kFlashFired = 1;
+constexpr uint32_t kFlashFired = 1;
+
+bool FlashFired(double value) {
+  // No flash value lies outside 16 bits; a damaged one that is not even a 32-bit number
+  // says nothing.
+  if (!(value >= 0 && value < 4294967296.0)) return false;
+  return static_cast<uint32_t>(value) & kFlashFired;
+}
 
 bool IsStartOfFrame(int marker) {
   return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
@@ -261,7 +268,7 @@ bool CExif::ParseDirectory(const CEndianReader& block, uint32_t offset, int dept
         subject_distance = static_cast<float>(number);
         break;
       case kTagFlash:
-        if (static_cast<int64_t>(number) & kFlashFired) flash_used = true;
+        if (FlashFired(number)) flash_used = true;
         break;
       case kTagFocalLength:
         focal_length = static_cast<float>(number);
@@ -271,7 +278,7 @@ bool CExif::ParseDirectory(const CEndianReader& block, uint32_t offset, int dept
         break;
       case kTagExifOffset:
       case kTagInteroperabilityOffset: {
-        if (number < 0 || number >= static_cast<double>(block.size())) return false;
+        if (!(number >= 0 && number < static_cast<double>(block.size()))) return false;
         // A malformed sub-directory stops itself; this directory goes on.
         ParseDirectory(block, static_cast<uint32_t>(number), depth + 1, visited);
         break;

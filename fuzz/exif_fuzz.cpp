@@ -1,0 +1,16 @@
+// Fuzz target: the EXIF reader's marker walk and directory parser on arbitrary file bytes.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+
+#include "imaging/exif_reader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size == 0) return 0;
+  std::FILE* file = fmemopen(const_cast<uint8_t*>(data), size, "rb");
+  if (!file) return 0;
+  CExif exif;
+  exif.ReadExif(file);
+  std::fclose(file);
+  return 0;
+}
