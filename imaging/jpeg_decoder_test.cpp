@@ -135,14 +135,19 @@ TEST_F(JpegDecoderTest, SaveToAFolderThatDoesNotExistWritesNothing) {
   EXPECT_TRUE(front_end_.Messages().empty());
 }
 
-TEST_F(JpegDecoderTest, CmykFilesBecomeColourPictures) {
+TEST_F(JpegDecoderTest, CmykAndYcckFilesBecomeColourPictures) {
   // The library writes CMYK with Adobe's marker, which means inverted values: full red is
   // no cyan (255), full magenta and yellow (0), no black (255).
-  ASSERT_EQ(Decode(EncodeTestJpeg(Solid(16, 16, JCS_CMYK, {255, 0, 0, 255}))), 1);
-  EXPECT_EQ(picture_.BitCount(), 24);
-  EXPECT_EQ(picture_.header.size(), kJpegHeaderBlockSize);
-  EXPECT_EQ(picture_.pixels.size(), size_t{(16 + 4) * 16 * 3});
-  EXPECT_TRUE(Near(PixelAt(picture_, 3, 3), {0, 0, 255}));
+  for (J_COLOR_SPACE stored : {JCS_CMYK, JCS_YCCK}) {
+    SCOPED_TRACE(stored);
+    CTestJpeg jpeg = Solid(16, 16, JCS_CMYK, {255, 0, 0, 255});
+    jpeg.stored = stored;
+    ASSERT_EQ(Decode(EncodeTestJpeg(jpeg)), 1);
+    EXPECT_EQ(picture_.BitCount(), 24);
+    EXPECT_EQ(picture_.header.size(), kJpegHeaderBlockSize);
+    EXPECT_EQ(picture_.pixels.size(), size_t{(16 + 4) * 16 * 3});
+    EXPECT_TRUE(Near(PixelAt(picture_, 3, 3), {0, 0, 255}));
+  }
 }
 
 TEST_F(JpegDecoderTest, LargeProgressiveFileDecodes) {

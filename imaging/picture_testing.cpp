@@ -55,6 +55,7 @@ std::vector<uint8_t> EncodeTestJpeg(const CTestJpeg& jpeg) {
                                                              : 3;
   jpeg_set_defaults(&cinfo);
   jpeg_set_quality(&cinfo, jpeg.quality, TRUE);
+  if (jpeg.stored != JCS_UNKNOWN) jpeg_set_colorspace(&cinfo, jpeg.stored);
   if (jpeg.progressive) jpeg_simple_progression(&cinfo);
   jpeg_start_compress(&cinfo, TRUE);
   const size_t row_bytes = static_cast<size_t>(jpeg.width) * cinfo.input_components;

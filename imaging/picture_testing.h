@@ -36,6 +36,7 @@ struct CTestJpeg {
   std::vector<uint8_t> samples = {};
   int quality = 95;
   bool progressive = false;
+  J_COLOR_SPACE stored = JCS_UNKNOWN;  // the file's colour space; unknown: the library's choice
 };
 std::vector<uint8_t> EncodeTestJpeg(const CTestJpeg& jpeg);
 
