@@ -197,7 +197,6 @@ void ThumbnailLoadVsBareDecode(benchmark::State& state) {
     for (size_t i = 0; i < files.size(); ++i) {
       // Alternate which of the two goes first, so neither gains from the other's reads.
       bool ours_first = (loads + static_cast<int64_t>(i)) % 2 == 0;
-      double before = 0, after = 0;
       auto t0 = std::chrono::steady_clock::now();
       if (ours_first) {
         LoadPicture(picture, context, files[i], "", 60, 60, false);
@@ -211,8 +210,8 @@ void ThumbnailLoadVsBareDecode(benchmark::State& state) {
         LoadPicture(picture, context, files[i], "", 60, 60, false);
       }
       auto t2 = std::chrono::steady_clock::now();
-      before = Seconds(t1 - t0);
-      after = Seconds(t2 - t1);
+      const double before = Seconds(t1 - t0);
+      const double after = Seconds(t2 - t1);
       double ours_time = ours_first ? before : after;
       ours += ours_time;
       bare += ours_first ? after : before;
@@ -222,8 +221,9 @@ void ThumbnailLoadVsBareDecode(benchmark::State& state) {
     loads += 1;
     state.SetIterationTime(iteration);
   }
-  state.counters["ours_ms_per_file"] = ours * 1000 / (loads * files.size());
-  state.counters["bare_ms_per_file"] = bare * 1000 / (loads * files.size());
+  const auto count = static_cast<double>(loads * static_cast<int64_t>(files.size()));
+  state.counters["ours_ms_per_file"] = ours * 1000 / count;
+  state.counters["bare_ms_per_file"] = bare * 1000 / count;
   state.counters["throughput_vs_bare"] = bare / ours;
   PeakMemory(state);
 }

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <memory>
 
 #include "imaging/endian_reader.h"
+#include "imaging/open_file.h"
 
 namespace {
 
@@ -127,10 +127,6 @@ double NumberOf(std::span<const uint8_t> value, uint16_t format, bool big_endian
   }
 }
 
-struct CFileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 }  // namespace
 
 void CExif::Reset() {
@@ -152,7 +148,7 @@ void CExif::Reset() {
 
 bool CExif::ReadExif(const std::string& path) {
   Reset();
-  std::unique_ptr<std::FILE, CFileCloser> file(std::fopen(path.c_str(), "rb"));
+  COpenFile file = OpenForReading(path);
   if (!file) return false;
   return ReadExif(file.get());
 }

@@ -16,7 +16,7 @@ void ApplyGamma(CPicture& picture, double gamma) {
   if (gamma == 1.0 || !(gamma > 0.0) || !picture.IsWellFormed()) return;
   const std::array<uint8_t, 256> table = GammaTable(gamma);
   if (picture.BitCount() == 8) {
-    for (int i = 0; i < kPaletteEntries; ++i) {
+    for (size_t i = 0; i < kPaletteEntries; ++i) {
       uint8_t* entry = &picture.header[kPaletteOffset + 4 * i];
       for (int c = 0; c < 3; ++c) entry[c] = table[entry[c]];
     }

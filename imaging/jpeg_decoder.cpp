@@ -8,15 +8,12 @@
 #include "app/front_end.h"
 #include "app/string_table.h"
 #include "imaging/jpeg_error.h"
+#include "imaging/open_file.h"
 #include "store/string_printf.h"
 
 namespace {
 
 constexpr int kStatusEveryRows = 100;
-
-struct CFileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 // Everything a decode owns, in one object whose address the library and the fatal-error
 // jump share, so that nothing lives in registers across the setjmp.
@@ -129,7 +126,7 @@ int DecodeJpeg(CPicture& picture, std::FILE* file, int target_width, int target_
 
 int DecodeJpeg(CPicture& picture, const std::string& path, int target_width, int target_height,
                CFrontEnd* front_end) {
-  std::unique_ptr<std::FILE, CFileCloser> file(std::fopen(path.c_str(), "rb"));
+  COpenFile file = OpenForReading(path);
   if (!file) return 0;
   return DecodeJpeg(picture, file.get(), target_width, target_height, front_end);
 }

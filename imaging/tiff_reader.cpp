@@ -1,9 +1,9 @@
 #include "imaging/tiff_reader.h"
 
 #include <algorithm>
-#include <memory>
 
 #include "imaging/endian_reader.h"
+#include "imaging/open_file.h"
 
 namespace {
 
@@ -11,14 +11,10 @@ constexpr size_t kTiffHeaderSize = 8;
 constexpr size_t kDirectoryEntrySize = 12;
 constexpr size_t kValueFieldOffset = 8;  // in a directory entry
 
-struct CFileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 }  // namespace
 
 bool CTiff::ReadTiff(const std::string& path) {
-  std::unique_ptr<std::FILE, CFileCloser> file(std::fopen(path.c_str(), "rb"));
+  COpenFile file = OpenForReading(path);
   if (!file) {
     *this = CTiff();
     return Fail(kTiffFileNotFound);
