@@ -152,13 +152,13 @@ std::vector<uint8_t> JpegFile(const std::vector<std::pair<uint8_t, std::vector<u
 class ExifReaderTest : public ::testing::Test {
  protected:
   bool Read(const std::vector<uint8_t>& bytes) {
-    return exif_.ReadExif(folder_.Write("e.jpg", bytes));
+    return exif_.ReadExif(WriteBytes(folder_, "e.jpg", bytes));
   }
   bool ReadSection(const CExifBuilder& builder) {
     return Read(JpegFile({{0xE1, builder.Section()}}));
   }
 
-  CScratchFolder folder_;
+  CTempDir folder_;
   CExif exif_;
 };
 
@@ -260,7 +260,7 @@ TEST_F(ExifReaderTest, FilesWithoutExif) {
   EXPECT_EQ(exif_.frame_width, 0);
 
   EXPECT_FALSE(Read({0x89, 'P', 'N', 'G'}));
-  EXPECT_FALSE(exif_.ReadExif(folder_.Path("missing.jpg")));
+  EXPECT_FALSE(exif_.ReadExif((folder_ / "missing.jpg")));
 
   // No APP1: the frame size is still read.
   EXPECT_TRUE(Read(JpegFile({{0xE0, {0, 6, 'J', 'F', 'I', 'F'}}}, 1024, 768)));
@@ -339,11 +339,11 @@ TEST_F(ExifReaderTest, DirectoryLinksInACircleEnd) {
 }
 
 TEST_F(ExifReaderTest, FileStatus) {
-  std::string path = folder_.Write("s.jpg", std::vector<uint8_t>(1234, 0));
+  std::string path = WriteBytes(folder_, "s.jpg", std::vector<uint8_t>(1234, 0));
   ASSERT_TRUE(exif_.ReadFileStatus(path));
   EXPECT_EQ(exif_.file_size, 1234);
   EXPECT_NEAR(static_cast<double>(exif_.file_time), static_cast<double>(std::time(nullptr)), 60);
-  EXPECT_FALSE(exif_.ReadFileStatus(folder_.Path("missing")));
+  EXPECT_FALSE(exif_.ReadFileStatus((folder_ / "missing")));
 }
 
 }  // namespace

@@ -36,11 +36,11 @@ class JpegDecoderTest : public ::testing::Test {
  protected:
   int Decode(const std::vector<uint8_t>& bytes, int target_width = 3000, int target_height = 3000) {
     picture_.Release();
-    return DecodeJpeg(picture_, folder_.Write("p.jpg", bytes), target_width, target_height,
+    return DecodeJpeg(picture_, WriteBytes(folder_, "p.jpg", bytes), target_width, target_height,
                       &front_end_);
   }
 
-  CScratchFolder folder_;
+  CTempDir folder_;
   CScriptedFrontEnd front_end_;
   CPicture picture_;
 };
@@ -98,7 +98,7 @@ TEST_F(JpegDecoderTest, GreyFileIsEightBitAndSavesAsGrey) {
   const uint8_t* entry = &picture_.header[kPaletteOffset + 4 * 200];
   EXPECT_THAT(std::vector<uint8_t>(entry, entry + 4), ElementsAre(200, 200, 200, 0));
 
-  std::string saved = folder_.Path("saved.jpg");
+  std::string saved = (folder_ / "saved.jpg");
   ASSERT_TRUE(SaveJpeg(picture_, saved, 90, &front_end_));
   jpeg_decompress_struct cinfo;
   jpeg_error_mgr errors;
@@ -117,9 +117,9 @@ TEST_F(JpegDecoderTest, GreyFileIsEightBitAndSavesAsGrey) {
 
 TEST_F(JpegDecoderTest, SavedColourPictureIsBaselineAndKeepsItsColours) {
   ASSERT_EQ(Decode(EncodeTestJpeg(Solid(17, 9, JCS_RGB, {200, 40, 10}))), 1);
-  std::string saved = folder_.Path("saved.jpg");
+  std::string saved = (folder_ / "saved.jpg");
   ASSERT_TRUE(SaveJpeg(picture_, saved, 95, &front_end_));
-  std::vector<uint8_t> bytes = CScratchFolder::Read(saved);
+  std::vector<uint8_t> bytes = ReadBytes(saved);
   // A baseline frame header (SOF0) and no progressive one (SOF2).
   std::string text(bytes.begin(), bytes.end());
   EXPECT_NE(text.find("\xFF\xC0"), std::string::npos);
@@ -131,7 +131,7 @@ TEST_F(JpegDecoderTest, SavedColourPictureIsBaselineAndKeepsItsColours) {
 
 TEST_F(JpegDecoderTest, SaveToAFolderThatDoesNotExistWritesNothing) {
   ASSERT_EQ(Decode(EncodeTestJpeg(Solid(8, 8, JCS_RGB, {1, 2, 3}))), 1);
-  EXPECT_FALSE(SaveJpeg(picture_, folder_.Path("no/such/folder.jpg"), 90, &front_end_));
+  EXPECT_FALSE(SaveJpeg(picture_, (folder_ / "no/such/folder.jpg"), 90, &front_end_));
   EXPECT_TRUE(front_end_.Messages().empty());
 }
 
@@ -193,7 +193,7 @@ TEST_F(JpegDecoderTest, FatalErrorsShowTheirMessageAndDecodeNothing) {
     EXPECT_TRUE(picture_.header.empty());
     EXPECT_TRUE(picture_.pixels.empty());
   }
-  EXPECT_EQ(DecodeJpeg(picture_, folder_.Path("missing.jpg"), 60, 60, &front_end_), 0);
+  EXPECT_EQ(DecodeJpeg(picture_, (folder_ / "missing.jpg"), 60, 60, &front_end_), 0);
 }
 
 TEST_F(JpegDecoderTest, DamagedDataShowsItsFirstWarningAndKeepsDecoding) {

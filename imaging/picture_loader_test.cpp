@@ -33,7 +33,7 @@ class LoadPictureTest : public ::testing::Test {
     return LoadPicture(picture_, context_, path, "", box, box, gamma);
   }
 
-  CScratchFolder folder_;
+  CTempDir folder_;
   CScriptedFrontEnd front_end_;
   CLoadContext context_;
   CPicture picture_;
@@ -50,7 +50,8 @@ TEST_F(LoadPictureTest, SizesAfterDecoderScalingAndReduction) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.width << "x" << c.height);
-    std::string path = folder_.Write("p.jpg", EncodeTestJpeg(GradientJpeg(c.width, c.height)));
+    std::string path =
+        WriteBytes(folder_, "p.jpg", EncodeTestJpeg(GradientJpeg(c.width, c.height)));
     ASSERT_EQ(Load(path, c.box), 1);
     EXPECT_EQ(picture_.Width(), c.loaded_width);
     EXPECT_EQ(picture_.Height(), c.loaded_height);
@@ -64,25 +65,25 @@ TEST_F(LoadPictureTest, SizesAfterDecoderScalingAndReduction) {
 
 TEST_F(LoadPictureTest, DecoderIsChosenByExtension) {
   std::vector<uint8_t> jpeg = EncodeTestJpeg(GradientJpeg(20, 10));
-  EXPECT_EQ(Load(folder_.Write("photo.jpeg", jpeg), 60), 0);
+  EXPECT_EQ(Load(WriteBytes(folder_, "photo.jpeg", jpeg), 60), 0);
   EXPECT_EQ(picture_.kind, kPictureNone);
-  EXPECT_EQ(Load(folder_.Write("x.tiff", jpeg), 60), 0);
-  EXPECT_EQ(Load(folder_.Write("x.JpG", jpeg), 60), 1);
+  EXPECT_EQ(Load(WriteBytes(folder_, "x.tiff", jpeg), 60), 0);
+  EXPECT_EQ(Load(WriteBytes(folder_, "x.JpG", jpeg), 60), 1);
   EXPECT_EQ(picture_.kind, kPictureJpeg);
 
   CTestTiff tiff{.width = 2, .height = 2, .photometric = 1, .samples = {1, 2, 3, 4}};
-  EXPECT_EQ(Load(folder_.Write("scan.tif", BuildTestTiff(tiff)), 60), 1);
+  EXPECT_EQ(Load(WriteBytes(folder_, "scan.tif", BuildTestTiff(tiff)), 60), 1);
   EXPECT_EQ(picture_.kind, kPictureTiff);
   EXPECT_EQ(picture_.BitCount(), 8);
   EXPECT_TRUE(front_end_.Messages().empty());
 }
 
 TEST_F(LoadPictureTest, FailureLeavesTheSlotEmptyWithoutReadyText) {
-  ASSERT_EQ(Load(folder_.Write("a.jpg", EncodeTestJpeg(GradientJpeg(20, 10))), 60), 1);
+  ASSERT_EQ(Load(WriteBytes(folder_, "a.jpg", EncodeTestJpeg(GradientJpeg(20, 10))), 60), 1);
   front_end_.ClearRecord();
   EXPECT_EQ(Load("", 60), 0);
-  EXPECT_EQ(Load(folder_.Path("missing.jpg"), 60), 0);
-  EXPECT_EQ(Load(folder_.Write("bad.tif", {'I', 'I'}), 60), 0);
+  EXPECT_EQ(Load((folder_ / "missing.jpg"), 60), 0);
+  EXPECT_EQ(Load(WriteBytes(folder_, "bad.tif", {'I', 'I'}), 60), 0);
   EXPECT_TRUE(picture_.header.empty());
   EXPECT_TRUE(picture_.pixels.empty());
   EXPECT_EQ(picture_.kind, kPictureNone);
@@ -90,15 +91,15 @@ TEST_F(LoadPictureTest, FailureLeavesTheSlotEmptyWithoutReadyText) {
 }
 
 TEST_F(LoadPictureTest, UndecodableJpegShowsTheMessageAndTheProgramGoesOn) {
-  EXPECT_EQ(Load(folder_.Write("text.jpg", {'h', 'e', 'l', 'l', 'o'}), 60), 0);
+  EXPECT_EQ(Load(WriteBytes(folder_, "text.jpg", {'h', 'e', 'l', 'l', 'o'}), 60), 0);
   EXPECT_THAT(front_end_.Messages(), ElementsAre("Not a JPEG file: starts with 0x68 0x65"));
   EXPECT_TRUE(picture_.pixels.empty());
   // The next picture loads as usual.
-  EXPECT_EQ(Load(folder_.Write("good.jpg", EncodeTestJpeg(GradientJpeg(20, 10))), 60), 1);
+  EXPECT_EQ(Load(WriteBytes(folder_, "good.jpg", EncodeTestJpeg(GradientJpeg(20, 10))), 60), 1);
 }
 
 TEST_F(LoadPictureTest, FileIsOpenedWhereTheFinderFindsIt) {
-  std::string found = folder_.Write("found.jpg", EncodeTestJpeg(GradientJpeg(20, 10)));
+  std::string found = WriteBytes(folder_, "found.jpg", EncodeTestJpeg(GradientJpeg(20, 10)));
   std::vector<std::string> asked;
   context_.find_file = [&](const std::string& path, const std::string& label) {
     asked.push_back(path + "|" + label);
@@ -115,7 +116,7 @@ TEST_F(LoadPictureTest, GammaOnlyWhenAsked) {
                  .height = 8,
                  .color_space = JCS_RGB,
                  .samples = std::vector<uint8_t>(8 * 8 * 3, 64)};
-  std::string path = folder_.Write("g.jpg", EncodeTestJpeg(grey));
+  std::string path = WriteBytes(folder_, "g.jpg", EncodeTestJpeg(grey));
   context_.gamma = 200;
   ASSERT_EQ(Load(path, 60, false), 1);
   int plain = PixelAt(picture_, 4, 4)[1];

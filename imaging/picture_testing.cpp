@@ -1,42 +1,20 @@
 #include "imaging/picture_testing.h"
 
-#include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <atomic>
+#include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <cstdlib>
 
 #include "imaging/tiff_reader.h"
 
-CScratchFolder::CScratchFolder() {
-  static std::atomic<int> counter{0};
-  path_ = ::testing::TempDir() + "imaging_" + std::to_string(::getpid()) + "_" +
-          std::to_string(counter++);
-  std::filesystem::remove_all(path_);
-  std::filesystem::create_directories(path_);
+std::string WriteBytes(const CTempDir& folder, const std::string& name,
+                       const std::vector<uint8_t>& bytes) {
+  return folder.Write(name, std::string(bytes.begin(), bytes.end()));
 }
 
-CScratchFolder::~CScratchFolder() {
-  std::error_code error;
-  std::filesystem::remove_all(path_, error);
-}
-
-std::string CScratchFolder::Write(const std::string& name,
-                                  const std::vector<uint8_t>& bytes) const {
-  std::string path = Path(name);
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  EXPECT_TRUE(out.good()) << path;
-  return path;
-}
-
-std::vector<uint8_t> CScratchFolder::Read(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+std::vector<uint8_t> ReadBytes(const std::string& path) {
+  std::optional<std::string> content = CTempDir::Read(path);
+  if (!content) return {};
+  return std::vector<uint8_t>(content->begin(), content->end());
 }
 
 std::vector<uint8_t> EncodeTestJpeg(const CTestJpeg& jpeg) {

@@ -1,5 +1,5 @@
-// Helpers for the imaging tests: a scratch folder, JPEG files made with the JPEG library,
-// and a small TIFF file builder.
+// Helpers for the imaging tests: byte files in a temporary folder, JPEG files made with the
+// JPEG library, and a small TIFF file builder.
 #pragma once
 
 #include <cstdint>
@@ -9,22 +9,13 @@
 #include <jpeglib.h>
 
 #include "imaging/picture.h"
+#include "platform/temp_dir_testing.h"
 
-// A fresh folder under the test temporary folder, removed with its files at the end.
-class CScratchFolder {
- public:
-  CScratchFolder();
-  ~CScratchFolder();
-  CScratchFolder(const CScratchFolder&) = delete;
-  CScratchFolder& operator=(const CScratchFolder&) = delete;
-
-  std::string Path(const std::string& name) const { return path_ + "/" + name; }
-  std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) const;
-  static std::vector<uint8_t> Read(const std::string& path);
-
- private:
-  std::string path_;
-};
+// Writes `bytes` as the file `name` in `folder`; returns its path.
+std::string WriteBytes(const CTempDir& folder, const std::string& name,
+                       const std::vector<uint8_t>& bytes);
+// The whole content of a file; empty when it cannot be read.
+std::vector<uint8_t> ReadBytes(const std::string& path);
 
 // A JPEG made by the library from `samples` (rows without padding, `components` per pixel
 // in `color_space`: JCS_RGB, JCS_GRAYSCALE or JCS_CMYK, which the library writes with

@@ -18,10 +18,10 @@ class TiffReaderTest : public ::testing::Test {
  protected:
   // Writes the bytes as a file and reads it.
   bool Read(const std::vector<uint8_t>& bytes) {
-    return tiff_.ReadTiff(folder_.Write("t.tif", bytes));
+    return tiff_.ReadTiff(WriteBytes(folder_, "t.tif", bytes));
   }
 
-  CScratchFolder folder_;
+  CTempDir folder_;
   CTiff tiff_;
 };
 
@@ -138,7 +138,7 @@ TEST_F(TiffReaderTest, RefusedFiles) {
     EXPECT_EQ(tiff_.ErrorText(), c.error);
     EXPECT_TRUE(tiff_.PixelData().empty());
   }
-  EXPECT_FALSE(tiff_.ReadTiff(folder_.Path("missing.tif")));
+  EXPECT_FALSE(tiff_.ReadTiff((folder_ / "missing.tif")));
   EXPECT_EQ(tiff_.ErrorText(), kTiffFileNotFound);
 }
 
@@ -148,7 +148,7 @@ class ConvertTiffTest : public TiffReaderTest {
  protected:
   int Convert(const CTestTiff& spec) {
     picture_.Release();
-    return ConvertTiff(picture_, folder_.Write("c.tif", BuildTestTiff(spec)));
+    return ConvertTiff(picture_, WriteBytes(folder_, "c.tif", BuildTestTiff(spec)));
   }
   CPicture picture_;
 };
