@@ -1,0 +1,154 @@
+#include "store/cached_file.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <mutex>
+#include <utility>
+
+namespace {
+
+// Writes by store objects of this process, per file: a cache filled before another object's
+// write is not trusted even when the file system's clock did not move.
+std::mutex generation_mutex;
+std::map<std::pair<uint64_t, uint64_t>, uint64_t>& Generations() {
+  static std::map<std::pair<uint64_t, uint64_t>, uint64_t> generations;
+  return generations;
+}
+
+uint64_t Generation(const CFileStamp& stamp) {
+  std::lock_guard<std::mutex> lock(generation_mutex);
+  auto it = Generations().find({stamp.device, stamp.inode});
+  return it == Generations().end() ? 0 : it->second;
+}
+
+uint64_t NextGeneration(const CFileStamp& stamp) {
+  std::lock_guard<std::mutex> lock(generation_mutex);
+  return ++Generations()[{stamp.device, stamp.inode}];
+}
+
+}  // namespace
+
+void CCachedFile::SetPath(const std::string& path) {
+  Close();
+  path_ = path;
+  stamp_valid_ = false;
+  Drop();
+}
+
+bool CCachedFile::Open(CStoreIo& io, bool writable) {
+  Close();
+  const int handle = io.Open(path_, writable);
+  if (handle < 0) return false;
+  const std::optional<CFileStamp> stamp = io.Stamp(handle);
+  if (!stamp) {
+    io.Close(handle);
+    return false;
+  }
+  io_ = &io;
+  handle_ = handle;
+  writable_ = writable;
+  wrote_ = false;
+  const uint64_t generation = Generation(*stamp);
+  if (!stamp_valid_ || *stamp != stamp_ || generation != generation_) {
+    stamp_ = *stamp;
+    stamp_valid_ = true;
+    generation_ = generation;
+    size_ = stamp->size;
+    Drop();
+  }
+  return true;
+}
+
+void CCachedFile::Close() {
+  if (handle_ < 0) return;
+  if (wrote_) {
+    io_->Touch(handle_);
+    const std::optional<CFileStamp> stamp = io_->Stamp(handle_);
+    if (stamp && stamp->size == size_) {
+      stamp_ = *stamp;
+      generation_ = NextGeneration(*stamp);
+    } else {
+      stamp_valid_ = false;  // someone else changed the file meanwhile
+      if (stamp) NextGeneration(*stamp);
+    }
+  }
+  io_->Close(handle_);
+  handle_ = -1;
+  wrote_ = false;
+}
+
+void CCachedFile::Drop() {
+  loaded_.assign((size_ + kPageSize - 1) / kPageSize, false);
+  ++epoch_;
+}
+
+void CCachedFile::Reserve(uint64_t bytes) {
+  if (bytes <= capacity_) return;
+  const uint64_t capacity = std::max({bytes, capacity_ * 2, kPageSize});
+  std::unique_ptr<uint8_t[]> data(new uint8_t[capacity]);
+  if (capacity_ > 0) std::memcpy(data.get(), data_.get(), capacity_);
+  data_ = std::move(data);
+  capacity_ = capacity;
+}
+
+bool CCachedFile::EnsureLoaded(uint64_t offset, uint64_t length) {
+  if (length == 0) return offset <= size_;
+  if (offset > size_ || length > size_ - offset) return false;
+  const uint64_t first = offset / kPageSize, last = (offset + length - 1) / kPageSize;
+  for (uint64_t page = first; page <= last; ++page) {
+    if (loaded_[page]) continue;
+    if (handle_ < 0) return false;
+    Reserve(size_);
+    const uint64_t start = page * kPageSize;
+    const uint64_t end = std::min(start + kPageSize, size_);
+    if (!io_->ReadAt(handle_, start, MutableByteSpan(data_.get() + start, end - start))) {
+      return false;
+    }
+    loaded_[page] = true;
+  }
+  return true;
+}
+
+bool CCachedFile::Read(uint64_t offset, MutableByteSpan out) {
+  if (!EnsureLoaded(offset, out.size())) return false;
+  if (!out.empty()) std::memcpy(out.data(), data_.get() + offset, out.size());
+  return true;
+}
+
+const uint8_t* CCachedFile::ReadRange(uint64_t offset, size_t length) {
+  if (!EnsureLoaded(offset, length)) return nullptr;
+  return length == 0 ? nullptr : data_.get() + offset;
+}
+
+bool CCachedFile::Write(uint64_t offset, ByteSpan data) {
+  if (handle_ < 0 || !writable_) {
+    errno = EBADF;
+    return false;
+  }
+  if (!io_->WriteAt(handle_, offset, data)) {
+    stamp_valid_ = false;
+    Drop();
+    return false;
+  }
+  wrote_ = true;
+  const uint64_t end = offset + data.size();
+  if (end > size_) {
+    const uint64_t old_size = size_;
+    Reserve(end);
+    std::memset(data_.get() + old_size, 0, end - old_size);
+    size_ = end;
+    loaded_.resize((size_ + kPageSize - 1) / kPageSize, false);
+    // Pages that begin at or after the old end hold nothing but this write and zeros.
+    for (uint64_t page = (old_size + kPageSize - 1) / kPageSize; page < loaded_.size(); ++page) {
+      loaded_[page] = true;
+    }
+  }
+  for (uint64_t page = offset / kPageSize; page * kPageSize < end; ++page) {
+    if (!loaded_[page]) continue;
+    const uint64_t from = std::max(offset, page * kPageSize);
+    const uint64_t to = std::min(end, (page + 1) * kPageSize);
+    std::memcpy(data_.get() + from, data.data() + (from - offset), to - from);
+  }
+  return true;
+}

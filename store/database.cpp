@@ -1,0 +1,346 @@
+#include "store/database.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include "store/string_printf.h"
+
+namespace {
+
+constexpr const char* kKeyTreeExtension = ".kw1";
+constexpr const char* kPostingExtension = ".kw2";
+constexpr const char* kHeaderExtension = ".kw3";
+constexpr const char* kTextExtension = ".kw4";
+constexpr const char* kCachePatternSuffix = ".C%2.2d";
+constexpr size_t kExtensionLength = 4;  // ".acx"
+
+}  // namespace
+
+Cdatabase::Cdatabase() : io_(PosixStoreIo()) { ClearSearchableFields(); }
+
+Cdatabase::~Cdatabase() {
+  while (open_depth_ > 0) CloseFiles();
+  ClearResults();
+}
+
+// --- names ---------------------------------------------------------------------------------
+
+std::string Cdatabase::SetFileNames(const std::string& main_file) {
+  while (open_depth_ > 0) CloseFiles();
+  main_file_ = main_file;
+  base_ = main_file.size() >= kExtensionLength
+              ? main_file.substr(0, main_file.size() - kExtensionLength)
+              : main_file;
+  key_file_name_ = base_ + kKeyTreeExtension;
+  posting_file_name_ = base_ + kPostingExtension;
+  header_file_name_ = base_ + kHeaderExtension;
+  text_file_name_ = base_ + kTextExtension;
+  cache_pattern_ = base_ + kCachePatternSuffix;
+  record_file_.SetPath(main_file_);
+  text_file_.SetPath(text_file_name_);
+  key_file_.SetPath(key_file_name_);
+  posting_file_.SetPath(posting_file_name_);
+  DropDerivedCaches();
+
+  std::string missing;
+  for (const std::string* name :
+       {&main_file_, &key_file_name_, &posting_file_name_, &header_file_name_, &text_file_name_}) {
+    const int handle = io_->Open(*name, false);
+    if (handle < 0) {
+      missing += *name + "\n";
+    } else {
+      io_->Close(handle);
+    }
+  }
+  return missing;
+}
+
+int Cdatabase::MissingFileFlags(const std::string& main_file) {
+  SetFileNames(main_file);
+  const std::pair<const std::string*, int> files[] = {{&header_file_name_, kMissingHeader},
+                                                      {&main_file_, kMissingRecordTable},
+                                                      {&text_file_name_, kMissingTextBlocks},
+                                                      {&key_file_name_, kMissingKeyTree},
+                                                      {&posting_file_name_, kMissingPostings}};
+  int flags = 0;
+  for (const auto& [name, bit] : files) {
+    const int handle = io_->Open(*name, false);
+    if (handle < 0) {
+      flags += bit;
+    } else {
+      io_->Close(handle);
+    }
+  }
+  return flags;
+}
+
+std::string Cdatabase::CacheFileName(int file_number) const {
+  return base_ + StringPrintf(".C%2.2d", file_number);
+}
+
+void Cdatabase::SetIo(std::shared_ptr<CStoreIo> io) {
+  while (open_depth_ > 0) CloseFiles();
+  io_ = std::move(io);
+  SetFileNames(main_file_);
+}
+
+void Cdatabase::SetSearchableField(int field, bool searchable) {
+  if (field >= 0 && field < kSearchableFieldCount) searchable_[field] = searchable ? 1 : 0;
+}
+
+void Cdatabase::ClearSearchableFields() {
+  searchable_.fill(0);
+  query_separators_ = std::string(" ,/.()';[]");
+}
+
+void Cdatabase::SetTrace(int32_t debug_switch, const std::string& folder) {
+  debug_switch_ = debug_switch;
+  trace_folder_ = folder;
+}
+
+// --- errors --------------------------------------------------------------------------------
+
+bool Cdatabase::Fail(CStatus status) {
+  if (status_.ok()) status_ = std::move(status);
+  return false;
+}
+
+bool Cdatabase::Damaged(const CCachedFile& file, const std::string& detail) {
+  return Fail(CStatus::Corruption(
+      StringPrintf("The photo index file %s is damaged: %s.\nThe operation was stopped; "
+                   "nothing more was written.",
+                   file.path().c_str(), detail.c_str())));
+}
+
+bool Cdatabase::WriteFailed(const CCachedFile& file) {
+  return Fail(CStatus::IoError(
+      StringPrintf("The photo index file %s could not be written: %s.\nThe operation was "
+                   "stopped; nothing more was written.",
+                   file.path().c_str(), std::strerror(errno))));
+}
+
+void Cdatabase::ResetOperation() { status_ = CStatus(); }
+
+// --- files -----------------------------------------------------------------------------------
+
+bool Cdatabase::CreateFiles() {
+  while (open_depth_ > 0) CloseFiles();
+  ResetOperation();
+  for (const std::string* name :
+       {&header_file_name_, &main_file_, &text_file_name_, &key_file_name_, &posting_file_name_}) {
+    const int handle = io_->Create(*name);
+    if (handle < 0) {
+      return Fail(CStatus::IoError(StringPrintf("The file %s could not be created: %s.",
+                                                name->c_str(), std::strerror(errno))));
+    }
+    io_->Close(handle);
+  }
+  COpenFiles files(*this);
+  if (!files.ok()) return false;
+  header = CStoreHeader::NewIndex();
+  if (!WriteHeader()) return false;
+
+  std::vector<uint8_t> bytes(kInitialEntries * kRecordEntrySize);
+  for (int n = 1; n <= kInitialEntries; ++n) {
+    CRecordEntry::Free(n < kInitialEntries ? n + 1 : 0)
+        .EncodeTo(std::span<uint8_t, kRecordEntrySize>(&bytes[(n - 1) * kRecordEntrySize],
+                                                       kRecordEntrySize));
+  }
+  if (!WriteBytes(record_file_, 0, bytes)) return false;
+
+  bytes.assign(kInitialEntries * kTextBlockSize, 0);
+  for (int n = 1; n <= kInitialEntries; ++n) {
+    CTextBlock::Free(n < kInitialEntries ? n + 1 : 0)
+        .EncodeTo(
+            std::span<uint8_t, kTextBlockSize>(&bytes[(n - 1) * kTextBlockSize], kTextBlockSize));
+  }
+  if (!WriteBytes(text_file_, 0, bytes)) return false;
+
+  if (!WriteKeyNode(kRootNode, CKeyNode::Sentinel())) return false;
+
+  bytes.assign(kInitialEntries * kPostingBlockSize, 0);
+  for (int n = 1; n <= kInitialEntries; ++n) {
+    CPostingBlock::Free(n < kInitialEntries ? n + 1 : 0)
+        .EncodeTo(std::span<uint8_t, kPostingBlockSize>(&bytes[(n - 1) * kPostingBlockSize],
+                                                        kPostingBlockSize));
+  }
+  return WriteBytes(posting_file_, 0, bytes);
+}
+
+bool Cdatabase::OpenFiles() {
+  if (open_depth_++ > 0) return status_.ok();
+  ResetOperation();
+  for (CCachedFile* file : {&record_file_, &text_file_, &key_file_, &posting_file_}) {
+    if (!file->Open(*io_, !read_only_)) {
+      return Fail(CStatus::IoError(StringPrintf("The photo index file %s cannot be opened: %s.",
+                                                file->path().c_str(), std::strerror(errno))));
+    }
+  }
+  CheckDerivedCaches();
+  return true;
+}
+
+void Cdatabase::CloseFiles() {
+  if (open_depth_ == 0 || --open_depth_ > 0) return;
+  for (CCachedFile* file : {&record_file_, &text_file_, &key_file_, &posting_file_}) {
+    file->Close();
+  }
+}
+
+bool Cdatabase::ReadHeader() {
+  if (open_depth_ == 0) ResetOperation();
+  const int handle = io_->Open(header_file_name_, false);
+  if (handle < 0) {
+    return Fail(CStatus::IoError(StringPrintf("The photo index file %s cannot be opened: %s.",
+                                              header_file_name_.c_str(), std::strerror(errno))));
+  }
+  std::array<uint8_t, kStoreHeaderSize> bytes{};
+  const bool read = io_->ReadAt(handle, 0, bytes);
+  io_->Close(handle);
+  if (!read) {
+    return Fail(CStatus::Corruption(
+        StringPrintf("The photo index file %s is damaged: it is shorter than %zu bytes.",
+                     header_file_name_.c_str(), kStoreHeaderSize)));
+  }
+  header = CStoreHeader::DecodeFrom(bytes);
+  return true;
+}
+
+bool Cdatabase::WriteHeader() {
+  if (read_only_) return true;
+  const int handle = io_->Open(header_file_name_, true);
+  std::array<uint8_t, kStoreHeaderSize> bytes{};
+  header.EncodeTo(bytes);
+  if (handle < 0 || !io_->WriteAt(handle, 0, bytes)) {
+    const int error = errno;
+    if (handle >= 0) io_->Close(handle);
+    errno = error;
+    return Fail(CStatus::IoError(StringPrintf("The photo index file %s could not be written: %s.",
+                                              header_file_name_.c_str(), std::strerror(errno))));
+  }
+  io_->Close(handle);
+  return true;
+}
+
+// --- raw entries -----------------------------------------------------------------------------
+
+uint32_t Cdatabase::EntryCount(const CCachedFile& file, size_t entry_size) const {
+  const uint64_t count = file.size() / entry_size;
+  return count > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(count);
+}
+
+bool Cdatabase::CheckEntryNumber(const CCachedFile& file, size_t entry_size, uint32_t n,
+                                 const char* what) {
+  if (!status_.ok()) return false;
+  if (!file.is_open()) {
+    return Fail(CStatus::IoError(
+        StringPrintf("The photo index file %s is not open.", file.path().c_str())));
+  }
+  if (n >= 1 && n <= EntryCount(file, entry_size)) return true;
+  return Damaged(file, StringPrintf("%s %u lies outside the file", what, n));
+}
+
+bool Cdatabase::WriteBytes(CCachedFile& file, uint64_t offset, ByteSpan data) {
+  if (!status_.ok()) return false;
+  if (read_only_) {
+    errno = EROFS;
+    return WriteFailed(file);
+  }
+  if (!file.Write(offset, data)) return WriteFailed(file);
+  return true;
+}
+
+std::optional<CRecordEntry> Cdatabase::ReadRecordEntry(uint32_t n) {
+  std::array<uint8_t, kRecordEntrySize> bytes;
+  if (!CheckEntryNumber(record_file_, kRecordEntrySize, n, "record")) return std::nullopt;
+  if (!record_file_.Read(uint64_t{n - 1} * kRecordEntrySize, bytes)) {
+    WriteFailed(record_file_);
+    return std::nullopt;
+  }
+  current_record_ = n;
+  return CRecordEntry::DecodeFrom(bytes);
+}
+
+bool Cdatabase::WriteRecordEntry(uint32_t n, const CRecordEntry& entry) {
+  std::array<uint8_t, kRecordEntrySize> bytes;
+  entry.EncodeTo(bytes);
+  path_memo_.erase(n);
+  if (n == 0) return Damaged(record_file_, "record 0 does not exist");
+  return WriteBytes(record_file_, uint64_t{n - 1} * kRecordEntrySize, bytes);
+}
+
+std::optional<CTextBlock> Cdatabase::ReadTextBlock(uint32_t n) {
+  std::array<uint8_t, kTextBlockSize> bytes;
+  if (!CheckEntryNumber(text_file_, kTextBlockSize, n, "text block")) return std::nullopt;
+  if (!text_file_.Read(uint64_t{n - 1} * kTextBlockSize, bytes)) {
+    WriteFailed(text_file_);
+    return std::nullopt;
+  }
+  return CTextBlock::DecodeFrom(bytes);
+}
+
+bool Cdatabase::WriteTextBlock(uint32_t n, const CTextBlock& block) {
+  std::array<uint8_t, kTextBlockSize> bytes;
+  block.EncodeTo(bytes);
+  if (n == 0) return Damaged(text_file_, "text block 0 does not exist");
+  return WriteBytes(text_file_, uint64_t{n - 1} * kTextBlockSize, bytes);
+}
+
+std::optional<CKeyNode> Cdatabase::ReadKeyNode(uint32_t n) {
+  std::array<uint8_t, kKeyNodeSize> bytes;
+  if (!CheckEntryNumber(key_file_, kKeyNodeSize, n, "key-tree node")) return std::nullopt;
+  if (!key_file_.Read(uint64_t{n - 1} * kKeyNodeSize, bytes)) {
+    WriteFailed(key_file_);
+    return std::nullopt;
+  }
+  return CKeyNode::DecodeFrom(bytes);
+}
+
+bool Cdatabase::WriteKeyNode(uint32_t n, const CKeyNode& node) {
+  std::array<uint8_t, kKeyNodeSize> bytes;
+  node.EncodeTo(bytes);
+  if (n == 0) return Damaged(key_file_, "key-tree node 0 does not exist");
+  return WriteBytes(key_file_, uint64_t{n - 1} * kKeyNodeSize, bytes);
+}
+
+std::optional<CPostingBlock> Cdatabase::ReadPostingBlock(uint32_t n) {
+  std::array<uint8_t, kPostingBlockSize> bytes;
+  if (!CheckEntryNumber(posting_file_, kPostingBlockSize, n, "posting block")) {
+    return std::nullopt;
+  }
+  if (!posting_file_.Read(uint64_t{n - 1} * kPostingBlockSize, bytes)) {
+    WriteFailed(posting_file_);
+    return std::nullopt;
+  }
+  current_block_ = n;
+  return CPostingBlock::DecodeFrom(bytes);
+}
+
+bool Cdatabase::WritePostingBlock(uint32_t n, const CPostingBlock& block) {
+  std::array<uint8_t, kPostingBlockSize> bytes;
+  block.EncodeTo(bytes);
+  // Posting lists changed by anything but AddPosting and RemovePosting, which keep the
+  // locators up to date themselves, are no longer known to the locators.
+  if (!posting_writes_tracked_) posting_locators_.clear();
+  if (n == 0) return Damaged(posting_file_, "posting block 0 does not exist");
+  return WriteBytes(posting_file_, uint64_t{n - 1} * kPostingBlockSize, bytes);
+}
+
+// --- derived caches ------------------------------------------------------------------------
+
+void Cdatabase::DropDerivedCaches() {
+  path_memo_.clear();
+  posting_locators_.clear();
+}
+
+void Cdatabase::CheckDerivedCaches() {
+  if (memo_epochs_[0] != record_file_.epoch() || memo_epochs_[1] != text_file_.epoch()) {
+    path_memo_.clear();
+    memo_epochs_[0] = record_file_.epoch();
+    memo_epochs_[1] = text_file_.epoch();
+  }
+  if (locator_epoch_ != posting_file_.epoch()) {
+    posting_locators_.clear();
+    locator_epoch_ = posting_file_.epoch();
+  }
+}

@@ -1,0 +1,315 @@
+// Cdatabase, the photo-index store: the record table B.acx, the key tree B.kw1, the posting
+// blocks B.kw2, the store header B.kw3 and the text blocks B.kw4 of one photo index, with
+// the current record through which the rest of the program reads and writes a picture's
+// description, and the result list of the last query.
+//
+// No file stays open between operations: every operation opens the store files, works,
+// writes the header if it allocated anything, and closes them. What was read is cached
+// across operations while the files stay unchanged.
+//
+// Errors are values: an operation that meets a damaged file or a failed write stops (no
+// further write happens), returns its failure value, and status() holds the message, which
+// names the file. Nothing here exits the program or throws.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "store/cached_file.h"
+#include "store/field_text.h"
+#include "store/key_node.h"
+#include "store/posting_block.h"
+#include "store/record_entry.h"
+#include "store/status.h"
+#include "store/store_header.h"
+#include "store/store_io.h"
+#include "store/text_block.h"
+
+class CFrontEnd;
+
+// One entry of the result list.
+class CPictureInfo {
+ public:
+  std::string name;
+  // Scratch texts: the sort key while sorting, the cached ID, When, Where, Description and
+  // picture path while the strip shows the entry.
+  std::array<std::string, 10> texts;
+  uint8_t selected = 0;
+  int32_t record = 0;
+};
+
+// An item of FindByFileName: a file name and up to 50 record numbers (0 = empty slot).
+struct CFileNameItem {
+  static constexpr int kSlots = 50;
+  std::string name;
+  std::array<int32_t, kSlots> records{};
+};
+
+// The word under which every record is posted, with field code 99.
+constexpr const char* kAllRecordsWord = "ZZZWQWQ";
+// Number of searchable-field flags (fields 0 to 254).
+constexpr int kSearchableFieldCount = 255;
+
+// Results of AddPicture.
+constexpr int kAddDone = 0;
+constexpr int kAddDuplicateId = 1;
+constexpr int kAddImportedBefore = 2;
+constexpr int kAddFailed = -1;  // the store failed; status() tells why
+
+// ID modes of AddPicture.
+constexpr int kIdModeAutomatic = 0;
+constexpr int kIdModeFileName = 1;
+constexpr int kIdModeFormat = 2;
+constexpr const char* kAutomaticIdFormat = "%6.6d";
+
+// Bits of MissingFileFlags.
+constexpr int kMissingHeader = 1;
+constexpr int kMissingRecordTable = 2;
+constexpr int kMissingTextBlocks = 4;
+constexpr int kMissingKeyTree = 8;
+constexpr int kMissingPostings = 16;
+
+// Modes of SetFieldOfId.
+constexpr int kSetFieldAddOrFillBlank = 0;
+constexpr int kSetFieldRemoveOrReplace = 1;
+
+class Cdatabase {
+ public:
+  Cdatabase();
+  ~Cdatabase();
+  Cdatabase(const Cdatabase&) = delete;
+  Cdatabase& operator=(const Cdatabase&) = delete;
+
+  // --- the current record: callers fill or read it and call one operation ---
+  CFields fields;  // text fields 0 to 255 (only 0 to 126 are stored)
+  std::string image_path;
+  std::string volume_label;
+  uint8_t quality = 0;
+  std::string sort_text;
+  int32_t id_counter = 0;  // next number for generated picture IDs
+
+  // --- the result list ---
+  int32_t position = 0;  // 1-based; 0 = none
+  int32_t count = 0;
+  std::vector<std::unique_ptr<CPictureInfo>> results;
+
+  CStoreHeader header;
+
+  // --- set-up ---
+  // Names the index by its main file B.acx; returns the full names of the missing files among
+  // B.acx, B.kw1, B.kw2, B.kw3, B.kw4, each followed by "\n" (empty when all exist).
+  std::string SetFileNames(const std::string& main_file);
+  // Names the index and returns the sum of kMissing* bits of its missing files.
+  int MissingFileFlags(const std::string& main_file);
+  const std::string& main_file() const { return main_file_; }
+  // The name of thumbnail cache file n: B + ".C%2.2d".
+  std::string CacheFileName(int file_number) const;
+
+  // The file access to use (default: the machine's files).
+  void SetIo(std::shared_ptr<CStoreIo> io);
+  // The front end that asks the replace question of AddPicture; without one it is answered No.
+  void SetFrontEnd(CFrontEnd* front_end) { front_end_ = front_end; }
+  // Opens the store files for reading only (the viewer; an index on a read-only medium).
+  void SetReadOnly(bool read_only) { read_only_ = read_only; }
+  // The separators that split a query (the viewer splits at " ,/.();").
+  void SetQuerySeparators(std::string_view separators) { query_separators_ = separators; }
+  // Lets postings of a field match plain query words (user-defined fields' simple search).
+  void SetSearchableField(int field, bool searchable);
+  void ClearSearchableFields();
+  // Debug trace: on when the switch is 1; lines go to folder + "/debug.txt".
+  void SetTrace(int32_t debug_switch, const std::string& folder);
+
+  // The outcome of the last operation.
+  const CStatus& status() const { return status_; }
+
+  // --- files and header ---
+  // Creates the five store files of a new, empty index.
+  bool CreateFiles();
+  // Opens B.acx, B.kw4, B.kw1 and B.kw2 (nested calls share the open files); false with
+  // status() set when one cannot be opened. Every OpenFiles needs its CloseFiles.
+  bool OpenFiles();
+  void CloseFiles();
+  // Holds the store files open for one operation.
+  class COpenFiles {
+   public:
+    explicit COpenFiles(Cdatabase& db) : db_(db), ok_(db.OpenFiles()) {}
+    ~COpenFiles() { db_.CloseFiles(); }
+    COpenFiles(const COpenFiles&) = delete;
+    COpenFiles& operator=(const COpenFiles&) = delete;
+    bool ok() const { return ok_; }
+
+   private:
+    Cdatabase& db_;
+    bool ok_;
+  };
+  bool ReadHeader();
+  bool WriteHeader();
+
+  // --- raw entries (store files open); reading also makes the entry the current one of its
+  // file. A number outside the file is reported as damage. ---
+  std::optional<CRecordEntry> ReadRecordEntry(uint32_t n);
+  bool WriteRecordEntry(uint32_t n, const CRecordEntry& entry);
+  std::optional<CTextBlock> ReadTextBlock(uint32_t n);
+  bool WriteTextBlock(uint32_t n, const CTextBlock& block);
+  std::optional<CKeyNode> ReadKeyNode(uint32_t n);
+  bool WriteKeyNode(uint32_t n, const CKeyNode& node);
+  std::optional<CPostingBlock> ReadPostingBlock(uint32_t n);
+  bool WritePostingBlock(uint32_t n, const CPostingBlock& block);
+
+  // --- text chains (store files open, header read) ---
+  uint32_t WriteTextChain(const std::string& text);
+  std::string ReadTextChain(uint32_t block);
+  void ReleaseTextChain(uint32_t block);
+  uint32_t StoreFieldText();
+  void LoadFieldText(uint32_t block);
+
+  // --- record operations ---
+  int GoToRecord(int record);
+  // Reads entry, image path, volume label and quality (store files open); returns the entry's
+  // field-text block.
+  uint32_t ReadEntry(uint32_t record);
+  void NextEntry();
+  void PreviousEntry();
+  void FirstEntry();
+  void LastEntry();
+  void ReloadCurrent();
+  void ClearResults();
+  // The import step: kAddDone, kAddDuplicateId, kAddImportedBefore or kAddFailed.
+  int AddPicture(const std::string& path, int id_mode, const std::string& id_format);
+  // Adds the current record with all its fields; its record number, or 0 on failure.
+  int AddCurrentAsNew();
+  void AppendRecord();
+  // 1 done; 0 the loaded picture ID is not in the key tree; -1 the store failed.
+  int UpdateCurrent();
+  void DeleteCurrent();
+  void DeleteSelected();
+  bool AnySelected() const;
+  // Sets one field of the record with the ID as the bulk update does; 1 when it changed.
+  int SetFieldOfId(const std::string& id, int field, const std::string& value, int mode);
+  int ImportedBefore(const std::string& path, const std::string& label);
+  void ImportedInDirectory(const std::string& directory, const std::string& label,
+                           std::vector<std::string>& list);
+  void FindByFileName(std::vector<CFileNameItem>& items);
+  int FindByDirectory(const std::string& directory, std::vector<std::string>& list);
+  // The record number of the live picture ID, or 0 (opens and closes the store files).
+  int RecordOfId(const std::string& id);
+  void Trace(const std::string& message);
+
+  // --- word index (store files open, header read, unless noted) ---
+  int FindKey(const std::string& key, uint32_t node);
+  int InsertKey(const std::string& key, uint8_t kind, int64_t first, int64_t last, uint32_t count,
+                uint8_t unsorted);
+  void AddPosting(const std::string& word, uint8_t code);
+  void IndexText(int code, const std::string& text);
+  // Removes the record's postings with this field code from every word of the text.
+  void UnindexText(const std::string& text, uint32_t record, int code);
+  void RemovePosting(const std::string& word, uint32_t record, int code);
+  std::string DirectoryKey(const std::string& path, const std::string& label) const;
+  void ListKeys(const std::string& lower, const std::string& upper, bool ids_only, uint32_t node,
+                std::vector<std::string>& list);
+  // Opens and closes the store files itself.
+  void ListPrefix(const std::string& prefix, std::vector<std::string>& list);
+  // Fills the result list; the number of matches (opens and closes the store files).
+  int RunQuery(const std::string& query);
+  void LookupWord(const std::string& word, std::vector<int32_t>& records);
+  void SplitQueryWords(const std::string& text, std::vector<std::string>& list);
+  std::string ExpandWildcards(const std::string& query);
+  void SortResults();
+  // Balances the key tree (store files open, header read; the caller writes the header).
+  void RebuildKeyTree();
+  int visit_count() const { return visit_count_; }
+
+  // --- diagnosis ---
+  // Writes db_dump.txt in the current folder.
+  void DumpStore();
+
+ private:
+  friend class CStoreChecker;
+
+  // Derived caches, trusted while the files they come from are unchanged.
+  struct CPathMemo {
+    uint32_t link = 0;
+    std::string tail;  // lower-cased stored path without its drive prefix
+  };
+  struct CPostingLocator {
+    std::unordered_multimap<uint32_t, uint32_t> blocks;  // record -> block
+  };
+
+  bool Fail(CStatus status);
+  bool Damaged(const CCachedFile& file, const std::string& detail);
+  bool WriteFailed(const CCachedFile& file);
+  bool WriteBytes(CCachedFile& file, uint64_t offset, ByteSpan data);
+  uint32_t EntryCount(const CCachedFile& file, size_t entry_size) const;
+  bool CheckEntryNumber(const CCachedFile& file, size_t entry_size, uint32_t n, const char* what);
+  void ResetOperation();
+
+  // Growth of the files with a free chain.
+  bool GrowFile(CCachedFile& file, int32_t& mark, size_t entry_size, const char* what);
+  void GrowRecordTableIfNeeded();
+  void GrowPostingsIfNeeded();
+  void GrowTextBlocksIfNeeded();
+  uint32_t TakeFreeRecord();
+  uint32_t TakeFreePostingBlock();
+
+  // InsertKey after its lookup: `found` is FindKey's result for the cut key.
+  int InsertFoundKey(int found, const std::string& key, uint8_t kind, int64_t first, int64_t last,
+                     uint32_t count, uint8_t unsorted);
+  std::string StoredPathOf(uint32_t record, uint32_t* path_link);
+  const std::string& PathTailOf(uint32_t record);
+  std::string DirectoryKeyOfRecord(uint32_t record);
+  void RemoveIdNode(const std::string& id, uint32_t record);
+  void AppendResult(int32_t record);
+  void ReadCurrentResult();
+  bool IdTaken(const std::string& id);
+  std::string PictureIdOf(uint32_t record);
+  void PostingLocatorAdd(uint32_t first, uint32_t record, uint32_t block);
+  CPostingLocator* PostingLocatorFor(const CKeyNode& node, uint32_t list_length_hint);
+  void DropDerivedCaches();
+  void CheckDerivedCaches();
+
+  // File names.
+  std::string main_file_;
+  std::string base_;
+  std::string key_file_name_;
+  std::string posting_file_name_;
+  std::string header_file_name_;
+  std::string text_file_name_;
+  std::string cache_pattern_;
+
+  std::shared_ptr<CStoreIo> io_;
+  CCachedFile record_file_;
+  CCachedFile text_file_;
+  CCachedFile key_file_;
+  CCachedFile posting_file_;
+  int open_depth_ = 0;
+  bool read_only_ = false;
+
+  CFields loaded_fields_;
+  uint32_t field_text_start_ = 0;
+  uint32_t current_record_ = 0;
+  uint32_t last_chain_start_ = 0;
+  uint32_t current_node_ = 0;
+  uint32_t current_block_ = 0;
+  int visit_count_ = 0;
+  int32_t lookup_count_ = 0;
+  CRecordEntry entry_;  // the record-table entry last read or about to be written
+
+  std::array<int32_t, kSearchableFieldCount> searchable_{};
+  std::string query_separators_;
+  int32_t debug_switch_ = 0;
+  std::string trace_folder_;
+  CFrontEnd* front_end_ = nullptr;
+  CStatus status_;
+
+  std::unordered_map<uint32_t, CPathMemo> path_memo_;
+  std::unordered_map<uint32_t, CPostingLocator> posting_locators_;  // by first block
+  bool posting_writes_tracked_ = false;
+  uint64_t memo_epochs_[2] = {0, 0};
+  uint64_t locator_epoch_ = 0;
+};

@@ -1,0 +1,37 @@
+#include "store/id_format.h"
+
+#include <cctype>
+
+#include "store/string_printf.h"
+
+std::string FormatId(std::string_view format, int number) {
+  std::string out;
+  bool used = false;
+  for (size_t i = 0; i < format.size(); ++i) {
+    if (format[i] != '%' || i + 1 >= format.size()) {
+      out += format[i];
+      continue;
+    }
+    if (format[i + 1] == '%') {
+      out += '%';
+      ++i;
+      continue;
+    }
+    size_t j = i + 1;
+    while (j < format.size() &&
+           (std::isdigit(static_cast<unsigned char>(format[j])) || format[j] == '.')) {
+      ++j;
+    }
+    const std::string_view spec = format.substr(i + 1, j - i - 1);
+    const bool valid_spec = spec.find('.') == spec.rfind('.') && spec.size() <= 5;
+    if (!used && valid_spec && j < format.size() && (format[j] == 'd' || format[j] == 'i')) {
+      const std::string conversion = "%" + std::string(spec) + "d";
+      out += StringPrintf(conversion.c_str(), number);
+      used = true;
+      i = j;
+      continue;
+    }
+    out += '%';
+  }
+  return out;
+}

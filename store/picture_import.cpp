@@ -1,0 +1,202 @@
+// The store's part of adding pictures: the import step AddPicture with its picture IDs, and
+// the two questions the import asks: was this file imported before, and which files of a
+// folder are stored.
+#include "app/front_end.h"
+#include "app/string_table.h"
+#include "store/database.h"
+#include "store/directory_key.h"
+#include "store/id_format.h"
+#include "store/string_printf.h"
+#include "store/text_rules.h"
+
+namespace {
+
+// An ID insertion deeper than this rebuilds the key tree.
+constexpr int kAddPictureRebuildVisits = 50;
+constexpr int kCategoryCode = kFieldCategory + 1;
+// A stored path shorter than this counts as no path.
+constexpr size_t kShortestPath = 5;
+constexpr const char* kNoName = "No name";
+
+// The length of a path's drive prefix: 2 for "x:", else 0.
+size_t DriveLength(std::string_view path) {
+  const bool letter =
+      !path.empty() && ((path[0] >= 'a' && path[0] <= 'z') || (path[0] >= 'A' && path[0] <= 'Z'));
+  return letter && path.size() >= 2 && path[1] == ':' ? 2 : 0;
+}
+
+std::string WithoutDrive(std::string_view path) {
+  return std::string(path.substr(DriveLength(path)));
+}
+
+std::string Slashed(std::string text) {
+  for (char& c : text) {
+    if (c == '\\') c = '/';
+  }
+  return text;
+}
+
+// The file name of a path without its extension: between the last '/' and the last '.'.
+std::string FileNameId(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  const size_t start = slash == std::string::npos ? 0 : slash + 1;
+  size_t end = path.rfind('.');
+  if (end == std::string::npos || end < start) end = path.size();
+  return CutText(UpperCase(path.substr(start, end - start)), kMaxKeyLength);
+}
+
+}  // namespace
+
+const std::string& Cdatabase::PathTailOf(uint32_t record) {
+  static const std::string empty;
+  std::optional<CRecordEntry> entry = ReadRecordEntry(record);
+  if (!entry) return empty;
+  auto it = path_memo_.find(record);
+  if (it != path_memo_.end() && it->second.link == entry->image_path) return it->second.tail;
+  CPathMemo memo;
+  memo.link = entry->image_path;
+  memo.tail = WithoutDrive(LowerCase(ReadTextChain(entry->image_path)));
+  if (!status_.ok()) return empty;
+  return path_memo_.insert_or_assign(record, std::move(memo)).first->second.tail;
+}
+
+int Cdatabase::ImportedBefore(const std::string& path, const std::string& label) {
+  COpenFiles files(*this);
+  if (!files.ok()) return 0;
+  const std::string lower = LowerCase(path);
+  const int found = FindKey(DirectoryKey(lower, label), kRootNode);
+  if (found <= 0) return 0;
+  std::optional<CKeyNode> node = ReadKeyNode(static_cast<uint32_t>(found));
+  if (!node || node->kind != kKindWord) return 0;
+  const std::string tail = WithoutDrive(lower);
+  const uint32_t limit = EntryCount(posting_file_, kPostingBlockSize);
+  uint32_t steps = 0;
+  for (uint32_t n = node->first; n > 0 && status_.ok(); ++steps) {
+    if (steps >= limit) {
+      Damaged(posting_file_, "a posting list runs in a circle");
+      return 0;
+    }
+    std::optional<CPostingBlock> block = ReadPostingBlock(n);
+    if (!block) return 0;
+    for (uint32_t record : block->records) {
+      if (record > 0 && PathTailOf(record) == tail) return 1;
+    }
+    n = block->next;
+  }
+  return 0;
+}
+
+int Cdatabase::AddPicture(const std::string& path, int id_mode, const std::string& id_format) {
+  COpenFiles files(*this);
+  if (!files.ok()) return kAddFailed;
+  if (!ReadHeader()) return kAddFailed;
+  if (id_mode == kIdModeAutomatic || id_mode == kIdModeFormat) {
+    const std::string format = id_mode == kIdModeAutomatic ? kAutomaticIdFormat : id_format;
+    std::string previous;
+    while (status_.ok()) {
+      fields[kFieldId] = UpperCase(FormatId(format, id_counter));
+      ++id_counter;
+      // A format without a number makes the same ID every time: it is taken or it is not.
+      if (fields[kFieldId] == previous || FindKey(fields[kFieldId], kRootNode) <= 0) break;
+      previous = fields[kFieldId];
+    }
+  } else if (id_mode == kIdModeFileName) {
+    fields[kFieldId] = FileNameId(path);
+  }
+  if (!status_.ok()) return kAddFailed;
+
+  int result = kAddDone;
+  Trace("CheckPrevImport");
+  if (ImportedBefore(path, volume_label)) {
+    Trace("Imported before");
+    result = kAddImportedBefore;
+  } else {
+    Trace("Not imported");
+    const std::string id_key = CutText(fields[kFieldId], kMaxKeyLength);
+    const int found = FindKey(id_key, kRootNode);
+    if (!status_.ok()) return kAddFailed;
+    if (found <= 0) {
+      Trace("New record");
+      InsertKey(fields[kFieldId], kKindPictureId, -1, -1, 1, 1);
+      if (visit_count_ > kAddPictureRebuildVisits) RebuildKeyTree();
+      image_path = path;
+      Trace("Add new text");
+      field_text_start_ = StoreFieldText();
+      Trace("Add to main");
+      AppendRecord();
+      const int added = FindKey(id_key, kRootNode);
+      if (added > 0) {
+        std::optional<CKeyNode> node = ReadKeyNode(static_cast<uint32_t>(added));
+        if (node) current_record_ = node->first;
+      }
+      Trace("Add to index");
+      IndexText(kCategoryCode, fields[kFieldCategory]);
+      IndexText(kCodeAllRecords, kAllRecordsWord);
+      if (status_.ok()) AppendResult(static_cast<int32_t>(current_record_));
+      Trace("End add");
+    } else {
+      Trace("Fileexists");
+      std::optional<CKeyNode> node = ReadKeyNode(static_cast<uint32_t>(found));
+      if (!node) return kAddFailed;
+      // An ID equal to a word of the index cannot be a picture ID: a duplicate.
+      if (node->kind != kKindPictureId) return kAddDuplicateId;
+      const uint32_t r = node->first;
+      std::string stored = StoredPathOf(r, nullptr);
+      if (!status_.ok()) return kAddFailed;
+      if (stored.size() < kShortestPath) stored = kNoName;
+      if (WithoutDrive(stored) != WithoutDrive(path)) {
+        const std::string question =
+            StringPrintf(LoadString(IDS_REPLACE_QUESTION).c_str(), fields[kFieldId].c_str());
+        Trace("Key exists");
+        const MsgAnswer answer =
+            front_end_ ? front_end_->ShowMessage(question, MsgButtons::kYesNo, MsgIcon::kQuestion)
+                       : MsgAnswer::kNo;
+        if (answer != MsgAnswer::kYes) return kAddDuplicateId;
+        std::optional<CRecordEntry> entry = ReadRecordEntry(r);
+        if (!entry) return kAddFailed;
+        const std::string old_key =
+            DirectoryKey(LowerCase(ReadTextChain(entry->image_path)), volume_label);
+        ReleaseTextChain(entry->image_path);
+        entry->image_path = WriteTextChain(path);
+        if (!status_.ok() || !WriteRecordEntry(r, *entry)) return kAddFailed;
+        // The record now lies in the new file's folder.
+        RemovePosting(old_key, r, kCodeDirectoryKey);
+        current_record_ = r;
+        AddPosting(DirectoryKey(LowerCase(path), volume_label), kCodeDirectoryKey);
+        if (status_.ok()) AppendResult(static_cast<int32_t>(r));
+      }
+    }
+    WriteHeader();
+  }
+  if (!status_.ok()) return kAddFailed;
+  if (result > 0) --id_counter;
+  return result;
+}
+
+void Cdatabase::ImportedInDirectory(const std::string& directory, const std::string& label,
+                                    std::vector<std::string>& list) {
+  list.clear();
+  const std::string key = DirectoryKey(LowerCase(Slashed(directory)), label);
+  COpenFiles files(*this);
+  if (!files.ok()) return;
+  const int found = FindKey(key, kRootNode);
+  if (found <= 0) return;
+  std::optional<CKeyNode> node = ReadKeyNode(static_cast<uint32_t>(found));
+  if (!node || node->kind != kKindWord) return;
+  const uint32_t limit = EntryCount(posting_file_, kPostingBlockSize);
+  uint32_t steps = 0;
+  for (uint32_t n = node->first; n > 0 && status_.ok(); ++steps) {
+    if (steps >= limit) {
+      Damaged(posting_file_, "a posting list runs in a circle");
+      return;
+    }
+    std::optional<CPostingBlock> block = ReadPostingBlock(n);
+    if (!block) return;
+    for (uint32_t record : block->records) {
+      if (record == 0) continue;
+      const std::string path = LowerCase(Slashed(StoredPathOf(record, nullptr)));
+      if (!path.empty()) list.push_back(path.substr(1));
+    }
+    n = block->next;
+  }
+}

@@ -1,0 +1,305 @@
+// Record operations on the current record: read, navigate the result list, add, update and
+// delete. Every change keeps the word index consistent: a record's picture ID is a key-tree
+// node of kind 1 pointing at its record number, its words are posted under their field codes,
+// and every record is posted under the all-records marker (code 99) and its directory key
+// (code 0).
+#include "store/database.h"
+#include "store/directory_key.h"
+#include "store/string_printf.h"
+#include "store/text_rules.h"
+
+namespace {
+
+constexpr int kIdCode = kFieldId + 1;
+// An ID insertion deeper than this rebuilds the key tree.
+constexpr int kAddCurrentRebuildVisits = 100;
+
+}  // namespace
+
+uint32_t Cdatabase::ReadEntry(uint32_t record) {
+  std::optional<CRecordEntry> entry = ReadRecordEntry(record);
+  if (!entry) return 0;
+  entry_ = *entry;
+  image_path = ReadTextChain(entry->image_path);
+  quality = entry->quality;
+  volume_label = ReadTextChain(entry->volume_label);
+  return entry->field_text;
+}
+
+void Cdatabase::ReadCurrentResult() {
+  if (position < 1 || static_cast<size_t>(position) > results.size()) return;
+  const uint32_t record = static_cast<uint32_t>(results[position - 1]->record);
+  const uint32_t block = ReadEntry(record);
+  if (!status_.ok()) return;
+  if (!entry_.in_use) {
+    // A deleted record (a result list older than the index) shows as an empty record; its
+    // free-chain link is no text.
+    for (std::string& field : fields) field.clear();
+    loaded_fields_ = fields;
+    image_path.clear();
+    volume_label.clear();
+    Fail(
+        CStatus::Refused(StringPrintf("The picture with record number %u is no longer in the "
+                                      "photo index %s.",
+                                      record, main_file_.c_str())));
+    return;
+  }
+  LoadFieldText(block);
+}
+
+int Cdatabase::GoToRecord(int record) {
+  COpenFiles files(*this);
+  if (!files.ok() || !ReadHeader()) return record;
+  const uint32_t block = ReadEntry(static_cast<uint32_t>(record));
+  if (!status_.ok()) return record;
+  if (!entry_.in_use) {
+    for (std::string& field : fields) field.clear();
+    loaded_fields_ = fields;
+    image_path.clear();
+    volume_label.clear();
+    Fail(
+        CStatus::Refused(StringPrintf("The picture with record number %d is no longer in the "
+                                      "photo index %s.",
+                                      record, main_file_.c_str())));
+    return record;
+  }
+  LoadFieldText(block);
+  return record;
+}
+
+void Cdatabase::NextEntry() {
+  if (position >= count) return;
+  COpenFiles files(*this);
+  if (!files.ok()) return;
+  ++position;
+  ReadCurrentResult();
+}
+
+void Cdatabase::PreviousEntry() {
+  if (position <= 1) return;
+  COpenFiles files(*this);
+  if (!files.ok()) return;
+  --position;
+  ReadCurrentResult();
+}
+
+void Cdatabase::ReloadCurrent() {
+  if (position <= 0) return;
+  COpenFiles files(*this);
+  if (files.ok()) ReadCurrentResult();
+}
+
+void Cdatabase::FirstEntry() {
+  if (count <= 0) return;
+  COpenFiles files(*this);
+  if (!files.ok()) return;
+  position = 1;
+  ReadCurrentResult();
+}
+
+void Cdatabase::LastEntry() {
+  if (count <= 0) return;
+  COpenFiles files(*this);
+  if (!files.ok()) return;
+  position = count;
+  ReadCurrentResult();
+}
+
+void Cdatabase::ClearResults() {
+  results.clear();
+  count = 0;
+}
+
+void Cdatabase::AppendResult(int32_t record) {
+  auto entry = std::make_unique<CPictureInfo>();
+  entry->record = record;
+  results.push_back(std::move(entry));
+  count = static_cast<int32_t>(results.size());
+}
+
+bool Cdatabase::AnySelected() const {
+  for (const auto& entry : results) {
+    if (entry->selected) return true;
+  }
+  return false;
+}
+
+void Cdatabase::AppendRecord() {
+  const uint32_t n = static_cast<uint32_t>(header.record_free);
+  std::optional<CRecordEntry> entry = ReadRecordEntry(n);
+  if (!entry) return;
+  if (entry->in_use) {
+    Damaged(record_file_, StringPrintf("record %u on the free chain is in use", n));
+    return;
+  }
+  const uint32_t next = entry->next_free();
+  entry->in_use = 1;
+  entry->field_text = field_text_start_;
+  entry->quality = quality;
+  entry->image_path = WriteTextChain(image_path);
+  entry->volume_label = WriteTextChain(volume_label);
+  entry->SetSortText(sort_text);
+  if (!WriteRecordEntry(n, *entry)) return;
+  entry_ = *entry;
+  current_record_ = n;
+  header.record_free = static_cast<int32_t>(next);
+  AddPosting(DirectoryKey(LowerCase(image_path), volume_label), kCodeDirectoryKey);
+  GrowRecordTableIfNeeded();
+}
+
+int Cdatabase::AddCurrentAsNew() {
+  COpenFiles files(*this);
+  if (!files.ok() || !ReadHeader()) return 0;
+  if (fields[kFieldId].empty() || IdTaken(fields[kFieldId])) {
+    Fail(CStatus::Refused(StringPrintf("The picture ID \"%s\" is empty or already in use.",
+                                       fields[kFieldId].c_str())));
+    return 0;
+  }
+  InsertKey(fields[kFieldId], kKindPictureId, -1, -1, 1, 1);
+  const int id_visits = visit_count_;
+  field_text_start_ = StoreFieldText();
+  AppendRecord();
+  const uint32_t record = current_record_;
+  for (int i = 1; i < kStoredFieldCount && status_.ok(); ++i) IndexText(i + 1, fields[i]);
+  IndexText(kCodeAllRecords, kAllRecordsWord);
+  if (id_visits > kAddCurrentRebuildVisits) RebuildKeyTree();
+  WriteHeader();
+  return status_.ok() ? static_cast<int>(record) : 0;
+}
+
+int Cdatabase::UpdateCurrent() {
+  COpenFiles files(*this);
+  if (!files.ok() || !ReadHeader()) return -1;
+  const int found = FindKey(CutText(loaded_fields_[kFieldId], kMaxKeyLength), kRootNode);
+  if (!status_.ok()) return -1;
+  if (found <= 0) return 0;
+  std::optional<CKeyNode> node = ReadKeyNode(static_cast<uint32_t>(found));
+  if (!node) return -1;
+  if (node->kind != kKindPictureId) return 0;
+  current_node_ = static_cast<uint32_t>(found);
+  const uint32_t r = node->first;
+  std::optional<CRecordEntry> entry = ReadRecordEntry(r);
+  if (!entry) return -1;
+  if (!entry->in_use) {
+    Damaged(key_file_, StringPrintf("the picture ID %s points to the free record %u",
+                                    loaded_fields_[kFieldId].c_str(), r));
+    return -1;
+  }
+
+  const bool id_changed = fields[kFieldId] != loaded_fields_[kFieldId];
+  if (id_changed) {
+    if (fields[kFieldId].empty() || IdTaken(fields[kFieldId])) {
+      Fail(CStatus::Refused(StringPrintf("The picture ID \"%s\" is empty or already in use.",
+                                         fields[kFieldId].c_str())));
+      return -1;
+    }
+    UnindexText(loaded_fields_[kFieldId], r, kIdCode);
+    RemoveIdNode(loaded_fields_[kFieldId], r);
+    InsertKey(fields[kFieldId], kKindPictureId, r, r, 1, 1);
+  }
+  current_record_ = r;
+  bool fields_changed = false;
+  for (int i = 1; i < kStoredFieldCount && status_.ok(); ++i) {
+    if (fields[i] == loaded_fields_[i] && !id_changed) continue;
+    UnindexText(loaded_fields_[i], r, i + 1);
+    IndexText(i + 1, fields[i]);
+    fields_changed = true;
+  }
+  const std::string stored_path = ReadTextChain(entry->image_path);
+  const std::string stored_label = ReadTextChain(entry->volume_label);
+  const std::string old_key = DirectoryKey(LowerCase(stored_path), stored_label);
+  if (fields_changed) {
+    ReleaseTextChain(entry->field_text);
+    entry->field_text = StoreFieldText();
+  }
+  if (fields_changed || id_changed) {
+    UnindexText(kAllRecordsWord, r, kCodeAllRecords);
+    IndexText(kCodeAllRecords, kAllRecordsWord);
+  }
+  const bool path_changed = image_path != stored_path;
+  if (path_changed) {
+    ReleaseTextChain(entry->image_path);
+    entry->image_path = WriteTextChain(image_path);
+  }
+  if (volume_label != stored_label) {
+    ReleaseTextChain(entry->volume_label);
+    entry->volume_label = WriteTextChain(volume_label);
+  }
+  if (path_changed) {
+    RemovePosting(old_key, r, kCodeDirectoryKey);
+    current_record_ = r;
+    AddPosting(DirectoryKey(LowerCase(image_path), volume_label), kCodeDirectoryKey);
+  }
+  entry->quality = quality;
+  if (!status_.ok() || !WriteRecordEntry(r, *entry)) return -1;
+  entry_ = *entry;
+  WriteHeader();
+  return status_.ok() ? 1 : -1;
+}
+
+void Cdatabase::DeleteCurrent() {
+  COpenFiles files(*this);
+  if (!files.ok() || !ReadHeader()) return;
+  const int found = FindKey(CutText(loaded_fields_[kFieldId], kMaxKeyLength), kRootNode);
+  if (found <= 0) return;
+  std::optional<CKeyNode> node = ReadKeyNode(static_cast<uint32_t>(found));
+  if (!node || node->kind != kKindPictureId) return;
+  const uint32_t r = node->first;
+  std::optional<CRecordEntry> entry = ReadRecordEntry(r);
+  if (!entry) return;
+  if (!entry->in_use) {
+    Damaged(key_file_, StringPrintf("the picture ID %s points to the free record %u",
+                                    loaded_fields_[kFieldId].c_str(), r));
+    return;
+  }
+  for (int i = 0; i < kStoredFieldCount && status_.ok(); ++i) {
+    UnindexText(loaded_fields_[i], r, i + 1);
+    if (i == kFieldId) RemoveIdNode(loaded_fields_[kFieldId], r);
+  }
+  UnindexText(kAllRecordsWord, r, kCodeAllRecords);
+
+  const uint32_t old_free = static_cast<uint32_t>(header.record_free);
+  entry = ReadRecordEntry(r);
+  if (!entry) return;
+  const std::string key =
+      DirectoryKey(LowerCase(ReadTextChain(entry->image_path)), ReadTextChain(entry->volume_label));
+  ReleaseTextChain(entry->field_text);
+  ReleaseTextChain(entry->image_path);
+  ReleaseTextChain(entry->volume_label);
+  RemovePosting(key, r, kCodeDirectoryKey);
+  entry->in_use = 0;
+  entry->field_text = old_free;
+  entry->image_path = 0;
+  entry->volume_label = 0;
+  entry->thumb_slot = 0;
+  entry->thumb_file = 0;
+  if (!status_.ok() || !WriteRecordEntry(r, *entry)) return;
+  header.record_free = static_cast<int32_t>(r);
+  WriteHeader();
+}
+
+void Cdatabase::DeleteSelected() {
+  for (size_t i = 0; i < results.size();) {
+    if (!results[i]->selected) {
+      ++i;
+      continue;
+    }
+    GoToRecord(results[i]->record);
+    if (status_.ok()) DeleteCurrent();
+    if (!status_.ok()) return;
+    results.erase(results.begin() + static_cast<std::ptrdiff_t>(i));
+    count = static_cast<int32_t>(results.size());
+    if (static_cast<int32_t>(i) + 1 <= position) --position;
+    position = std::min(position, count);
+  }
+  // The position stays on an entry while the list has one.
+  if (position < 1 && count > 0) position = 1;
+  if (position >= 1) GoToRecord(results[position - 1]->record);
+}
+
+std::string Cdatabase::StoredPathOf(uint32_t record, uint32_t* path_link) {
+  std::optional<CRecordEntry> entry = ReadRecordEntry(record);
+  if (!entry) return std::string();
+  if (path_link) *path_link = entry->image_path;
+  return ReadTextChain(entry->image_path);
+}

@@ -1,0 +1,70 @@
+#include "store/store_testing.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+CTempFolder::CTempFolder() {
+  const char* tmp = std::getenv("TMPDIR");
+  std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/albumcraft-test-XXXXXX";
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+  path_ = pattern;
+}
+
+CTempFolder::~CTempFolder() {
+  std::error_code error;
+  std::filesystem::remove_all(path_, error);
+}
+
+std::vector<uint8_t> ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string ReadFileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void CreateIndex(Cdatabase& db, const std::string& main_file) {
+  db.SetFileNames(main_file);
+  if (!db.CreateFiles()) throw std::runtime_error(db.status().message());
+}
+
+int AddTestPicture(Cdatabase& db, const std::string& path, int id_mode,
+                   const std::string& id_format, const std::string& category) {
+  for (int i = 1; i < kFieldCount; ++i) db.fields[i].clear();
+  db.fields[kFieldCategory] = category;
+  db.quality = 2;
+  db.sort_text.clear();
+  return db.AddPicture(path, id_mode, id_format);
+}
+
+int CFailingStoreIo::Open(const std::string& path, bool writable) {
+  return base_->Open(path, writable);
+}
+int CFailingStoreIo::Create(const std::string& path) { return base_->Create(path); }
+void CFailingStoreIo::Close(int handle) { base_->Close(handle); }
+bool CFailingStoreIo::ReadAt(int handle, uint64_t offset, MutableByteSpan out) {
+  return base_->ReadAt(handle, offset, out);
+}
+bool CFailingStoreIo::WriteAt(int handle, uint64_t offset, ByteSpan data) {
+  if (writes_left == 0) {
+    errno = ENOSPC;
+    return false;
+  }
+  if (writes_left > 0) --writes_left;
+  return base_->WriteAt(handle, offset, data);
+}
+std::optional<CFileStamp> CFailingStoreIo::Stamp(int handle) { return base_->Stamp(handle); }
+void CFailingStoreIo::Touch(int handle) { base_->Touch(handle); }
+bool CFailingStoreIo::Remove(const std::string& path) { return base_->Remove(path); }

@@ -1,0 +1,54 @@
+// Helpers for tests of the store: a temporary folder, a new index in it, file bytes, and a
+// file access that fails on demand.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "store/database.h"
+#include "store/store_io.h"
+
+// A fresh folder under $TMPDIR, removed with everything in it at the end of the test.
+class CTempFolder {
+ public:
+  CTempFolder();
+  ~CTempFolder();
+  CTempFolder(const CTempFolder&) = delete;
+  CTempFolder& operator=(const CTempFolder&) = delete;
+  const std::string& path() const { return path_; }
+  std::string File(const std::string& name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
+
+std::vector<uint8_t> ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
+std::string ReadFileText(const std::string& path);
+
+// A new, empty index at `main_file`, named in `db`.
+void CreateIndex(Cdatabase& db, const std::string& main_file);
+
+// Adds a picture through the import step with quality 2 and the given category; the result.
+int AddTestPicture(Cdatabase& db, const std::string& path, int id_mode = kIdModeAutomatic,
+                   const std::string& id_format = "", const std::string& category = "");
+
+// The machine's files, except that writes fail with ENOSPC once `writes_left` reaches 0
+// (a negative count never fails).
+class CFailingStoreIo : public CStoreIo {
+ public:
+  int writes_left = -1;
+  int Open(const std::string& path, bool writable) override;
+  int Create(const std::string& path) override;
+  void Close(int handle) override;
+  bool ReadAt(int handle, uint64_t offset, MutableByteSpan out) override;
+  bool WriteAt(int handle, uint64_t offset, ByteSpan data) override;
+  std::optional<CFileStamp> Stamp(int handle) override;
+  void Touch(int handle) override;
+  bool Remove(const std::string& path) override;
+
+ private:
+  std::shared_ptr<CStoreIo> base_ = PosixStoreIo();
+};
