@@ -1,6 +1,7 @@
 #include "store/cached_file.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <map>
 #include <mutex>
@@ -54,7 +55,7 @@ bool CCachedFile::Open(CStoreIo& io, bool writable) {
     stamp_ = *stamp;
     stamp_valid_ = true;
     generation_ = generation;
-    size_ = stamp->size;
+    size_ = disk_size_ = stamp->size;
     Drop();
   }
   return true;
@@ -62,14 +63,15 @@ bool CCachedFile::Open(CStoreIo& io, bool writable) {
 
 void CCachedFile::Close() {
   if (handle_ < 0) return;
+  if (dirty() && !(Flush(true) && Flush(false))) Discard();
   if (wrote_) {
     io_->Touch(handle_);
     const std::optional<CFileStamp> stamp = io_->Stamp(handle_);
-    if (stamp && stamp->size == size_) {
+    if (stamp && stamp_valid_ && stamp->size == size_) {
       stamp_ = *stamp;
       generation_ = NextGeneration(*stamp);
     } else {
-      stamp_valid_ = false;  // someone else changed the file meanwhile
+      stamp_valid_ = false;  // someone else changed the file meanwhile, or a flush failed
       if (stamp) NextGeneration(*stamp);
     }
   }
@@ -80,7 +82,14 @@ void CCachedFile::Close() {
 
 void CCachedFile::Drop() {
   loaded_.assign((size_ + kPageSize - 1) / kPageSize, false);
+  dirty_.clear();
   ++epoch_;
+}
+
+void CCachedFile::Discard() {
+  size_ = disk_size_;
+  stamp_valid_ = false;
+  Drop();
 }
 
 void CCachedFile::Reserve(uint64_t bytes) {
@@ -100,9 +109,11 @@ bool CCachedFile::EnsureLoaded(uint64_t offset, uint64_t length) {
     if (loaded_[page]) continue;
     if (handle_ < 0) return false;
     Reserve(size_);
+    // Only the part on disk is read: staged extensions are in the cache already.
     const uint64_t start = page * kPageSize;
-    const uint64_t end = std::min(start + kPageSize, size_);
-    if (!io_->ReadAt(handle_, start, MutableByteSpan(data_.get() + start, end - start))) {
+    const uint64_t end = std::min(start + kPageSize, disk_size_);
+    if (start < end &&
+        !io_->ReadAt(handle_, start, MutableByteSpan(data_.get() + start, end - start))) {
       return false;
     }
     loaded_[page] = true;
@@ -126,29 +137,58 @@ bool CCachedFile::Write(uint64_t offset, ByteSpan data) {
     errno = EBADF;
     return false;
   }
-  if (!io_->WriteAt(handle_, offset, data)) {
-    stamp_valid_ = false;
-    Drop();
-    return false;
-  }
-  wrote_ = true;
+  if (data.empty()) return true;
   const uint64_t end = offset + data.size();
+  // The cached page must hold the file's bytes before part of it is overwritten.
+  if (offset < size_ && !EnsureLoaded(offset, std::min(end, size_) - offset)) return false;
   if (end > size_) {
-    const uint64_t old_size = size_;
     Reserve(end);
-    std::memset(data_.get() + old_size, 0, end - old_size);
+    std::memset(data_.get() + size_, 0, end - size_);
     size_ = end;
     loaded_.resize((size_ + kPageSize - 1) / kPageSize, false);
-    // Pages that begin at or after the old end hold nothing but this write and zeros.
-    for (uint64_t page = (old_size + kPageSize - 1) / kPageSize; page < loaded_.size(); ++page) {
-      loaded_[page] = true;
+    for (uint64_t page = (disk_size_ + kPageSize - 1) / kPageSize; page < loaded_.size(); ++page) {
+      loaded_[page] = true;  // nothing of these pages is on disk
     }
   }
-  for (uint64_t page = offset / kPageSize; page * kPageSize < end; ++page) {
-    if (!loaded_[page]) continue;
-    const uint64_t from = std::max(offset, page * kPageSize);
-    const uint64_t to = std::min(end, (page + 1) * kPageSize);
-    std::memcpy(data_.get() + from, data.data() + (from - offset), to - from);
+  std::memcpy(data_.get() + offset, data.data(), data.size());
+  if (!dirty_.empty() && dirty_.back().second == offset) {
+    dirty_.back().second = end;
+  } else {
+    dirty_.emplace_back(offset, end);
+  }
+  return true;
+}
+
+bool CCachedFile::Flush(bool extensions) {
+  if (dirty_.empty()) return true;
+  std::sort(dirty_.begin(), dirty_.end());
+  std::vector<std::pair<uint64_t, uint64_t>> merged;
+  for (const auto& range : dirty_) {
+    if (!merged.empty() && range.first <= merged.back().second) {
+      merged.back().second = std::max(merged.back().second, range.second);
+    } else {
+      merged.push_back(range);
+    }
+  }
+  dirty_ = merged;
+  std::vector<std::pair<uint64_t, uint64_t>> rest;
+  const uint64_t disk_end = disk_size_;
+  for (const auto& [begin, end] : merged) {
+    // The part past the end on disk is an extension; the part before it lies inside.
+    const uint64_t split = std::clamp(disk_end, begin, end);
+    const uint64_t from = extensions ? split : begin;
+    const uint64_t to = extensions ? end : split;
+    if (from < to) {
+      wrote_ = true;
+      if (!io_->WriteAt(handle_, from, ByteSpan(data_.get() + from, to - from))) return false;
+      if (extensions) disk_size_ = std::max(disk_size_, to);
+    }
+    if (extensions && begin < split) rest.emplace_back(begin, split);
+  }
+  if (extensions) {
+    dirty_ = rest;
+  } else {
+    dirty_.clear();
   }
   return true;
 }

@@ -107,15 +107,14 @@ bool Cdatabase::Fail(CStatus status) {
 
 bool Cdatabase::Damaged(const CCachedFile& file, const std::string& detail) {
   return Fail(CStatus::Corruption(
-      StringPrintf("The photo index file %s is damaged: %s.\nThe operation was stopped; "
-                   "nothing more was written.",
+      StringPrintf("The photo index file %s is damaged: %s.\nThe operation was stopped.",
                    file.path().c_str(), detail.c_str())));
 }
 
 bool Cdatabase::WriteFailed(const CCachedFile& file) {
   return Fail(CStatus::IoError(
       StringPrintf("The photo index file %s could not be written: %s.\nThe operation was "
-                   "stopped; nothing more was written.",
+                   "stopped.",
                    file.path().c_str(), std::strerror(errno))));
 }
 
@@ -164,7 +163,8 @@ bool Cdatabase::CreateFiles() {
         .EncodeTo(std::span<uint8_t, kPostingBlockSize>(&bytes[(n - 1) * kPostingBlockSize],
                                                         kPostingBlockSize));
   }
-  return WriteBytes(posting_file_, 0, bytes);
+  if (!WriteBytes(posting_file_, 0, bytes)) return false;
+  return Commit();
 }
 
 bool Cdatabase::OpenFiles() {
@@ -181,14 +181,42 @@ bool Cdatabase::OpenFiles() {
 }
 
 void Cdatabase::CloseFiles() {
-  if (open_depth_ == 0 || --open_depth_ > 0) return;
+  if (open_depth_ == 0) return;
+  if (open_depth_ == 1) Commit();
+  if (--open_depth_ > 0) return;
   for (CCachedFile* file : {&record_file_, &text_file_, &key_file_, &posting_file_}) {
     file->Close();
   }
 }
 
+bool Cdatabase::Commit() {
+  if (open_depth_ > 1) return status_.ok();
+  CCachedFile* const files[] = {&record_file_, &text_file_, &key_file_, &posting_file_};
+  auto discard = [&] {
+    for (CCachedFile* file : files) file->Discard();
+    header_dirty_ = false;
+    return false;
+  };
+  if (!status_.ok()) return discard();
+  // Extensions first: a full disk refuses them before anything inside the files changed.
+  for (bool extensions : {true, false}) {
+    for (CCachedFile* file : files) {
+      if (!file->Flush(extensions)) {
+        WriteFailed(*file);
+        return discard();
+      }
+    }
+  }
+  if (header_dirty_) {
+    header_dirty_ = false;
+    return WriteHeaderNow();
+  }
+  return true;
+}
+
 bool Cdatabase::ReadHeader() {
   if (open_depth_ == 0) ResetOperation();
+  if (header_dirty_) return true;  // this operation's header is not written yet
   const int handle = io_->Open(header_file_name_, false);
   if (handle < 0) {
     return Fail(CStatus::IoError(StringPrintf("The photo index file %s cannot be opened: %s.",
@@ -208,6 +236,14 @@ bool Cdatabase::ReadHeader() {
 
 bool Cdatabase::WriteHeader() {
   if (read_only_) return true;
+  if (open_depth_ > 0) {
+    header_dirty_ = true;  // written when the operation's writes are flushed
+    return status_.ok();
+  }
+  return WriteHeaderNow();
+}
+
+bool Cdatabase::WriteHeaderNow() {
   const int handle = io_->Open(header_file_name_, true);
   std::array<uint8_t, kStoreHeaderSize> bytes{};
   header.EncodeTo(bytes);

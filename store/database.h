@@ -134,7 +134,13 @@ class Cdatabase {
   // Opens B.acx, B.kw4, B.kw1 and B.kw2 (nested calls share the open files); false with
   // status() set when one cannot be opened. Every OpenFiles needs its CloseFiles.
   bool OpenFiles();
+  // Closes the files; the outermost close first flushes the operation's writes (Commit).
   void CloseFiles();
+  // Writes the operation's staged writes to the files: the bytes that extend files first,
+  // then those inside them, then the header. An operation that failed (status() not ok)
+  // writes nothing: its staged writes are discarded. False when nothing or not all could be
+  // written. Inside a nested operation it only reports the status.
+  bool Commit();
   // Holds the store files open for one operation.
   class COpenFiles {
    public:
@@ -242,6 +248,7 @@ class Cdatabase {
   };
 
   bool Fail(CStatus status);
+  bool WriteHeaderNow();
   bool Damaged(const CCachedFile& file, const std::string& detail);
   bool WriteFailed(const CCachedFile& file);
   bool WriteBytes(CCachedFile& file, uint64_t offset, ByteSpan data);
@@ -260,6 +267,8 @@ class Cdatabase {
   // InsertKey after its lookup: `found` is FindKey's result for the cut key.
   int InsertFoundKey(int found, const std::string& key, uint8_t kind, int64_t first, int64_t last,
                      uint32_t count, uint8_t unsorted);
+  // AddPicture for an ID that exists: asks before pointing its record at the new path.
+  int ReplacePicture(uint32_t found, const std::string& path);
   std::string StoredPathOf(uint32_t record, uint32_t* path_link);
   const std::string& PathTailOf(uint32_t record);
   std::string DirectoryKeyOfRecord(uint32_t record);
@@ -310,6 +319,7 @@ class Cdatabase {
   std::unordered_map<uint32_t, CPathMemo> path_memo_;
   std::unordered_map<uint32_t, CPostingLocator> posting_locators_;  // by first block
   bool posting_writes_tracked_ = false;
+  bool header_dirty_ = false;
   uint64_t memo_epochs_[2] = {0, 0};
   uint64_t locator_epoch_ = 0;
 };

@@ -105,6 +105,7 @@ int Cdatabase::AddPicture(const std::string& path, int id_mode, const std::strin
   }
   if (!status_.ok()) return kAddFailed;
 
+  const size_t results_before = results.size();
   int result = kAddDone;
   Trace("CheckPrevImport");
   if (ImportedBefore(path, volume_label)) {
@@ -136,41 +137,50 @@ int Cdatabase::AddPicture(const std::string& path, int id_mode, const std::strin
       Trace("End add");
     } else {
       Trace("Fileexists");
-      std::optional<CKeyNode> node = ReadKeyNode(static_cast<uint32_t>(found));
-      if (!node) return kAddFailed;
-      // An ID equal to a word of the index cannot be a picture ID: a duplicate.
-      if (node->kind != kKindPictureId) return kAddDuplicateId;
-      const uint32_t r = node->first;
-      std::string stored = StoredPathOf(r, nullptr);
-      if (!status_.ok()) return kAddFailed;
-      if (stored.size() < kShortestPath) stored = kNoName;
-      if (WithoutDrive(stored) != WithoutDrive(path)) {
-        const std::string question =
-            StringPrintf(LoadString(IDS_REPLACE_QUESTION).c_str(), fields[kFieldId].c_str());
-        Trace("Key exists");
-        const MsgAnswer answer =
-            front_end_ ? front_end_->ShowMessage(question, MsgButtons::kYesNo, MsgIcon::kQuestion)
-                       : MsgAnswer::kNo;
-        if (answer != MsgAnswer::kYes) return kAddDuplicateId;
-        std::optional<CRecordEntry> entry = ReadRecordEntry(r);
-        if (!entry) return kAddFailed;
-        const std::string old_key =
-            DirectoryKey(LowerCase(ReadTextChain(entry->image_path)), volume_label);
-        ReleaseTextChain(entry->image_path);
-        entry->image_path = WriteTextChain(path);
-        if (!status_.ok() || !WriteRecordEntry(r, *entry)) return kAddFailed;
-        // The record now lies in the new file's folder.
-        RemovePosting(old_key, r, kCodeDirectoryKey);
-        current_record_ = r;
-        AddPosting(DirectoryKey(LowerCase(path), volume_label), kCodeDirectoryKey);
-        if (status_.ok()) AppendResult(static_cast<int32_t>(r));
-      }
+      result = ReplacePicture(static_cast<uint32_t>(found), path);
+      if (result == kAddDuplicateId) return result;
     }
     WriteHeader();
   }
-  if (!status_.ok()) return kAddFailed;
+  if (!Commit()) {
+    results.resize(results_before);
+    count = static_cast<int32_t>(results.size());
+    return kAddFailed;
+  }
   if (result > 0) --id_counter;
   return result;
+}
+
+int Cdatabase::ReplacePicture(uint32_t found, const std::string& path) {
+  std::optional<CKeyNode> node = ReadKeyNode(found);
+  if (!node) return kAddFailed;
+  // An ID equal to a word of the index cannot be a picture ID: a duplicate.
+  if (node->kind != kKindPictureId) return kAddDuplicateId;
+  const uint32_t r = node->first;
+  std::string stored = StoredPathOf(r, nullptr);
+  if (!status_.ok()) return kAddFailed;
+  if (stored.size() < kShortestPath) stored = kNoName;
+  if (WithoutDrive(stored) == WithoutDrive(path)) return kAddDone;
+  const std::string question =
+      StringPrintf(LoadString(IDS_REPLACE_QUESTION).c_str(), fields[kFieldId].c_str());
+  Trace("Key exists");
+  const MsgAnswer answer =
+      front_end_ ? front_end_->ShowMessage(question, MsgButtons::kYesNo, MsgIcon::kQuestion)
+                 : MsgAnswer::kNo;
+  if (answer != MsgAnswer::kYes) return kAddDuplicateId;
+  std::optional<CRecordEntry> entry = ReadRecordEntry(r);
+  if (!entry) return kAddFailed;
+  const std::string old_key =
+      DirectoryKey(LowerCase(ReadTextChain(entry->image_path)), volume_label);
+  ReleaseTextChain(entry->image_path);
+  entry->image_path = WriteTextChain(path);
+  if (!status_.ok() || !WriteRecordEntry(r, *entry)) return kAddFailed;
+  // The record now lies in the new file's folder.
+  RemovePosting(old_key, r, kCodeDirectoryKey);
+  current_record_ = r;
+  AddPosting(DirectoryKey(LowerCase(path), volume_label), kCodeDirectoryKey);
+  if (status_.ok()) AppendResult(static_cast<int32_t>(r));
+  return status_.ok() ? kAddDone : kAddFailed;
 }
 
 void Cdatabase::ImportedInDirectory(const std::string& directory, const std::string& label,

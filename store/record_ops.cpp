@@ -164,7 +164,7 @@ int Cdatabase::AddCurrentAsNew() {
   IndexText(kCodeAllRecords, kAllRecordsWord);
   if (id_visits > kAddCurrentRebuildVisits) RebuildKeyTree();
   WriteHeader();
-  return status_.ok() ? static_cast<int>(record) : 0;
+  return Commit() ? static_cast<int>(record) : 0;
 }
 
 int Cdatabase::UpdateCurrent() {
@@ -231,10 +231,9 @@ int Cdatabase::UpdateCurrent() {
     AddPosting(DirectoryKey(LowerCase(image_path), volume_label), kCodeDirectoryKey);
   }
   entry->quality = quality;
-  if (!status_.ok() || !WriteRecordEntry(r, *entry)) return -1;
-  entry_ = *entry;
+  if (status_.ok() && WriteRecordEntry(r, *entry)) entry_ = *entry;
   WriteHeader();
-  return status_.ok() ? 1 : -1;
+  return Commit() ? 1 : -1;
 }
 
 void Cdatabase::DeleteCurrent() {
@@ -273,9 +272,9 @@ void Cdatabase::DeleteCurrent() {
   entry->volume_label = 0;
   entry->thumb_slot = 0;
   entry->thumb_file = 0;
-  if (!status_.ok() || !WriteRecordEntry(r, *entry)) return;
-  header.record_free = static_cast<int32_t>(r);
+  if (status_.ok() && WriteRecordEntry(r, *entry)) header.record_free = static_cast<int32_t>(r);
   WriteHeader();
+  Commit();
 }
 
 void Cdatabase::DeleteSelected() {

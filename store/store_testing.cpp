@@ -58,11 +58,24 @@ bool CFailingStoreIo::ReadAt(int handle, uint64_t offset, MutableByteSpan out) {
   return base_->ReadAt(handle, offset, out);
 }
 bool CFailingStoreIo::WriteAt(int handle, uint64_t offset, ByteSpan data) {
+  if (failed_) ++writes_after_failure;
   if (writes_left == 0) {
-    errno = ENOSPC;
+    failed_ = true;
+    errno = EIO;
     return false;
   }
   if (writes_left > 0) --writes_left;
+  if (space_left >= 0) {
+    const std::optional<CFileStamp> stamp = base_->Stamp(handle);
+    const uint64_t size = stamp ? stamp->size : 0;
+    const uint64_t growth = offset + data.size() > size ? offset + data.size() - size : 0;
+    if (growth > static_cast<uint64_t>(space_left)) {
+      failed_ = true;
+      errno = ENOSPC;
+      return false;
+    }
+    space_left -= static_cast<int64_t>(growth);
+  }
   return base_->WriteAt(handle, offset, data);
 }
 std::optional<CFileStamp> CFailingStoreIo::Stamp(int handle) { return base_->Stamp(handle); }

@@ -35,11 +35,14 @@ void CreateIndex(Cdatabase& db, const std::string& main_file);
 int AddTestPicture(Cdatabase& db, const std::string& path, int id_mode = kIdModeAutomatic,
                    const std::string& id_format = "", const std::string& category = "");
 
-// The machine's files, except that writes fail with ENOSPC once `writes_left` reaches 0
-// (a negative count never fails).
+// The machine's files, except that writes fail: with EIO once `writes_left` reaches 0, and
+// with ENOSPC when they would grow the files by more than `space_left` bytes in all (a
+// negative number never fails).
 class CFailingStoreIo : public CStoreIo {
  public:
   int writes_left = -1;
+  int64_t space_left = -1;
+  int writes_after_failure = 0;
   int Open(const std::string& path, bool writable) override;
   int Create(const std::string& path) override;
   void Close(int handle) override;
@@ -51,4 +54,5 @@ class CFailingStoreIo : public CStoreIo {
 
  private:
   std::shared_ptr<CStoreIo> base_ = PosixStoreIo();
+  bool failed_ = false;
 };
