@@ -11,12 +11,12 @@ namespace {
 class StoreFilesTest : public ::testing::Test {
  protected:
   void SetUp() override { CreateIndex(db_, Main()); }
-  std::string Main() const { return folder_.File("pics.acx"); }
+  std::string Main() const { return (folder_ / "pics.acx"); }
   std::string File(const char* extension) const {
-    return folder_.File(std::string("pics") + extension);
+    return (folder_ / std::string("pics") + extension);
   }
 
-  CTempFolder folder_;
+  CTempDir folder_;
   Cdatabase db_;
 };
 

@@ -9,7 +9,7 @@ namespace {
 
 class KeyTreeTest : public ::testing::Test {
  protected:
-  void SetUp() override { CreateIndex(db_, folder_.File("pics.acx")); }
+  void SetUp() override { CreateIndex(db_, (folder_ / "pics.acx")); }
 
   CKeyNode Node(uint32_t n) {
     Cdatabase::COpenFiles files(db_);
@@ -22,7 +22,7 @@ class KeyTreeTest : public ::testing::Test {
     ASSERT_TRUE(db_.WriteHeader());
   }
 
-  CTempFolder folder_;
+  CTempDir folder_;
   Cdatabase db_;
 };
 
@@ -74,9 +74,9 @@ TEST_F(KeyTreeTest, RebuildBalancesAndKeepsEveryKey) {
   for (const Case& c : std::vector<Case>{{{"000001"}, "000001"},
                                          {{"000001", "000002"}, "000001"},
                                          {{"000001", "000002", "000003"}, "000002"}}) {
-    CTempFolder folder;
+    CTempDir folder;
     Cdatabase db;
-    CreateIndex(db, folder.File("t.acx"));
+    CreateIndex(db, (folder / "t.acx"));
     for (const std::string& id : c.ids) {
       db.fields[0] = id;
       ASSERT_GT(db.AddCurrentAsNew(), 0);

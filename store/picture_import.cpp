@@ -3,6 +3,7 @@
 // folder are stored.
 #include "app/front_end.h"
 #include "app/string_table.h"
+#include "platform/picture_path.h"
 #include "store/database.h"
 #include "store/directory_key.h"
 #include "store/id_format.h"
@@ -18,16 +19,7 @@ constexpr int kCategoryCode = kFieldCategory + 1;
 constexpr size_t kShortestPath = 5;
 constexpr const char* kNoName = "No name";
 
-// The length of a path's drive prefix: 2 for "x:", else 0.
-size_t DriveLength(std::string_view path) {
-  const bool letter =
-      !path.empty() && ((path[0] >= 'a' && path[0] <= 'z') || (path[0] >= 'A' && path[0] <= 'Z'));
-  return letter && path.size() >= 2 && path[1] == ':' ? 2 : 0;
-}
-
-std::string WithoutDrive(std::string_view path) {
-  return std::string(path.substr(DriveLength(path)));
-}
+std::string WithoutDrive(std::string_view path) { return std::string(WithoutDrivePrefix(path)); }
 
 std::string Slashed(std::string text) {
   for (char& c : text) {

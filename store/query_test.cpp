@@ -9,7 +9,7 @@ namespace {
 class QueryTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    CreateIndex(db_, folder_.File("pics.acx"));
+    CreateIndex(db_, (folder_ / "pics.acx"));
     Add("P1", "Rome", "", "TRAVEL");
     Add("P2", "Rome, Italy", "", "");
     Add("P3", "Milan", "travel diary", "ITALY");
@@ -40,7 +40,7 @@ class QueryTest : public ::testing::Test {
     return ids;
   }
 
-  CTempFolder folder_;
+  CTempDir folder_;
   Cdatabase db_;
 };
 

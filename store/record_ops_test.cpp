@@ -11,7 +11,7 @@ namespace {
 class RecordOpsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    CreateIndex(db_, folder_.File("pics.acx"));
+    CreateIndex(db_, (folder_ / "pics.acx"));
     db_.id_counter = 1;
   }
 
@@ -29,7 +29,7 @@ class RecordOpsTest : public ::testing::Test {
     return found > 0 ? static_cast<int>(db_.ReadKeyNode(found)->count) : -1;
   }
 
-  CTempFolder folder_;
+  CTempDir folder_;
   Cdatabase db_;
 };
 
@@ -231,9 +231,9 @@ TEST_F(RecordOpsTest, FindsRecordsByFileNameAndFolder) {
 }
 
 TEST_F(RecordOpsTest, TraceLinesCarryTheTime) {
-  db_.SetTrace(1, folder_.path());
+  db_.SetTrace(1, folder_.Path());
   ASSERT_EQ(AddTestPicture(db_, "/p/a.jpg"), kAddDone);
-  const std::string trace = ReadFileText(folder_.File("debug.txt"));
+  const std::string trace = CTempDir::Read(folder_ / "debug.txt").value_or("");
   const size_t at = trace.find(" -> Add to main\n");
   ASSERT_NE(at, std::string::npos) << trace;
   EXPECT_EQ(trace[at - 1], '\n');  // the time text ends with its line break

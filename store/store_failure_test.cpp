@@ -20,9 +20,9 @@ class StoreFailureTest : public ::testing::Test {
           kAddDone);
     }
   }
-  std::string Main() const { return folder_.File("pics.acx"); }
+  std::string Main() const { return (folder_ / "pics.acx"); }
   std::string File(const char* extension) const {
-    return folder_.File(std::string("pics") + extension);
+    return (folder_ / std::string("pics") + extension);
   }
   // Changes 4 big-endian bytes of a store file.
   void Patch(const char* extension, size_t offset, uint32_t value) {
@@ -31,7 +31,7 @@ class StoreFailureTest : public ::testing::Test {
     WriteFileBytes(File(extension), bytes);
   }
 
-  CTempFolder folder_;
+  CTempDir folder_;
   Cdatabase db_;
 };
 
@@ -129,17 +129,17 @@ TEST_F(StoreFailureTest, DamagedLinksAreReportedNotFollowed) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.extension) + " at " + std::to_string(c.offset));
-    CTempFolder folder;
+    CTempDir folder;
     const std::vector<std::string> extensions = {".acx", ".kw1", ".kw2", ".kw3", ".kw4"};
     for (const std::string& e : extensions) {
-      WriteFileBytes(folder.File("d" + e), ReadFileBytes(File(e.c_str())));
+      WriteFileBytes((folder / "d" + e), ReadFileBytes(File(e.c_str())));
     }
-    std::vector<uint8_t> bytes = ReadFileBytes(folder.File(std::string("d") + c.extension));
+    std::vector<uint8_t> bytes = ReadFileBytes((folder / std::string("d") + c.extension));
     ASSERT_TRUE(PutUint32BE(bytes, c.offset, c.value));
-    WriteFileBytes(folder.File(std::string("d") + c.extension), bytes);
+    WriteFileBytes((folder / std::string("d") + c.extension), bytes);
 
     Cdatabase db;
-    db.SetFileNames(folder.File("d.acx"));
+    db.SetFileNames((folder / "d.acx"));
     db.id_counter = 1;
     db.RunQuery("99:zzzwqwq");
     for (int r = 1; r <= 4; ++r) db.GoToRecord(r);

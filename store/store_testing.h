@@ -7,26 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/temp_dir_testing.h"
 #include "store/database.h"
 #include "store/store_io.h"
 
-// A fresh folder under $TMPDIR, removed with everything in it at the end of the test.
-class CTempFolder {
- public:
-  CTempFolder();
-  ~CTempFolder();
-  CTempFolder(const CTempFolder&) = delete;
-  CTempFolder& operator=(const CTempFolder&) = delete;
-  const std::string& path() const { return path_; }
-  std::string File(const std::string& name) const { return path_ + "/" + name; }
-
- private:
-  std::string path_;
-};
-
 std::vector<uint8_t> ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
-std::string ReadFileText(const std::string& path);
 
 // A new, empty index at `main_file`, named in `db`.
 void CreateIndex(Cdatabase& db, const std::string& main_file);
