@@ -21,6 +21,8 @@ const std::map<int, std::string>& Table() {
       {IDS_NO_IMAGES_FOUND, "No images found for these words !"},
       {IDS_IMPORT_FINISHED, "%c%cImport finished. %d of %d pictures was successfully  imported."},
       {IDS_RECORD_STATUS, "Record: %d/%d"},
+      {IDS_ID_NOT_UNIQUE,
+       "This ID has already been used. All IDs must be unique!\nPlease select anouther ID."},
       {IDS_REPLACE_QUESTION,
        "Image %s is already stored in database,\nbut imagefile points to another "
        "directory.\n\nDo you want to replace?"},
@@ -34,6 +36,10 @@ const std::map<int, std::string>& Table() {
       {IDS_INDEX_CREATED_ADD_NOW,
        "Photo Index have been successfully created in %s\n\nDo you want to add photos to this "
        "index now?"},
+      {IDS_ID_TOO_LONG, "The ID is too long. Only 19 characters are allowed."},
+      {IDS_ID_ILLEGAL_CHARACTER,
+       "ID contains a space or an illegal character (*?%|)\nThis is not allowed!"},
+      {IDS_BULK_ID_WITHOUT_NUMBERS, "An ID specified in the bulk update form must contain numbers."},
       {IDS_NO_IMAGE_EDITOR,
        "No image editor is specified.\nYou must specify an image editor in the preferences "
        "form."},

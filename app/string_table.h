@@ -13,6 +13,7 @@ constexpr int IDS_UPGRADE_DONE = 118;
 constexpr int IDS_NO_IMAGES_FOUND = 119;
 constexpr int IDS_IMPORT_FINISHED = 130;
 constexpr int IDS_RECORD_STATUS = 131;
+constexpr int IDS_ID_NOT_UNIQUE = 132;
 constexpr int IDS_REPLACE_QUESTION = 134;
 constexpr int IDS_IMPORT_ALL_QUESTION = 136;
 constexpr int IDS_IMPORTED_OK = 137;
@@ -21,6 +22,9 @@ constexpr int IDS_ALREADY_IMPORTED = 139;
 constexpr int IDS_ALL = 142;
 constexpr int IDS_TO_BE_DESCRIBED = 143;
 constexpr int IDS_INDEX_CREATED_ADD_NOW = 307;
+constexpr int IDS_ID_TOO_LONG = 32793;
+constexpr int IDS_ID_ILLEGAL_CHARACTER = 32797;
+constexpr int IDS_BULK_ID_WITHOUT_NUMBERS = 32808;
 constexpr int IDS_NO_IMAGE_EDITOR = 57608;
 constexpr int IDS_EDITOR_START_FAILED = 57610;
 
@@ -41,6 +45,8 @@ constexpr const char* kMsgIndexExists =
     "filename or directory.";
 constexpr const char* kMsgIndexCreated = "I-0001: A new database was successfully created.";
 constexpr const char* kTitleError = "*** ERROR ***";
+constexpr const char* kMsgNoFormatMask = "You must specify a format mask when specifying userdefined";
+constexpr const char* kMsgMaskWithoutNumbers = "A format mask must contain numbers";
 
 // Damaged or unwritable state files of an index, filled with the file's path and the reason.
 constexpr const char* kMsgStateFileDamagedFormat =

@@ -205,6 +205,11 @@ class Cdatabase {
   int FindByDirectory(const std::string& directory, std::vector<std::string>& list);
   // The record number of the live picture ID, or 0 (opens and closes the store files).
   int RecordOfId(const std::string& id);
+  // Whether a live key (picture ID or word) equals the text cut to 19 bytes (opens and closes
+  // the store files).
+  bool KeyExists(const std::string& key);
+  // The record-table entry last read (its sort text and thumbnail location).
+  const CRecordEntry& entry() const { return entry_; }
   void Trace(const std::string& message);
 
   // --- word index (store files open, header read, unless noted) ---

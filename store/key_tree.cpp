@@ -136,6 +136,11 @@ int Cdatabase::RecordOfId(const std::string& id) {
   return static_cast<int>(node->first);
 }
 
+bool Cdatabase::KeyExists(const std::string& key) {
+  COpenFiles files(*this);
+  return files.ok() && IdTaken(key);
+}
+
 bool Cdatabase::IdTaken(const std::string& id) {
   return FindKey(CutText(id, kMaxKeyLength), kRootNode) > 0;
 }

@@ -1,0 +1,172 @@
+// snapstore-cli end to end: in process through RunCli, and once as the built program.
+#include "cli/cli.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "app/string_table.h"
+#include "platform/child_process_testing.h"
+#include "platform/temp_dir_testing.h"
+
+namespace {
+
+struct CRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+class CliTest : public ::testing::Test {
+ protected:
+  CRun Run(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int status = RunCli(args, out, err);
+    return {status, out.str(), err.str()};
+  }
+  std::string Index() const { return dir_ / "pics.acx"; }
+
+  CTempDir dir_;
+};
+
+TEST_F(CliTest, RoundTrip) {
+  CRun run = Run({"create", Index()});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, std::string(kMsgIndexCreated) + "\n");
+  run = Run({"create", Index()});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, std::string(kMsgIndexExists) + "\n");
+
+  const std::string cwd = std::filesystem::current_path();
+  ASSERT_EQ(chdir(dir_.Path().c_str()), 0);
+  run = Run({"add", Index(), "--label", "HOLIDAY", "trip/a.jpg", "/photos/b.jpg", "c:/photos/C.jpg",
+             "/photos/b.jpg"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, dir_.Path() +
+                         "/trip/a.jpg....   Imported OK.\n"
+                         "/photos/b.jpg....   Imported OK.\n"
+                         "c:/photos/C.jpg....   Imported OK.\n"
+                         "/photos/b.jpg....    Already imported\n"
+                         "\n"
+                         "Import finished. 3 of 4 pictures was successfully  imported.\n");
+
+  run = Run({"set", Index(), "000002", "where=Rome, Italy", "description=Forum\nat dusk",
+             "100=lighthouse", "4=SUMMER"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  run = Run({"set", Index(), "000001", "where=Rome"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  run = Run({"search", Index(), "rome"});
+  EXPECT_EQ(run.out, "000001\t" + dir_.Path() + "/trip/a.jpg\n000002\t/photos/b.jpg\n");
+  run = Run({"search", Index(), "ITALY +rome"});
+  EXPECT_EQ(run.out, "000002\t/photos/b.jpg\n");
+  run = Run({"search", Index(), "c:to_be_described"});
+  EXPECT_EQ(run.out, "000001\t" + dir_.Path() + "/trip/a.jpg\n000003\tc:/photos/C.jpg\n");
+  run = Run({"search", Index(), "at"});  // the word before the line break
+  EXPECT_EQ(run.out, "000002\t/photos/b.jpg\n");
+
+  run = Run({"show", Index(), "000002"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "0: 000002\n2: Rome, Italy\n3: Forum\nat dusk\n4: SUMMER\n100: lighthouse\n"
+            "path: /photos/b.jpg\nlabel: HOLIDAY\nquality: 2\nsort text: \n"
+            "thumbnail: file 0 slot 0\n");
+
+  run = Run({"set", Index(), "000003", "0=  sunset1 "});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Run({"search", Index(), "sunset1"}).out, "SUNSET1\tc:/photos/C.jpg\n");
+  run = Run({"delete", Index(), "000001", "nosuch"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("There is no picture with the ID nosuch"), std::string::npos);
+  EXPECT_EQ(Run({"search", Index(), "99:zzzwqwq"}).out,
+            "000002\t/photos/b.jpg\nSUNSET1\tc:/photos/C.jpg\n");
+  EXPECT_EQ(Run({"search", Index(), ""}).out, "000002\t/photos/b.jpg\nSUNSET1\tc:/photos/C.jpg\n");
+
+  run = Run({"dump", Index()});
+  EXPECT_EQ(run.status, 0) << run.err;
+  const std::string dump = CTempDir::Read(dir_ / "db_dump.txt").value_or("");
+  EXPECT_EQ(dump.substr(0, 21), "f2free=1\nf2antall=100");
+  EXPECT_NE(dump.find("------ FILE5"), std::string::npos);
+  run = Run({"check", Index()});
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_NE(run.out.find("2 pictures"), std::string::npos) << run.out;
+  ASSERT_EQ(chdir(cwd.c_str()), 0);
+}
+
+TEST_F(CliTest, IdModesAndTheReplaceQuestion) {
+  ASSERT_EQ(Run({"create", Index()}).status, 0);
+  CRun run =
+      Run({"add", Index(), "--ids", "mask:IMG0001", "--no-thumbnails", "/a/x.jpg", "/a/y.jpg"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Run({"search", Index(), "img*"}).out, "IMG0001\t/a/x.jpg\nIMG0002\t/a/y.jpg\n");
+  run = Run({"add", Index(), "--ids", "filename", "--no-category", "/b/x.jpg"});
+  EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "/b/x.jpg....   Imported OK.");
+  run = Run({"add", Index(), "--ids", "filename", "/c/x.jpg"});
+  EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
+            "/c/x.jpg....   ERROR: Duplicate ID. Not imported.");
+  EXPECT_NE(run.err.find("Image X is already stored in database"), std::string::npos);
+  EXPECT_NE(run.err.find("[No]"), std::string::npos);
+  run = Run({"add", Index(), "--ids", "filename", "--replace", "/c/x.jpg"});
+  EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "/c/x.jpg....   Imported OK.");
+  EXPECT_EQ(Run({"search", Index(), "x"}).out, "X\t/c/x.jpg\n");
+  run = Run({"add", Index(), "--ids", "mask:1ABC", "/d/z.jpg"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, std::string(kMsgMaskWithoutNumbers) + "\n");
+}
+
+TEST_F(CliTest, SetRefusesBadIds) {
+  ASSERT_EQ(Run({"create", Index()}).status, 0);
+  ASSERT_EQ(Run({"add", Index(), "/a/1.jpg", "/a/2.jpg"}).status, 0);
+  struct Case {
+    const char* value;
+    std::string message;
+  };
+  for (const Case& c : {Case{"0=000002", LoadString(IDS_ID_NOT_UNIQUE)},
+                        Case{"0=ABCDEFGHIJKLMNOPQRST", LoadString(IDS_ID_TOO_LONG)},
+                        Case{"0=A*B", LoadString(IDS_ID_ILLEGAL_CHARACTER)},
+                        Case{"0=A B", LoadString(IDS_ID_ILLEGAL_CHARACTER)}}) {
+    const CRun run = Run({"set", Index(), "000001", c.value});
+    EXPECT_EQ(run.status, 1) << c.value;
+    EXPECT_EQ(run.err, c.message + "\n") << c.value;
+  }
+  EXPECT_EQ(Run({"set", Index(), "000001", "0=000001", "where=x"}).status, 0);
+}
+
+TEST_F(CliTest, MissingFilesAndBadUsage) {
+  const CRun missing = Run({"search", Index(), "x"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.err.substr(0, 46), "F-0001: The following file(s) were not found:\n");
+  EXPECT_NE(missing.err.find(dir_ / "pics.kw3"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(Index()));
+  EXPECT_EQ(Run({}).status, 2);
+  EXPECT_EQ(Run({"frobnicate"}).status, 2);
+  EXPECT_EQ(Run({"set", Index(), "1", "nofield=3"}).status, 2);
+  EXPECT_EQ(Run({"add", Index(), "--ids", "sometimes", "/a.jpg"}).status, 2);
+  EXPECT_EQ(Run({"create", dir_ / "pics.txt"}).status, 1);
+  for (const char* command :
+       {"create", "add", "set", "delete", "search", "show", "dump", "check"}) {
+    const CRun help = Run({command, "--help"});
+    EXPECT_EQ(help.status, 0) << command;
+    EXPECT_EQ(help.out.substr(0, 21), std::string("Usage: snapstore-cli ") + "") << command;
+  }
+}
+
+TEST_F(CliTest, TheProgramFindsTheLabelOfARemovableMedium) {
+  const std::string volumes =
+      dir_.Write("volumes.txt", "/\tfixed\t\n" + dir_.Path() + "/stick\tremovable\tPHOTOS1\n");
+  const std::vector<std::string> env = {"ALBUMCRAFT_VOLUMES=" + volumes};
+  CChildResult child = RunChild({SNAPSTORE_CLI_BINARY, "create", Index()}, env);
+  ASSERT_EQ(child.exit_status, 0) << child.err;
+  child =
+      RunChild({SNAPSTORE_CLI_BINARY, "add", Index(), dir_ / "stick/a.jpg", "/fixed/b.jpg"}, env);
+  ASSERT_EQ(child.exit_status, 0) << child.err;
+  child = RunChild({SNAPSTORE_CLI_BINARY, "show", Index(), "000001"}, env);
+  EXPECT_NE(child.out.find("label: PHOTOS1\n"), std::string::npos) << child.out;
+  child = RunChild({SNAPSTORE_CLI_BINARY, "show", Index(), "000002"}, env);
+  EXPECT_NE(child.out.find("label: \n"), std::string::npos) << child.out;
+  child = RunChild({SNAPSTORE_CLI_BINARY, "check", Index()}, env);
+  EXPECT_EQ(child.exit_status, 0) << child.out;
+}
+
+}  // namespace

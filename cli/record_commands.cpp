@@ -1,0 +1,208 @@
+// snapstore-cli set, delete, search and show: commands on pictures by their IDs.
+#include <map>
+#include <ostream>
+
+#include "app/string_table.h"
+#include "cli/cli.h"
+#include "cli/cli_index.h"
+#include "cli/console_front_end.h"
+#include "import/id_format_mask.h"
+#include "store/string_printf.h"
+#include "store/text_rules.h"
+
+namespace {
+
+constexpr const char* kSetUsage =
+    "Usage: snapstore-cli set INDEX.acx ID FIELD=VALUE...\n"
+    "\n"
+    "Sets fields of the picture with the ID. FIELD is a field number from 0 to 255 (0 renames\n"
+    "the picture) or one of: when, where, description, category, location, reference.\n"
+    "User-defined field n is field 99 + n. A VALUE may hold line breaks.\n";
+constexpr const char* kDeleteUsage =
+    "Usage: snapstore-cli delete INDEX.acx ID...\n"
+    "\n"
+    "Deletes the pictures with the IDs from the index (the picture files stay).\n";
+constexpr const char* kSearchUsage =
+    "Usage: snapstore-cli search INDEX.acx QUERY\n"
+    "\n"
+    "Lists the pictures that match the query, one a line: picture ID, a tab, image path.\n"
+    "Words separated by blanks add their pictures; a word starting with \"+\" keeps only the\n"
+    "pictures that have it too; C:WORD searches the categories; WORD* every word or ID that\n"
+    "starts with WORD; \"99:zzzwqwq\" or an empty query lists every picture.\n";
+constexpr const char* kShowUsage =
+    "Usage: snapstore-cli show INDEX.acx ID\n"
+    "\n"
+    "Prints every non-empty field of the picture with its number, then its image path, volume\n"
+    "label, quality, sort text and thumbnail location.\n";
+constexpr const char* kMsgNoSuchId = "There is no picture with the ID %s in %s.";
+constexpr const char* kMsgEmptyId = "A picture ID must not be empty.";
+constexpr const char* kMsgNotUpdated =
+    "The picture %s could not be updated: its ID is missing from the index of %s.";
+
+const std::map<std::string, int>& FieldNames() {
+  static const std::map<std::string, int> names = {{"when", kFieldWhen},
+                                                   {"where", kFieldWhere},
+                                                   {"description", kFieldDescription},
+                                                   {"category", kFieldCategory},
+                                                   {"location", kFieldLocation},
+                                                   {"reference", kFieldReference}};
+  return names;
+}
+
+// A field name or number from 0 to 255; -1 for anything else.
+int FieldOf(const std::string& name) {
+  auto it = FieldNames().find(LowerCase(name));
+  if (it != FieldNames().end()) return it->second;
+  if (name.empty() || name.size() > 3 ||
+      name.find_first_not_of("0123456789") != std::string::npos) {
+    return -1;
+  }
+  const int field = std::stoi(name);
+  return field < kFieldCount ? field : -1;
+}
+
+// Line breaks as the store keeps them: carriage return and line feed.
+std::string StoredLineBreaks(const std::string& value) {
+  std::string text;
+  for (size_t i = 0; i < value.size(); ++i) {
+    if (value[i] == '\r' && i + 1 < value.size() && value[i + 1] == '\n') continue;
+    if (value[i] == '\n') text += '\r';
+    text += value[i];
+  }
+  return text;
+}
+
+std::string Trimmed(const std::string& text) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return std::string();
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// The record of a picture ID as the user typed it; 0 with the message when there is none.
+int RecordOf(Cdatabase& db, const std::string& index, const std::string& id,
+             CConsoleFrontEnd& console) {
+  const int record = db.RecordOfId(UpperCase(Trimmed(id)));
+  if (record == 0) {
+    if (db.status().ok()) {
+      Say(console, StringPrintf(kMsgNoSuchId, id.c_str(), index.c_str()));
+    } else {
+      ReportFailure(db, console);
+    }
+  }
+  return record;
+}
+
+// The editor's checks of a new picture ID; the message that refuses it, or nothing.
+std::optional<std::string> RefuseNewId(Cdatabase& db, const std::string& id,
+                                       const std::string& old_id) {
+  if (id.empty()) return kMsgEmptyId;
+  if (id.size() > kMaxKeyLength) return LoadString(IDS_ID_TOO_LONG);
+  if (id.find_first_of(kIllegalIdCharacters) != std::string::npos) {
+    return LoadString(IDS_ID_ILLEGAL_CHARACTER);
+  }
+  if (id != old_id && db.KeyExists(id)) return LoadString(IDS_ID_NOT_UNIQUE);
+  return std::nullopt;
+}
+
+}  // namespace
+
+int RunSet(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (WantsHelp(args)) return out << kSetUsage, kExitOk;
+  if (args.size() < 3) return err << kSetUsage, kExitUsage;
+  std::vector<std::pair<int, std::string>> changes;
+  for (size_t i = 2; i < args.size(); ++i) {
+    const size_t equals = args[i].find('=');
+    const int field = equals == std::string::npos ? -1 : FieldOf(args[i].substr(0, equals));
+    if (field < 0) {
+      err << "snapstore-cli set: \"" << args[i] << "\" is not FIELD=VALUE\n\n" << kSetUsage;
+      return kExitUsage;
+    }
+    changes.emplace_back(field, StoredLineBreaks(args[i].substr(equals + 1)));
+  }
+  CConsoleFrontEnd console(out, err, false);
+  Cdatabase db;
+  if (!OpenIndex(db, args[0], console)) return kExitRefused;
+  const int record = RecordOf(db, args[0], args[1], console);
+  if (record == 0) return kExitRefused;
+  db.GoToRecord(record);
+  if (!db.status().ok()) return ReportFailure(db, console);
+  const std::string old_id = db.fields[kFieldId];
+  for (auto& [field, value] : changes) {
+    if (field == kFieldId) {
+      value = UpperCase(Trimmed(value));
+      if (std::optional<std::string> refusal = RefuseNewId(db, value, old_id)) {
+        Say(console, *refusal);
+        return kExitRefused;
+      }
+    }
+    db.fields[field] = value;
+  }
+  const int updated = db.UpdateCurrent();
+  if (updated < 0) return ReportFailure(db, console);
+  if (updated == 0) {
+    Say(console, StringPrintf(kMsgNotUpdated, old_id.c_str(), args[0].c_str()));
+    return kExitRefused;
+  }
+  return kExitOk;
+}
+
+int RunDelete(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (WantsHelp(args)) return out << kDeleteUsage, kExitOk;
+  if (args.size() < 2) return err << kDeleteUsage, kExitUsage;
+  CConsoleFrontEnd console(out, err, false);
+  Cdatabase db;
+  if (!OpenIndex(db, args[0], console)) return kExitRefused;
+  int status = kExitOk;
+  for (size_t i = 1; i < args.size(); ++i) {
+    const int record = RecordOf(db, args[0], args[i], console);
+    if (record == 0) {
+      status = kExitRefused;
+      continue;
+    }
+    db.GoToRecord(record);
+    if (db.status().ok()) db.DeleteCurrent();
+    if (!db.status().ok()) return ReportFailure(db, console);
+  }
+  return status;
+}
+
+int RunSearch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (WantsHelp(args)) return out << kSearchUsage, kExitOk;
+  if (args.size() != 2) return err << kSearchUsage, kExitUsage;
+  CConsoleFrontEnd console(out, err, false);
+  Cdatabase db;
+  db.SetReadOnly(true);
+  if (!OpenIndex(db, args[0], console)) return kExitRefused;
+  db.RunQuery(args[1]);
+  if (!db.status().ok()) return ReportFailure(db, console);
+  Cdatabase::COpenFiles files(db);
+  for (const auto& entry : db.results) {
+    db.GoToRecord(entry->record);
+    if (!db.status().ok()) return ReportFailure(db, console);
+    out << DisplayText(db.fields[kFieldId]) << '\t' << DisplayText(db.image_path) << '\n';
+  }
+  return kExitOk;
+}
+
+int RunShow(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (WantsHelp(args)) return out << kShowUsage, kExitOk;
+  if (args.size() != 2) return err << kShowUsage, kExitUsage;
+  CConsoleFrontEnd console(out, err, false);
+  Cdatabase db;
+  db.SetReadOnly(true);
+  if (!OpenIndex(db, args[0], console)) return kExitRefused;
+  const int record = RecordOf(db, args[0], args[1], console);
+  if (record == 0) return kExitRefused;
+  db.GoToRecord(record);
+  if (!db.status().ok()) return ReportFailure(db, console);
+  for (int i = 0; i < kFieldCount; ++i) {
+    if (!db.fields[i].empty()) out << i << ": " << ConsoleLines(DisplayText(db.fields[i])) << '\n';
+  }
+  out << "path: " << DisplayText(db.image_path) << '\n'
+      << "label: " << DisplayText(db.volume_label) << '\n'
+      << "quality: " << int{db.quality} << '\n'
+      << "sort text: " << DisplayText(db.entry().SortText()) << '\n'
+      << "thumbnail: file " << int{db.entry().thumb_file} << " slot " << db.entry().thumb_slot
+      << '\n';
+  return kExitOk;
+}
