@@ -65,15 +65,17 @@ void CCachedFile::Close() {
   if (handle_ < 0) return;
   if (dirty() && !(Flush(true) && Flush(false))) Discard();
   if (wrote_) {
-    io_->Touch(handle_);
-    const std::optional<CFileStamp> stamp = io_->Stamp(handle_);
-    if (stamp && stamp_valid_ && stamp->size == size_) {
-      stamp_ = *stamp;
-      generation_ = NextGeneration(*stamp);
+    // The stamp after this cache's writes: its own size and the time it set. A file system
+    // that keeps coarser times shows another time at the next open, which only costs the
+    // cache.
+    const std::optional<int64_t> mtime = io_->Touch(handle_);
+    if (mtime && stamp_valid_) {
+      stamp_.size = size_;
+      stamp_.mtime_ns = *mtime;
     } else {
-      stamp_valid_ = false;  // someone else changed the file meanwhile, or a flush failed
-      if (stamp) NextGeneration(*stamp);
+      stamp_valid_ = false;  // a flush failed, or the time could not be set
     }
+    generation_ = NextGeneration(stamp_);
   }
   io_->Close(handle_);
   handle_ = -1;
@@ -162,9 +164,18 @@ bool CCachedFile::Write(uint64_t offset, ByteSpan data) {
 bool CCachedFile::Flush(bool extensions) {
   if (dirty_.empty()) return true;
   std::sort(dirty_.begin(), dirty_.end());
+  // Ranges close to each other are written as one when the bytes between them are cached.
+  auto gap_cached = [&](uint64_t from, uint64_t to) {
+    if (to - from > kMergeGap) return false;
+    for (uint64_t page = from / kPageSize; page * kPageSize < to; ++page) {
+      if (!loaded_[page]) return false;
+    }
+    return true;
+  };
   std::vector<std::pair<uint64_t, uint64_t>> merged;
   for (const auto& range : dirty_) {
-    if (!merged.empty() && range.first <= merged.back().second) {
+    if (!merged.empty() &&
+        (range.first <= merged.back().second || gap_cached(merged.back().second, range.first))) {
       merged.back().second = std::max(merged.back().second, range.second);
     } else {
       merged.push_back(range);

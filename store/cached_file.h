@@ -56,6 +56,7 @@ class CCachedFile {
 
  private:
   static constexpr uint64_t kPageSize = 1 << 15;
+  static constexpr uint64_t kMergeGap = 4096;
 
   void Drop();
   void Reserve(uint64_t bytes);

@@ -98,6 +98,7 @@ TEST_F(RecordOpsTest, UpdateReindexesOnlyChangedFieldsByTheirCode) {
   EXPECT_EQ(Word("ROME"), 2);
   EXPECT_EQ(Matches("rome"), Records{1});
   EXPECT_EQ(Matches("in"), Records{1});  // the word before the line break
+  EXPECT_EQ(Word("NEVER"), -1);          // fields past 126 are not stored, so not indexed
   // Where changes to Oslo; the Description still says Rome.
   db_.GoToRecord(1);
   db_.fields[2] = "Oslo";

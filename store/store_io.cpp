@@ -59,16 +59,16 @@ class CPosixStoreIo : public CStoreIo {
     stamp.inode = st.st_ino;
     stamp.size = static_cast<uint64_t>(st.st_size);
     stamp.mtime_ns = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    stamp.ctime_ns = static_cast<int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
     return stamp;
   }
 
-  void Touch(int handle) override {
+  std::optional<int64_t> Touch(int handle) override {
     struct timespec times[2];
     times[0].tv_sec = 0;
     times[0].tv_nsec = UTIME_OMIT;
     clock_gettime(CLOCK_REALTIME, &times[1]);
-    ::futimens(handle, times);
+    if (::futimens(handle, times) != 0) return std::nullopt;
+    return static_cast<int64_t>(times[1].tv_sec) * 1000000000 + times[1].tv_nsec;
   }
 
   bool Remove(const std::string& path) override { return ::unlink(path.c_str()) == 0; }

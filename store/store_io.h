@@ -18,7 +18,6 @@ struct CFileStamp {
   uint64_t inode = 0;
   uint64_t size = 0;
   int64_t mtime_ns = 0;
-  int64_t ctime_ns = 0;
 
   bool operator==(const CFileStamp&) const = default;
 };
@@ -37,8 +36,9 @@ class CStoreIo {
   // Writes all bytes at the offset.
   virtual bool WriteAt(int handle, uint64_t offset, ByteSpan data) = 0;
   virtual std::optional<CFileStamp> Stamp(int handle) = 0;
-  // Sets the modification time to now, to the nanosecond.
-  virtual void Touch(int handle) = 0;
+  // Sets the modification time to now, to the nanosecond; the time set, or nothing when it
+  // could not be set.
+  virtual std::optional<int64_t> Touch(int handle) = 0;
   virtual bool Remove(const std::string& path) = 0;
 };
 

@@ -62,5 +62,5 @@ bool CFailingStoreIo::WriteAt(int handle, uint64_t offset, ByteSpan data) {
   return base_->WriteAt(handle, offset, data);
 }
 std::optional<CFileStamp> CFailingStoreIo::Stamp(int handle) { return base_->Stamp(handle); }
-void CFailingStoreIo::Touch(int handle) { base_->Touch(handle); }
+std::optional<int64_t> CFailingStoreIo::Touch(int handle) { return base_->Touch(handle); }
 bool CFailingStoreIo::Remove(const std::string& path) { return base_->Remove(path); }

@@ -35,7 +35,7 @@ class CFailingStoreIo : public CStoreIo {
   bool ReadAt(int handle, uint64_t offset, MutableByteSpan out) override;
   bool WriteAt(int handle, uint64_t offset, ByteSpan data) override;
   std::optional<CFileStamp> Stamp(int handle) override;
-  void Touch(int handle) override;
+  std::optional<int64_t> Touch(int handle) override;
   bool Remove(const std::string& path) override;
 
  private:
