@@ -300,8 +300,16 @@ std::optional<CRecordEntry> Cdatabase::ReadRecordEntry(uint32_t n) {
 bool Cdatabase::WriteRecordEntry(uint32_t n, const CRecordEntry& entry) {
   std::array<uint8_t, kRecordEntrySize> bytes;
   entry.EncodeTo(bytes);
-  path_memo_.erase(n);
   if (n == 0) return Damaged(record_file_, "record 0 does not exist");
+  if (!path_writes_tracked_) {
+    // A path changed by anything but the record operations, which keep the folder memos up to
+    // date themselves, is no longer known to the memos.
+    std::array<uint8_t, kRecordEntrySize> old;
+    if (!record_file_.Read(uint64_t{n - 1} * kRecordEntrySize, old) ||
+        CRecordEntry::DecodeFrom(old).image_path != entry.image_path) {
+      folder_memos_.clear();
+    }
+  }
   return WriteBytes(record_file_, uint64_t{n - 1} * kRecordEntrySize, bytes);
 }
 
@@ -357,7 +365,10 @@ bool Cdatabase::WritePostingBlock(uint32_t n, const CPostingBlock& block) {
   block.EncodeTo(bytes);
   // Posting lists changed by anything but AddPosting and RemovePosting, which keep the
   // locators up to date themselves, are no longer known to the locators.
-  if (!posting_writes_tracked_) posting_locators_.clear();
+  if (!posting_writes_tracked_) {
+    posting_locators_.clear();
+    folder_memos_.clear();
+  }
   if (n == 0) return Damaged(posting_file_, "posting block 0 does not exist");
   return WriteBytes(posting_file_, uint64_t{n - 1} * kPostingBlockSize, bytes);
 }
@@ -365,13 +376,14 @@ bool Cdatabase::WritePostingBlock(uint32_t n, const CPostingBlock& block) {
 // --- derived caches ------------------------------------------------------------------------
 
 void Cdatabase::DropDerivedCaches() {
-  path_memo_.clear();
+  folder_memos_.clear();
   posting_locators_.clear();
 }
 
 void Cdatabase::CheckDerivedCaches() {
-  if (memo_epochs_[0] != record_file_.epoch() || memo_epochs_[1] != text_file_.epoch()) {
-    path_memo_.clear();
+  if (memo_epochs_[0] != record_file_.epoch() || memo_epochs_[1] != text_file_.epoch() ||
+      locator_epoch_ != posting_file_.epoch()) {
+    folder_memos_.clear();
     memo_epochs_[0] = record_file_.epoch();
     memo_epochs_[1] = text_file_.epoch();
   }

@@ -244,9 +244,11 @@ class Cdatabase {
   friend class CStoreChecker;
 
   // Derived caches, trusted while the files they come from are unchanged.
-  struct CPathMemo {
-    uint32_t link = 0;
-    std::string tail;  // lower-cased stored path without its drive prefix
+  // The stored paths (lower-cased, without drive prefix) of the records posted under one
+  // directory key, with how often each is posted: whether a file was imported before is one
+  // look-up instead of reading every record of its folder.
+  struct CFolderMemo {
+    std::unordered_map<std::string, uint32_t> tails;
   };
   struct CPostingLocator {
     std::unordered_multimap<uint32_t, uint32_t> blocks;  // record -> block
@@ -275,8 +277,12 @@ class Cdatabase {
   // AddPicture for an ID that exists: asks before pointing its record at the new path.
   int ReplacePicture(uint32_t found, const std::string& path);
   std::string StoredPathOf(uint32_t record, uint32_t* path_link);
-  const std::string& PathTailOf(uint32_t record);
-  std::string DirectoryKeyOfRecord(uint32_t record);
+  std::string PathTailOf(uint32_t record);
+  // Posts the current record under the directory key of its path, or removes the record's
+  // posting under the key of its stored path, keeping the folder memos up to date.
+  void PostDirectoryKey(const std::string& path, const std::string& label);
+  void UnpostDirectoryKey(const std::string& stored_path, const std::string& label,
+                          uint32_t record);
   void RemoveIdNode(const std::string& id, uint32_t record);
   void AppendResult(int32_t record);
   void ReadCurrentResult();
@@ -321,9 +327,12 @@ class Cdatabase {
   CFrontEnd* front_end_ = nullptr;
   CStatus status_;
 
-  std::unordered_map<uint32_t, CPathMemo> path_memo_;
+  std::unordered_map<uint32_t, CFolderMemo> folder_memos_;          // by first block
   std::unordered_map<uint32_t, CPostingLocator> posting_locators_;  // by first block
   bool posting_writes_tracked_ = false;
+  bool path_writes_tracked_ = false;
+  uint32_t last_word_first_ = 0;     // first block of the word last posted to or removed from
+  uint32_t last_removed_count_ = 0;  // postings zeroed by the last RemovePosting
   bool header_dirty_ = false;
   uint64_t memo_epochs_[2] = {0, 0};
   uint64_t locator_epoch_ = 0;

@@ -9,6 +9,7 @@
 #include "store/id_format.h"
 #include "store/string_printf.h"
 #include "store/text_rules.h"
+#include "store/tracked_writes.h"
 
 namespace {
 
@@ -39,17 +40,29 @@ std::string FileNameId(const std::string& path) {
 
 }  // namespace
 
-const std::string& Cdatabase::PathTailOf(uint32_t record) {
-  static const std::string empty;
-  std::optional<CRecordEntry> entry = ReadRecordEntry(record);
-  if (!entry) return empty;
-  auto it = path_memo_.find(record);
-  if (it != path_memo_.end() && it->second.link == entry->image_path) return it->second.tail;
-  CPathMemo memo;
-  memo.link = entry->image_path;
-  memo.tail = WithoutDrive(LowerCase(ReadTextChain(entry->image_path)));
-  if (!status_.ok()) return empty;
-  return path_memo_.insert_or_assign(record, std::move(memo)).first->second.tail;
+std::string Cdatabase::PathTailOf(uint32_t record) {
+  return WithoutDrive(LowerCase(StoredPathOf(record, nullptr)));
+}
+
+void Cdatabase::PostDirectoryKey(const std::string& path, const std::string& label) {
+  AddPosting(DirectoryKey(LowerCase(path), label), kCodeDirectoryKey);
+  auto memo = folder_memos_.find(last_word_first_);
+  if (status_.ok() && memo != folder_memos_.end()) {
+    ++memo->second.tails[WithoutDrive(LowerCase(path))];
+  }
+}
+
+void Cdatabase::UnpostDirectoryKey(const std::string& stored_path, const std::string& label,
+                                   uint32_t record) {
+  RemovePosting(DirectoryKey(LowerCase(stored_path), label), record, kCodeDirectoryKey);
+  auto memo = folder_memos_.find(last_word_first_);
+  if (!status_.ok() || memo == folder_memos_.end() || last_removed_count_ == 0) return;
+  auto tail = memo->second.tails.find(WithoutDrive(LowerCase(stored_path)));
+  if (tail == memo->second.tails.end() || tail->second < last_removed_count_) {
+    folder_memos_.erase(memo);  // the memo did not know this posting: build it again
+  } else if ((tail->second -= last_removed_count_) == 0) {
+    memo->second.tails.erase(tail);
+  }
 }
 
 int Cdatabase::ImportedBefore(const std::string& path, const std::string& label) {
@@ -61,21 +74,27 @@ int Cdatabase::ImportedBefore(const std::string& path, const std::string& label)
   std::optional<CKeyNode> node = ReadKeyNode(static_cast<uint32_t>(found));
   if (!node || node->kind != kKindWord) return 0;
   const std::string tail = WithoutDrive(lower);
-  const uint32_t limit = EntryCount(posting_file_, kPostingBlockSize);
-  uint32_t steps = 0;
-  for (uint32_t n = node->first; n > 0 && status_.ok(); ++steps) {
-    if (steps >= limit) {
-      Damaged(posting_file_, "a posting list runs in a circle");
-      return 0;
+  auto memo = folder_memos_.find(node->first);
+  if (memo == folder_memos_.end()) {
+    CFolderMemo built;
+    const uint32_t limit = EntryCount(posting_file_, kPostingBlockSize);
+    uint32_t steps = 0;
+    for (uint32_t n = node->first; n > 0 && status_.ok(); ++steps) {
+      if (steps >= limit) {
+        Damaged(posting_file_, "a posting list runs in a circle");
+        return 0;
+      }
+      std::optional<CPostingBlock> block = ReadPostingBlock(n);
+      if (!block) return 0;
+      for (uint32_t record : block->records) {
+        if (record > 0) ++built.tails[PathTailOf(record)];
+      }
+      n = block->next;
     }
-    std::optional<CPostingBlock> block = ReadPostingBlock(n);
-    if (!block) return 0;
-    for (uint32_t record : block->records) {
-      if (record > 0 && PathTailOf(record) == tail) return 1;
-    }
-    n = block->next;
+    if (!status_.ok()) return 0;
+    memo = folder_memos_.emplace(node->first, std::move(built)).first;
   }
-  return 0;
+  return memo->second.tails.count(tail) ? 1 : 0;
 }
 
 int Cdatabase::AddPicture(const std::string& path, int id_mode, const std::string& id_format) {
@@ -162,15 +181,15 @@ int Cdatabase::ReplacePicture(uint32_t found, const std::string& path) {
   if (answer != MsgAnswer::kYes) return kAddDuplicateId;
   std::optional<CRecordEntry> entry = ReadRecordEntry(r);
   if (!entry) return kAddFailed;
-  const std::string old_key =
-      DirectoryKey(LowerCase(ReadTextChain(entry->image_path)), volume_label);
+  CTrackedWrites tracked(path_writes_tracked_);
+  const std::string old_path = ReadTextChain(entry->image_path);
   ReleaseTextChain(entry->image_path);
   entry->image_path = WriteTextChain(path);
   if (!status_.ok() || !WriteRecordEntry(r, *entry)) return kAddFailed;
   // The record now lies in the new file's folder.
-  RemovePosting(old_key, r, kCodeDirectoryKey);
+  UnpostDirectoryKey(old_path, volume_label, r);
   current_record_ = r;
-  AddPosting(DirectoryKey(LowerCase(path), volume_label), kCodeDirectoryKey);
+  PostDirectoryKey(path, volume_label);
   if (status_.ok()) AppendResult(static_cast<int32_t>(r));
   return status_.ok() ? kAddDone : kAddFailed;
 }

@@ -14,6 +14,7 @@
 #include "store/index_words.h"
 #include "store/string_printf.h"
 #include "store/text_rules.h"
+#include "store/tracked_writes.h"
 
 namespace {
 
@@ -30,22 +31,11 @@ bool CodeMatches(uint8_t slot_code, int code) {
   return legacy >= kFirstLegacyCode && legacy <= kLastLegacyCode && slot_code == legacy;
 }
 
-// Marks posting writes as kept up to date by their caller for the lifetime of the object.
-class CTrackedPostingWrites {
- public:
-  explicit CTrackedPostingWrites(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
-  ~CTrackedPostingWrites() { flag_ = old_; }
-
- private:
-  bool& flag_;
-  bool old_;
-};
-
 }  // namespace
 
 void Cdatabase::AddPosting(const std::string& word, uint8_t code) {
   if (!status_.ok()) return;
-  CTrackedPostingWrites tracked(posting_writes_tracked_);
+  CTrackedWrites tracked(posting_writes_tracked_);
   const std::string key = CutText(word, kMaxKeyLength);
   visit_count_ = 0;
   const int found = FindKey(key, kRootNode);
@@ -60,6 +50,7 @@ void Cdatabase::AddPosting(const std::string& word, uint8_t code) {
   uint32_t b = static_cast<uint32_t>(InsertFoundKey(found, key, kKindWord, -1, -1, 1, 1));
   if (!status_.ok()) return;
   if (found <= 0) first = b;
+  last_word_first_ = first;
   std::optional<CPostingBlock> block = ReadPostingBlock(b);
   if (!block) return;
   if (block->records[kPostingsPerBlock - 1] != 0) {
@@ -114,8 +105,10 @@ Cdatabase::CPostingLocator* Cdatabase::PostingLocatorFor(const CKeyNode& node,
 }
 
 void Cdatabase::RemovePosting(const std::string& word, uint32_t record, int code) {
+  last_removed_count_ = 0;
+  last_word_first_ = 0;
   if (!status_.ok()) return;
-  CTrackedPostingWrites tracked(posting_writes_tracked_);
+  CTrackedWrites tracked(posting_writes_tracked_);
   const int found = FindKey(CutText(word, kMaxKeyLength), kRootNode);
   if (found <= 0) return;
   const uint32_t node_number = static_cast<uint32_t>(found);
@@ -130,6 +123,7 @@ void Cdatabase::RemovePosting(const std::string& word, uint32_t record, int code
     }
     return;
   }
+  last_word_first_ = node->first;
   uint32_t zeroed = 0;
   auto zero_slots = [&](uint32_t n, CPostingBlock& block) {
     bool changed = false;
@@ -172,6 +166,7 @@ void Cdatabase::RemovePosting(const std::string& word, uint32_t record, int code
     }
   }
   if (!status_.ok()) return;
+  last_removed_count_ = zeroed;
   node->count = node->count >= zeroed ? node->count - zeroed : 0;
   node->unsorted = 1;
   WriteKeyNode(node_number, *node);

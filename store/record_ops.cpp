@@ -7,6 +7,7 @@
 #include "store/directory_key.h"
 #include "store/string_printf.h"
 #include "store/text_rules.h"
+#include "store/tracked_writes.h"
 
 namespace {
 
@@ -139,11 +140,14 @@ void Cdatabase::AppendRecord() {
   entry->image_path = WriteTextChain(image_path);
   entry->volume_label = WriteTextChain(volume_label);
   entry->SetSortText(sort_text);
-  if (!WriteRecordEntry(n, *entry)) return;
+  {
+    CTrackedWrites tracked(path_writes_tracked_);
+    if (!WriteRecordEntry(n, *entry)) return;
+  }
   entry_ = *entry;
   current_record_ = n;
   header.record_free = static_cast<int32_t>(next);
-  AddPosting(DirectoryKey(LowerCase(image_path), volume_label), kCodeDirectoryKey);
+  PostDirectoryKey(image_path, volume_label);
   GrowRecordTableIfNeeded();
 }
 
@@ -205,9 +209,9 @@ int Cdatabase::UpdateCurrent() {
     IndexText(i + 1, fields[i]);
     fields_changed = true;
   }
+  CTrackedWrites tracked(path_writes_tracked_);
   const std::string stored_path = ReadTextChain(entry->image_path);
   const std::string stored_label = ReadTextChain(entry->volume_label);
-  const std::string old_key = DirectoryKey(LowerCase(stored_path), stored_label);
   if (fields_changed) {
     ReleaseTextChain(entry->field_text);
     entry->field_text = StoreFieldText();
@@ -226,9 +230,9 @@ int Cdatabase::UpdateCurrent() {
     entry->volume_label = WriteTextChain(volume_label);
   }
   if (path_changed) {
-    RemovePosting(old_key, r, kCodeDirectoryKey);
+    UnpostDirectoryKey(stored_path, stored_label, r);
     current_record_ = r;
-    AddPosting(DirectoryKey(LowerCase(image_path), volume_label), kCodeDirectoryKey);
+    PostDirectoryKey(image_path, volume_label);
   }
   entry->quality = quality;
   if (status_.ok() && WriteRecordEntry(r, *entry)) entry_ = *entry;
@@ -260,12 +264,13 @@ void Cdatabase::DeleteCurrent() {
   const uint32_t old_free = static_cast<uint32_t>(header.record_free);
   entry = ReadRecordEntry(r);
   if (!entry) return;
-  const std::string key =
-      DirectoryKey(LowerCase(ReadTextChain(entry->image_path)), ReadTextChain(entry->volume_label));
+  CTrackedWrites tracked(path_writes_tracked_);
+  const std::string stored_path = ReadTextChain(entry->image_path);
+  const std::string stored_label = ReadTextChain(entry->volume_label);
   ReleaseTextChain(entry->field_text);
   ReleaseTextChain(entry->image_path);
   ReleaseTextChain(entry->volume_label);
-  RemovePosting(key, r, kCodeDirectoryKey);
+  UnpostDirectoryKey(stored_path, stored_label, r);
   entry->in_use = 0;
   entry->field_text = old_free;
   entry->image_path = 0;

@@ -111,6 +111,33 @@ TEST_F(RecordOpsTest, UpdateReindexesOnlyChangedFieldsByTheirCode) {
   EXPECT_EQ(Word("ZZZWQWQ"), 1);
 }
 
+TEST_F(RecordOpsTest, ImportedBeforeFollowsDeletesMovesAndOtherWriters) {
+  for (const char* name : {"a", "b", "c", "d"}) {
+    ASSERT_EQ(AddTestPicture(db_, std::string("/f/") + name + ".jpg"), kAddDone);
+  }
+  ASSERT_EQ(db_.ImportedBefore("/f/a.jpg", ""), 1);
+  db_.GoToRecord(1);
+  db_.DeleteCurrent();
+  db_.GoToRecord(2);
+  db_.image_path = "/f/e.jpg";
+  ASSERT_EQ(db_.UpdateCurrent(), 1);
+  Cdatabase other;  // another store object on the same index
+  other.SetFileNames(db_.main_file());
+  other.GoToRecord(3);
+  other.image_path = "/g/c.jpg";
+  ASSERT_EQ(other.UpdateCurrent(), 1);
+  for (Cdatabase* db : {&db_, &other}) {
+    EXPECT_EQ(db->ImportedBefore("/f/a.jpg", ""), 0);
+    EXPECT_EQ(db->ImportedBefore("/f/b.jpg", ""), 0);
+    EXPECT_EQ(db->ImportedBefore("/f/c.jpg", ""), 0);
+    EXPECT_EQ(db->ImportedBefore("/f/d.jpg", ""), 1);
+    EXPECT_EQ(db->ImportedBefore("/f/e.jpg", ""), 1);
+    EXPECT_EQ(db->ImportedBefore("/G/C.JPG", ""), 1);
+  }
+  EXPECT_EQ(AddTestPicture(db_, "/f/a.jpg"), kAddDone);
+  EXPECT_EQ(AddTestPicture(db_, "/f/a.jpg"), kAddImportedBefore);
+}
+
 TEST_F(RecordOpsTest, RenamedIdAndMovedPathAreFound) {
   ASSERT_EQ(AddTestPicture(db_, "/p/a.jpg"), kAddDone);
   db_.GoToRecord(1);
