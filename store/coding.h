@@ -13,10 +13,29 @@ using MutableByteSpan = std::span<uint8_t>;
 
 enum class ByteOrder { kBigEndian, kLittleEndian };
 
+namespace coding_internal {
+inline bool Fits(size_t size, size_t offset, size_t width) {
+  return offset <= size && width <= size - offset;
+}
+}  // namespace coding_internal
+
 // Readers: nothing when offset + width exceeds the span.
-std::optional<uint8_t> GetUint8(ByteSpan in, size_t offset);
-std::optional<uint16_t> GetUint16(ByteSpan in, size_t offset, ByteOrder order);
-std::optional<uint32_t> GetUint32(ByteSpan in, size_t offset, ByteOrder order);
+inline std::optional<uint8_t> GetUint8(ByteSpan in, size_t offset) {
+  if (!coding_internal::Fits(in.size(), offset, 1)) return std::nullopt;
+  return in[offset];
+}
+inline std::optional<uint16_t> GetUint16(ByteSpan in, size_t offset, ByteOrder order) {
+  if (!coding_internal::Fits(in.size(), offset, 2)) return std::nullopt;
+  const uint16_t a = in[offset], b = in[offset + 1];
+  return order == ByteOrder::kBigEndian ? static_cast<uint16_t>(a << 8 | b)
+                                        : static_cast<uint16_t>(b << 8 | a);
+}
+inline std::optional<uint32_t> GetUint32(ByteSpan in, size_t offset, ByteOrder order) {
+  if (!coding_internal::Fits(in.size(), offset, 4)) return std::nullopt;
+  const uint32_t b0 = in[offset], b1 = in[offset + 1], b2 = in[offset + 2], b3 = in[offset + 3];
+  return order == ByteOrder::kBigEndian ? b0 << 24 | b1 << 16 | b2 << 8 | b3
+                                        : b3 << 24 | b2 << 16 | b1 << 8 | b0;
+}
 inline std::optional<uint16_t> GetUint16BE(ByteSpan in, size_t offset) {
   return GetUint16(in, offset, ByteOrder::kBigEndian);
 }
@@ -31,9 +50,26 @@ inline std::optional<uint32_t> GetUint32LE(ByteSpan in, size_t offset) {
 }
 
 // Writers: false (and nothing written) when offset + width exceeds the span.
-bool PutUint8(MutableByteSpan out, size_t offset, uint8_t value);
-bool PutUint16(MutableByteSpan out, size_t offset, uint16_t value, ByteOrder order);
-bool PutUint32(MutableByteSpan out, size_t offset, uint32_t value, ByteOrder order);
+inline bool PutUint8(MutableByteSpan out, size_t offset, uint8_t value) {
+  if (!coding_internal::Fits(out.size(), offset, 1)) return false;
+  out[offset] = value;
+  return true;
+}
+inline bool PutUint16(MutableByteSpan out, size_t offset, uint16_t value, ByteOrder order) {
+  if (!coding_internal::Fits(out.size(), offset, 2)) return false;
+  const uint8_t high = static_cast<uint8_t>(value >> 8), low = static_cast<uint8_t>(value);
+  out[offset] = order == ByteOrder::kBigEndian ? high : low;
+  out[offset + 1] = order == ByteOrder::kBigEndian ? low : high;
+  return true;
+}
+inline bool PutUint32(MutableByteSpan out, size_t offset, uint32_t value, ByteOrder order) {
+  if (!coding_internal::Fits(out.size(), offset, 4)) return false;
+  for (int i = 0; i < 4; ++i) {
+    out[offset + (order == ByteOrder::kBigEndian ? i : 3 - i)] =
+        static_cast<uint8_t>(value >> (24 - 8 * i));
+  }
+  return true;
+}
 inline bool PutUint16BE(MutableByteSpan out, size_t offset, uint16_t value) {
   return PutUint16(out, offset, value, ByteOrder::kBigEndian);
 }

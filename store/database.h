@@ -235,6 +235,7 @@ class Cdatabase {
   // Balances the key tree (store files open, header read; the caller writes the header).
   void RebuildKeyTree();
   int visit_count() const { return visit_count_; }
+  struct CRebuildRecord;
 
   // --- diagnosis ---
   // Writes db_dump.txt in the current folder.
@@ -271,6 +272,9 @@ class Cdatabase {
   uint32_t TakeFreeRecord();
   uint32_t TakeFreePostingBlock();
 
+  // The rebuild of a tree whose keys are out of order: the nodes `order` (in the key file's
+  // bytes) inserted one by one.
+  void RebuildKeyTreeByInsertion(const std::vector<uint32_t>& order, const uint8_t* bytes);
   // InsertKey after its lookup: `found` is FindKey's result for the cut key.
   int InsertFoundKey(int found, const std::string& key, uint8_t kind, int64_t first, int64_t last,
                      uint32_t count, uint8_t unsorted);

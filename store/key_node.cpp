@@ -10,9 +10,9 @@ namespace {
 constexpr size_t kInUseOffset = 0;
 constexpr size_t kKindOffset = 1;
 constexpr size_t kUnsortedOffset = 2;
-constexpr size_t kKeyOffset = 3;
-constexpr size_t kLeftOffset = 23;
-constexpr size_t kRightOffset = 27;
+constexpr size_t kKeyOffset = kKeyNodeKeyOffset;
+constexpr size_t kLeftOffset = kKeyNodeLeftOffset;
+constexpr size_t kRightOffset = kKeyNodeRightOffset;
 constexpr size_t kFirstOffset = 31;
 constexpr size_t kLastOffset = 35;
 constexpr size_t kCountOffset = 39;

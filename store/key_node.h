@@ -9,6 +9,10 @@
 #include <string_view>
 
 constexpr size_t kKeyNodeSize = 43;
+// Offsets that the key-tree rebuild reads and patches in place.
+constexpr size_t kKeyNodeKeyOffset = 3;
+constexpr size_t kKeyNodeLeftOffset = 23;
+constexpr size_t kKeyNodeRightOffset = 27;
 constexpr size_t kKeyWidth = 20;
 constexpr size_t kMaxKeyLength = kKeyWidth - 1;
 constexpr uint8_t kKindWord = 0;

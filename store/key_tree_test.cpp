@@ -1,6 +1,8 @@
 // The key tree: insertion under the sentinel root, removal, listing and the balanced rebuild.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "store/database.h"
 #include "store/store_testing.h"
 #include "store/string_printf.h"
@@ -97,6 +99,51 @@ TEST_F(KeyTreeTest, RebuildBalancesAndKeepsEveryKey) {
     ASSERT_GT(all, 0);
     EXPECT_EQ(db.ReadKeyNode(all)->count, c.ids.size());
   }
+}
+
+TEST_F(KeyTreeTest, RebuildLaysOutTheTreeAsInsertingTheMediansWould) {
+  for (int i = 0; i < 37; ++i) {
+    db_.fields = {};
+    db_.fields[0] = StringPrintf("K%03d", (i * 17) % 37);
+    db_.fields[2] = i % 3 ? "Oslo" : "Bergen";
+    ASSERT_GT(db_.AddCurrentAsNew(), 0);
+  }
+  std::vector<CKeyNode> live;
+  {
+    Cdatabase::COpenFiles files(db_);
+    ASSERT_TRUE(db_.ReadHeader());
+    std::vector<std::string> keys;
+    db_.ListKeys("", "\xFF", false, 1, keys);
+    for (const std::string& key : keys) live.push_back(*db_.ReadKeyNode(db_.FindKey(key, 1)));
+    db_.RebuildKeyTree();
+    ASSERT_TRUE(db_.WriteHeader());
+  }
+  // The same keys inserted one by one into another index, medians first.
+  CTempDir folder;
+  Cdatabase reference;
+  CreateIndex(reference, folder / "ref.acx");
+  {
+    Cdatabase::COpenFiles files(reference);
+    ASSERT_TRUE(reference.ReadHeader());
+    const size_t m = (live.size() + 1) / 2;
+    CKeyNode root = live[m - 1];
+    root.left = root.right = 0;
+    ASSERT_TRUE(reference.WriteKeyNode(1, root));
+    std::function<void(size_t, size_t)> insert = [&](size_t a, size_t b) {
+      if (a > b) return;
+      const size_t c = (a + b) / 2;
+      const CKeyNode& node = live[c - 1];
+      reference.InsertKey(node.Key(), node.kind, node.first, node.last, node.count, node.unsorted);
+      insert(a, c - 1);
+      insert(c + 1, b);
+    };
+    insert(1, m - 1);
+    insert(m + 1, live.size());
+  }
+  std::vector<uint8_t> rebuilt = ReadFileBytes(folder_ / "pics.kw1");
+  rebuilt.resize(live.size() * kKeyNodeSize);
+  EXPECT_EQ(rebuilt, ReadFileBytes(folder / "ref.kw1"));
+  EXPECT_EQ(db_.header.key_next, static_cast<int32_t>(live.size() + 1));
 }
 
 TEST_F(KeyTreeTest, SixtySequentialPicturesTriggerARebuild) {
