@@ -338,6 +338,7 @@ class Cdatabase {
   uint32_t last_word_first_ = 0;     // first block of the word last posted to or removed from
   uint32_t last_removed_count_ = 0;  // postings zeroed by the last RemovePosting
   bool header_dirty_ = false;
+  std::vector<uint8_t> rebuild_buffer_;
   uint64_t memo_epochs_[2] = {0, 0};
   uint64_t locator_epoch_ = 0;
 };

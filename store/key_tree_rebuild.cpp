@@ -55,7 +55,7 @@ void Cdatabase::RebuildKeyTree() {
 
   // The live nodes in key order. A tangled tree is left as it was.
   std::vector<uint32_t> order;
-  std::vector<bool> visited(size_t{node_count} + 1, false);
+  std::vector<uint8_t> visited(size_t{node_count} + 1, 0);
   std::vector<uint32_t> stack;
   for (uint32_t n = kRootNode; n > 0 || !stack.empty();) {
     if (n > 0) {
@@ -63,7 +63,7 @@ void Cdatabase::RebuildKeyTree() {
         Damaged(key_file_, StringPrintf("node %u is linked twice or lies outside the file", n));
         return;
       }
-      visited[n] = true;
+      visited[n] = 1;
       stack.push_back(n);
       n = link(n, kKeyNodeLeftOffset);
       continue;
@@ -79,9 +79,11 @@ void Cdatabase::RebuildKeyTree() {
     if (WriteKeyNode(kRootNode, CKeyNode::Sentinel())) header.key_next = 2;
     return;
   }
+  std::vector<uint8_t> key_length(order.size());
   bool ascending = true;
   for (size_t i = 0; i < order.size() && ascending; ++i) {
     const std::string_view key = key_of(order[i]);
+    key_length[i] = static_cast<uint8_t>(key.size());
     ascending = (i == 0 || CompareKeys(key_of(order[i - 1]), key) < 0) &&
                 (key.size() < kMaxKeyLength || CutText(key, kMaxKeyLength).size() == key.size());
   }
@@ -91,38 +93,27 @@ void Cdatabase::RebuildKeyTree() {
   }
 
   // With distinct keys in order, inserting a range's median always lands under the range's
-  // parent, so the tree is laid out directly: numbers in insertion order (a range's median,
-  // then its lower part, then its upper part), written in one piece.
+  // parent, so the tree is laid out directly, in one piece: the median of a range takes the
+  // next number, its lower part the numbers after it, then its upper part.
   const size_t count = order.size();
-  std::vector<uint32_t> number(count + 1), left(count + 1, 0), right(count + 1, 0);
-  struct CRange {
-    size_t a, b, parent;
-    bool is_left;
-  };
-  std::vector<CRange> ranges = {{1, count, 0, false}};
-  uint32_t next = kRootNode;
-  while (!ranges.empty()) {
-    const CRange range = ranges.back();
-    ranges.pop_back();
-    if (range.a > range.b) continue;
-    const size_t c = (range.a + range.b) / 2;
-    number[c] = next++;
-    if (range.parent > 0) (range.is_left ? left : right)[range.parent] = number[c];
-    ranges.push_back({c + 1, range.b, c, false});
-    if (c > range.a) ranges.push_back({range.a, c - 1, c, true});
-  }
-  std::vector<uint8_t> out(count * kKeyNodeSize);
-  for (size_t i = 1; i <= count; ++i) {
-    uint8_t* node = &out[size_t{number[i] - 1} * kKeyNodeSize];
-    std::memcpy(node, node_bytes(order[i - 1]), kKeyNodeSize);
+  std::vector<uint8_t>& out = rebuild_buffer_;
+  out.resize(count * kKeyNodeSize);
+  auto place = [&](auto& self, size_t a, size_t b, uint32_t number) -> void {
+    const size_t c = (a + b) / 2;
+    uint8_t* node = &out[size_t{number - 1} * kKeyNodeSize];
+    std::memcpy(node, node_bytes(order[c - 1]), kKeyNodeSize);
     node[0] = 1;
-    const size_t key_length = key_of(order[i - 1]).size();
-    std::memset(node + kKeyNodeKeyOffset + key_length, 0, kKeyWidth - key_length);
+    std::memset(node + kKeyNodeKeyOffset + key_length[c - 1], 0, kKeyWidth - key_length[c - 1]);
+    const uint32_t left = c > a ? number + 1 : 0;
+    const uint32_t right = c < b ? number + 1 + static_cast<uint32_t>(c - a) : 0;
     const MutableByteSpan span(node, kKeyNodeSize);
-    PutUint32BE(span, kKeyNodeLeftOffset, left[i]);
-    PutUint32BE(span, kKeyNodeRightOffset, right[i]);
-  }
-  if (WriteBytes(key_file_, 0, out)) header.key_next = static_cast<int32_t>(next);
+    PutUint32BE(span, kKeyNodeLeftOffset, left);
+    PutUint32BE(span, kKeyNodeRightOffset, right);
+    if (left) self(self, a, c - 1, left);
+    if (right) self(self, c + 1, b, right);
+  };
+  place(place, 1, count, kRootNode);
+  if (WriteBytes(key_file_, 0, out)) header.key_next = static_cast<int32_t>(count + 1);
 }
 
 void Cdatabase::RebuildKeyTreeByInsertion(const std::vector<uint32_t>& order,
