@@ -72,16 +72,10 @@ std::string StoredLineBreaks(const std::string& value) {
   return text;
 }
 
-std::string Trimmed(const std::string& text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return std::string();
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // The record of a picture ID as the user typed it; 0 with the message when there is none.
 int RecordOf(Cdatabase& db, const std::string& index, const std::string& id,
              CConsoleFrontEnd& console) {
-  const int record = db.RecordOfId(UpperCase(Trimmed(id)));
+  const int record = db.RecordOfId(UpperCase(TrimBlanks(id)));
   if (record == 0) {
     if (db.status().ok()) {
       Say(console, StringPrintf(kMsgNoSuchId, id.c_str(), index.c_str()));
@@ -129,7 +123,7 @@ int RunSet(const std::vector<std::string>& args, std::ostream& out, std::ostream
   const std::string old_id = db.fields[kFieldId];
   for (auto& [field, value] : changes) {
     if (field == kFieldId) {
-      value = UpperCase(Trimmed(value));
+      value = UpperCase(TrimBlanks(value));
       if (std::optional<std::string> refusal = RefuseNewId(db, value, old_id)) {
         Say(console, *refusal);
         return kExitRefused;

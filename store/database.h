@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -289,7 +290,20 @@ class Cdatabase {
                           uint32_t record);
   void RemoveIdNode(const std::string& id, uint32_t record);
   void AppendResult(int32_t record);
+  // Makes the record the current one (store files open); a free entry gives an empty record
+  // and a refusal.
+  void LoadRecord(uint32_t record);
   void ReadCurrentResult();
+  // The record of a live picture ID (store files open), or 0.
+  uint32_t IdRecord(const std::string& id);
+  // Calls visit(block number, block) for every block of the posting list from `first`; false
+  // (with the damage reported) when the list leaves the file or runs in a circle, or when
+  // visit returns false.
+  template <typename Visit>
+  bool ForEachPostingBlock(uint32_t first, Visit visit);
+  // Calls visit(record number, stored image path) for every live record below the growth mark
+  // (store files open, header read).
+  void ForEachLivePath(const std::function<void(uint32_t, const std::string&)>& visit);
   bool IdTaken(const std::string& id);
   std::string PictureIdOf(uint32_t record);
   void PostingLocatorAdd(uint32_t first, uint32_t record, uint32_t block);

@@ -5,11 +5,15 @@
 
 #include "store/string_printf.h"
 
-std::string DirectoryKey(std::string_view path) {
-  std::string directory(path);
-  for (char& c : directory) {
+std::string ForwardSlashes(std::string path) {
+  for (char& c : path) {
     if (c == '\\') c = '/';
   }
+  return path;
+}
+
+std::string DirectoryKey(std::string_view path) {
+  std::string directory = ForwardSlashes(std::string(path));
   const size_t slash = directory.rfind('/');
   directory.resize(slash == std::string::npos ? 0 : slash + 1);
   float sum = 0.0f;

@@ -6,6 +6,9 @@
 #include <string>
 #include <string_view>
 
+// The path with every '\\' replaced by '/'.
+std::string ForwardSlashes(std::string path);
+
 // The key of the folder part of the path (up to and including its last '/' or '\\'): the
 // sum of 1.1^s times the signed byte at position s, for s from 1 (the first byte is skipped),
 // rounded to a 32-bit float after every step, formatted "%12.2f". Callers pass the path

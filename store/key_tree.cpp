@@ -126,14 +126,17 @@ void Cdatabase::ListPrefix(const std::string& raw_prefix, std::vector<std::strin
   }
 }
 
-int Cdatabase::RecordOfId(const std::string& id) {
-  COpenFiles files(*this);
-  if (!files.ok() || !ReadHeader()) return 0;
+uint32_t Cdatabase::IdRecord(const std::string& id) {
   const int found = FindKey(CutText(id, kMaxKeyLength), kRootNode);
   if (found <= 0) return 0;
   std::optional<CKeyNode> node = ReadKeyNode(static_cast<uint32_t>(found));
-  if (!node || node->kind != kKindPictureId) return 0;
-  return static_cast<int>(node->first);
+  return node && node->kind == kKindPictureId ? node->first : 0;
+}
+
+int Cdatabase::RecordOfId(const std::string& id) {
+  COpenFiles files(*this);
+  if (!files.ok() || !ReadHeader()) return 0;
+  return static_cast<int>(IdRecord(id));
 }
 
 bool Cdatabase::KeyExists(const std::string& key) {

@@ -7,6 +7,7 @@
 #include "store/database.h"
 #include "store/directory_key.h"
 #include "store/id_format.h"
+#include "store/posting_walk.h"
 #include "store/string_printf.h"
 #include "store/text_rules.h"
 #include "store/tracked_writes.h"
@@ -21,13 +22,6 @@ constexpr size_t kShortestPath = 5;
 constexpr const char* kNoName = "No name";
 
 std::string WithoutDrive(std::string_view path) { return std::string(WithoutDrivePrefix(path)); }
-
-std::string Slashed(std::string text) {
-  for (char& c : text) {
-    if (c == '\\') c = '/';
-  }
-  return text;
-}
 
 // The file name of a path without its extension: between the last '/' and the last '.'.
 std::string FileNameId(const std::string& path) {
@@ -77,21 +71,13 @@ int Cdatabase::ImportedBefore(const std::string& path, const std::string& label)
   auto memo = folder_memos_.find(node->first);
   if (memo == folder_memos_.end()) {
     CFolderMemo built;
-    const uint32_t limit = EntryCount(posting_file_, kPostingBlockSize);
-    uint32_t steps = 0;
-    for (uint32_t n = node->first; n > 0 && status_.ok(); ++steps) {
-      if (steps >= limit) {
-        Damaged(posting_file_, "a posting list runs in a circle");
-        return 0;
-      }
-      std::optional<CPostingBlock> block = ReadPostingBlock(n);
-      if (!block) return 0;
-      for (uint32_t record : block->records) {
+    const bool walked = ForEachPostingBlock(node->first, [&](uint32_t, const CPostingBlock& block) {
+      for (uint32_t record : block.records) {
         if (record > 0) ++built.tails[PathTailOf(record)];
       }
-      n = block->next;
-    }
-    if (!status_.ok()) return 0;
+      return status_.ok();
+    });
+    if (!walked) return 0;
     memo = folder_memos_.emplace(node->first, std::move(built)).first;
   }
   return memo->second.tails.count(tail) ? 1 : 0;
@@ -197,27 +183,19 @@ int Cdatabase::ReplacePicture(uint32_t found, const std::string& path) {
 void Cdatabase::ImportedInDirectory(const std::string& directory, const std::string& label,
                                     std::vector<std::string>& list) {
   list.clear();
-  const std::string key = DirectoryKey(LowerCase(Slashed(directory)), label);
+  const std::string key = DirectoryKey(LowerCase(ForwardSlashes(directory)), label);
   COpenFiles files(*this);
   if (!files.ok()) return;
   const int found = FindKey(key, kRootNode);
   if (found <= 0) return;
   std::optional<CKeyNode> node = ReadKeyNode(static_cast<uint32_t>(found));
   if (!node || node->kind != kKindWord) return;
-  const uint32_t limit = EntryCount(posting_file_, kPostingBlockSize);
-  uint32_t steps = 0;
-  for (uint32_t n = node->first; n > 0 && status_.ok(); ++steps) {
-    if (steps >= limit) {
-      Damaged(posting_file_, "a posting list runs in a circle");
-      return;
-    }
-    std::optional<CPostingBlock> block = ReadPostingBlock(n);
-    if (!block) return;
-    for (uint32_t record : block->records) {
+  ForEachPostingBlock(node->first, [&](uint32_t, const CPostingBlock& block) {
+    for (uint32_t record : block.records) {
       if (record == 0) continue;
-      const std::string path = LowerCase(Slashed(StoredPathOf(record, nullptr)));
+      const std::string path = LowerCase(ForwardSlashes(StoredPathOf(record, nullptr)));
       if (!path.empty()) list.push_back(path.substr(1));
     }
-    n = block->next;
-  }
+    return status_.ok();
+  });
 }

@@ -12,6 +12,7 @@
 #include "store/database.h"
 #include "store/directory_key.h"
 #include "store/index_words.h"
+#include "store/posting_walk.h"
 #include "store/string_printf.h"
 #include "store/text_rules.h"
 #include "store/tracked_writes.h"
@@ -87,20 +88,13 @@ Cdatabase::CPostingLocator* Cdatabase::PostingLocatorFor(const CKeyNode& node,
   if (it != posting_locators_.end()) return &it->second;
   if (list_length_hint < kLocatorThreshold) return nullptr;
   CPostingLocator locator;
-  const uint32_t limit = EntryCount(posting_file_, kPostingBlockSize);
-  uint32_t steps = 0;
-  for (uint32_t n = node.first; n > 0; ++steps) {
-    if (steps >= limit) {
-      Damaged(posting_file_, "a posting list runs in a circle");
-      return nullptr;
+  const bool walked = ForEachPostingBlock(node.first, [&](uint32_t n, const CPostingBlock& block) {
+    for (uint32_t record : block.records) {
+      if (record != 0) locator.blocks.emplace(record, n);
     }
-    std::optional<CPostingBlock> block = ReadPostingBlock(n);
-    if (!block) return nullptr;
-    for (int i = 0; i < kPostingsPerBlock; ++i) {
-      if (block->records[i] != 0) locator.blocks.emplace(block->records[i], n);
-    }
-    n = block->next;
-  }
+    return true;
+  });
+  if (!walked) return nullptr;
   return &posting_locators_.emplace(node.first, std::move(locator)).first->second;
 }
 
@@ -152,18 +146,8 @@ void Cdatabase::RemovePosting(const std::string& word, uint32_t record, int code
         locator->blocks.emplace(record, n);
       }
     }
-  } else {
-    const uint32_t limit = EntryCount(posting_file_, kPostingBlockSize);
-    uint32_t steps = 0;
-    for (uint32_t n = node->first; n > 0 && status_.ok(); ++steps) {
-      if (steps >= limit) {
-        Damaged(posting_file_, "a posting list runs in a circle");
-        return;
-      }
-      std::optional<CPostingBlock> block = ReadPostingBlock(n);
-      if (!block || !zero_slots(n, *block)) return;
-      n = block->next;
-    }
+  } else if (!ForEachPostingBlock(node->first, zero_slots)) {
+    return;
   }
   if (!status_.ok()) return;
   last_removed_count_ = zeroed;

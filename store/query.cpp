@@ -5,6 +5,7 @@
 
 #include "store/database.h"
 #include "store/index_words.h"
+#include "store/posting_walk.h"
 #include "store/text_rules.h"
 
 namespace {
@@ -77,19 +78,11 @@ void Cdatabase::LookupWord(const std::string& query_word, std::vector<int32_t>& 
     records.push_back(static_cast<int32_t>(node->first));
   } else {
     const bool filtered = category || all_records;
-    const uint32_t limit = EntryCount(posting_file_, kPostingBlockSize);
-    uint32_t steps = 0;
-    for (uint32_t n = node->first; n > 0 && status_.ok(); ++steps) {
-      if (steps >= limit) {
-        Damaged(posting_file_, "a posting list runs in a circle");
-        break;
-      }
-      std::optional<CPostingBlock> block = ReadPostingBlock(n);
-      if (!block) break;
+    ForEachPostingBlock(node->first, [&](uint32_t, const CPostingBlock& block) {
       for (int i = 0; i < kPostingsPerBlock; ++i) {
-        const int32_t record = static_cast<int32_t>(block->records[i]);
+        const int32_t record = static_cast<int32_t>(block.records[i]);
         if (record == 0) continue;
-        int code = block->codes[i];
+        int code = block.codes[i];
         if (code >= kFirstLegacyCode && code <= kLastLegacyCode) code += kLegacyCodeShift;
         if ((code >= kFirstTextCode && code <= kLastTextCode && !filtered) ||
             (code == kCategoryCode && category) || (code == kCodeAllRecords && all_records)) {
@@ -99,8 +92,8 @@ void Cdatabase::LookupWord(const std::string& query_word, std::vector<int32_t>& 
           records.push_back(record);
         }
       }
-      n = block->next;
-    }
+      return true;
+    });
   }
   lookup_count_ = static_cast<int32_t>(records.size());
 }

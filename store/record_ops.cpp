@@ -27,9 +27,7 @@ uint32_t Cdatabase::ReadEntry(uint32_t record) {
   return entry->field_text;
 }
 
-void Cdatabase::ReadCurrentResult() {
-  if (position < 1 || static_cast<size_t>(position) > results.size()) return;
-  const uint32_t record = static_cast<uint32_t>(results[position - 1]->record);
+void Cdatabase::LoadRecord(uint32_t record) {
   const uint32_t block = ReadEntry(record);
   if (!status_.ok()) return;
   if (!entry_.in_use) {
@@ -39,32 +37,22 @@ void Cdatabase::ReadCurrentResult() {
     loaded_fields_ = fields;
     image_path.clear();
     volume_label.clear();
-    Fail(
-        CStatus::Refused(StringPrintf("The picture with record number %u is no longer in the "
-                                      "photo index %s.",
-                                      record, main_file_.c_str())));
+    Fail(CStatus::Refused(
+        StringPrintf("The picture with record number %u is no longer in the photo index %s.",
+                     record, main_file_.c_str())));
     return;
   }
   LoadFieldText(block);
 }
 
+void Cdatabase::ReadCurrentResult() {
+  if (position < 1 || static_cast<size_t>(position) > results.size()) return;
+  LoadRecord(static_cast<uint32_t>(results[position - 1]->record));
+}
+
 int Cdatabase::GoToRecord(int record) {
   COpenFiles files(*this);
-  if (!files.ok() || !ReadHeader()) return record;
-  const uint32_t block = ReadEntry(static_cast<uint32_t>(record));
-  if (!status_.ok()) return record;
-  if (!entry_.in_use) {
-    for (std::string& field : fields) field.clear();
-    loaded_fields_ = fields;
-    image_path.clear();
-    volume_label.clear();
-    Fail(
-        CStatus::Refused(StringPrintf("The picture with record number %d is no longer in the "
-                                      "photo index %s.",
-                                      record, main_file_.c_str())));
-    return record;
-  }
-  LoadFieldText(block);
+  if (files.ok() && ReadHeader()) LoadRecord(static_cast<uint32_t>(record));
   return record;
 }
 

@@ -1,8 +1,10 @@
 // Finding records by their picture files: by file name (the CSV import) and by folder (moving
 // image references). Both walk the whole record table.
+#include <functional>
 #include <unordered_map>
 
 #include "store/database.h"
+#include "store/directory_key.h"
 #include "store/string_printf.h"
 #include "store/text_rules.h"
 
@@ -13,28 +15,25 @@ std::string FileNameOf(const std::string& path) {
   return separator == std::string::npos ? path : path.substr(separator + 1);
 }
 
-std::string Slashed(std::string text) {
-  for (char& c : text) {
-    if (c == '\\') c = '/';
-  }
-  return text;
-}
-
 }  // namespace
+
+void Cdatabase::ForEachLivePath(const std::function<void(uint32_t, const std::string&)>& visit) {
+  const uint32_t last =
+      std::min<uint32_t>(static_cast<uint32_t>(std::max(header.record_mark - 1, 0)),
+                         EntryCount(record_file_, kRecordEntrySize));
+  for (uint32_t n = 1; n <= last && status_.ok(); ++n) {
+    std::optional<CRecordEntry> entry = ReadRecordEntry(n);
+    if (entry && entry->in_use) visit(n, ReadTextChain(entry->image_path));
+  }
+}
 
 void Cdatabase::FindByFileName(std::vector<CFileNameItem>& items) {
   COpenFiles files(*this);
   if (!files.ok() || !ReadHeader()) return;
   std::unordered_multimap<std::string, size_t> by_name;
   for (size_t i = 0; i < items.size(); ++i) by_name.emplace(LowerCase(items[i].name), i);
-  const uint32_t last =
-      std::min<uint32_t>(static_cast<uint32_t>(std::max(header.record_mark - 1, 0)),
-                         EntryCount(record_file_, kRecordEntrySize));
-  for (uint32_t n = 1; n <= last && status_.ok(); ++n) {
-    std::optional<CRecordEntry> entry = ReadRecordEntry(n);
-    if (!entry || !entry->in_use) continue;
-    auto [begin, end] =
-        by_name.equal_range(LowerCase(FileNameOf(ReadTextChain(entry->image_path))));
+  ForEachLivePath([&](uint32_t n, const std::string& path) {
+    auto [begin, end] = by_name.equal_range(LowerCase(FileNameOf(path)));
     for (auto it = begin; it != end; ++it) {
       for (int32_t& slot : items[it->second].records) {
         if (slot == 0) {
@@ -43,27 +42,23 @@ void Cdatabase::FindByFileName(std::vector<CFileNameItem>& items) {
         }
       }
     }
-  }
+  });
 }
 
 int Cdatabase::FindByDirectory(const std::string& directory, std::vector<std::string>& list) {
   // Both texts lose their first character (the drive letter) and compare with '/' for '\\',
   // ignoring case.
-  const std::string wanted = LowerCase(Slashed(directory.empty() ? "" : directory.substr(1)));
+  const std::string wanted =
+      LowerCase(ForwardSlashes(directory.empty() ? "" : directory.substr(1)));
   COpenFiles files(*this);
   if (!files.ok() || !ReadHeader()) return static_cast<int>(list.size());
-  const uint32_t last =
-      std::min<uint32_t>(static_cast<uint32_t>(std::max(header.record_mark - 1, 0)),
-                         EntryCount(record_file_, kRecordEntrySize));
-  for (uint32_t n = 1; n <= last && status_.ok(); ++n) {
-    std::optional<CRecordEntry> entry = ReadRecordEntry(n);
-    if (!entry || !entry->in_use) continue;
-    std::string path = Slashed(ReadTextChain(entry->image_path));
-    if (path.empty()) continue;
+  ForEachLivePath([&](uint32_t n, const std::string& stored) {
+    std::string path = ForwardSlashes(stored);
+    if (path.empty()) return;
     path = path.substr(1);
     const size_t separator = path.rfind('/');
     if (separator != std::string::npos) path.resize(separator);
     if (LowerCase(path) == wanted) list.push_back(StringPrintf("%6.6d", n));
-  }
+  });
   return static_cast<int>(list.size());
 }

@@ -8,12 +8,6 @@
 
 namespace {
 
-std::string Trimmed(const std::string& text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return std::string();
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // The distinct non-empty category words of a value, upper-cased.
 std::vector<std::string> CategoryWords(const std::string& value) {
   std::vector<std::string> words;
@@ -27,7 +21,7 @@ bool AddCategories(std::string& field, const std::vector<std::string>& words) {
   bool changed = false;
   for (const std::string& word : words) {
     if ((" " + field + " ").find(" " + word + " ") != std::string::npos) continue;
-    field = Trimmed(field + " " + word + " ");
+    field = TrimBlanks(field + " " + word + " ");
     changed = true;
   }
   return changed;
@@ -62,13 +56,9 @@ int Cdatabase::SetFieldOfId(const std::string& id, int field, const std::string&
   {
     COpenFiles files(*this);
     if (!files.ok() || !ReadHeader()) return 0;
-    const int found = FindKey(CutText(id, kMaxKeyLength), kRootNode);
-    if (found <= 0) return 0;
-    std::optional<CKeyNode> node = ReadKeyNode(static_cast<uint32_t>(found));
-    if (!node || node->kind != kKindPictureId) return 0;
-    const uint32_t block = ReadEntry(node->first);
-    if (!status_.ok() || !entry_.in_use) return 0;
-    LoadFieldText(block);
+    const uint32_t record = IdRecord(id);
+    if (record == 0) return 0;
+    LoadRecord(record);
     if (!status_.ok()) return 0;
   }
   std::string& target = fields[field];
