@@ -2,6 +2,7 @@
 
 #include "app/string_table.h"
 #include "store/string_printf.h"
+#include "store/text_rules.h"
 
 namespace {
 
@@ -31,10 +32,7 @@ std::optional<CIdFormat> ParseIdFormatMask(std::string_view mask) {
 }
 
 CMaskCheck CheckImportFormatMask(std::string_view mask) {
-  const size_t first = mask.find_first_not_of(' ');
-  const std::string_view trimmed = first == std::string_view::npos
-                                       ? std::string_view()
-                                       : mask.substr(first, mask.find_last_not_of(' ') - first + 1);
+  const std::string trimmed = TrimBlanks(mask);
   CMaskCheck check;
   if (trimmed.empty()) {
     check.message = kMsgNoFormatMask;

@@ -116,6 +116,12 @@ std::string CutText(std::string_view text, size_t max_bytes) {
   return std::string(text.substr(0, cut));
 }
 
+std::string TrimBlanks(std::string_view text) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return std::string();
+  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
 bool IsValidUtf8(std::string_view text) {
   for (size_t i = 0; i < text.size();) {
     const size_t length = Utf8CharLength(text, i);

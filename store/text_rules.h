@@ -18,6 +18,9 @@ std::string LowerCase(std::string_view text);
 // would split.
 std::string CutText(std::string_view text, size_t max_bytes);
 
+// The text without blanks at either end.
+std::string TrimBlanks(std::string_view text);
+
 bool IsValidUtf8(std::string_view text);
 
 // Windows-1252 bytes as UTF-8.
