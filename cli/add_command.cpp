@@ -94,7 +94,7 @@ int ParseOptions(const std::vector<std::string>& args, CAddOptions& options, std
       category_set = true;
       options.category = arg == "--category" ? args[++i] : std::string();
     } else if (arg == "--ids") {
-      const std::string ids = args[++i];
+      const std::string& ids = args[++i];
       if (ids == "auto") {
         options.id_mode = kIdModeAutomatic;
       } else if (ids == "filename") {

@@ -20,7 +20,7 @@ CPostingBlock CPostingBlock::Free(uint32_t next) {
 
 void CPostingBlock::EncodeTo(std::span<uint8_t, kPostingBlockSize> out) const {
   out[kReservedOffset] = reserved;
-  for (int i = 0; i < kPostingsPerBlock; ++i) {
+  for (size_t i = 0; i < kPostingsPerBlock; ++i) {
     out[kCodesOffset + i] = codes[i];
     PutUint32BE(out, kRecordsOffset + 4 * i, records[i]);
   }
@@ -30,7 +30,7 @@ void CPostingBlock::EncodeTo(std::span<uint8_t, kPostingBlockSize> out) const {
 CPostingBlock CPostingBlock::DecodeFrom(std::span<const uint8_t, kPostingBlockSize> in) {
   CPostingBlock block;
   block.reserved = in[kReservedOffset];
-  for (int i = 0; i < kPostingsPerBlock; ++i) {
+  for (size_t i = 0; i < kPostingsPerBlock; ++i) {
     block.codes[i] = in[kCodesOffset + i];
     block.records[i] = *GetUint32BE(in, kRecordsOffset + 4 * i);
   }

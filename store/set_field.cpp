@@ -21,7 +21,9 @@ bool AddCategories(std::string& field, const std::vector<std::string>& words) {
   bool changed = false;
   for (const std::string& word : words) {
     if ((" " + field + " ").find(" " + word + " ") != std::string::npos) continue;
-    field = TrimBlanks(field + " " + word + " ");
+    field += ' ';
+    field += word;
+    field = TrimBlanks(field);
     changed = true;
   }
   return changed;
@@ -67,10 +69,8 @@ int Cdatabase::SetFieldOfId(const std::string& id, int field, const std::string&
     const std::vector<std::string> words = CategoryWords(value);
     changed = mode == kSetFieldAddOrFillBlank ? AddCategories(target, words)
                                               : RemoveCategories(target, words);
-  } else if (mode == kSetFieldRemoveOrReplace) {
-    target = value;
-    changed = true;
-  } else if (target.empty()) {
+  } else if (mode == kSetFieldRemoveOrReplace || target.empty()) {
+    // Replace, or fill in a blank field.
     target = value;
     changed = true;
   }

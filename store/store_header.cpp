@@ -33,14 +33,14 @@ CStoreHeader CStoreHeader::NewIndex() {
 void CStoreHeader::EncodeTo(std::span<uint8_t, kStoreHeaderSize> out) const {
   CStoreHeader copy = *this;
   for (int i = 0; i < kFieldCount; ++i) {
-    PutUint32LE(out, 4 * i, static_cast<uint32_t>(*Fields(copy, i)));
+    PutUint32LE(out, size_t{4} * i, static_cast<uint32_t>(*Fields(copy, i)));
   }
 }
 
 CStoreHeader CStoreHeader::DecodeFrom(std::span<const uint8_t, kStoreHeaderSize> in) {
   CStoreHeader h;
   for (int i = 0; i < kFieldCount; ++i) {
-    *Fields(h, i) = static_cast<int32_t>(*GetUint32LE(in, 4 * i));
+    *Fields(h, i) = static_cast<int32_t>(*GetUint32LE(in, size_t{4} * i));
   }
   return h;
 }
