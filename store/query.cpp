@@ -138,8 +138,8 @@ int Cdatabase::RunQuery(const std::string& raw_query) {
   count = static_cast<int32_t>(results.size());
   if (count < kSortLimit) SortResults();
   if (count > 0) {
-    ReadCurrentResult();
     position = 1;
+    ReadCurrentResult();
   }
   return count;
 }

@@ -56,6 +56,14 @@ TEST_F(QueryTest, WordsAddAndPlusWordsFilter) {
   EXPECT_EQ(db_.position, 0);
 }
 
+TEST_F(QueryTest, TheFirstMatchBecomesTheCurrentRecord) {
+  db_.fields = {};
+  ASSERT_EQ(db_.RunQuery("milan"), 1);
+  EXPECT_EQ(db_.position, 1);
+  EXPECT_EQ(db_.fields[0], "P3");
+  EXPECT_EQ(db_.image_path, "/photos/P3.jpg");
+}
+
 TEST_F(QueryTest, CategoryAndAllRecordsFilters) {
   EXPECT_EQ(Query("C:TRAVEL"), (Ids{"P1"}));
   EXPECT_EQ(Query("travel"), (Ids{"P3"}));
