@@ -56,3 +56,12 @@ constexpr const char* kMsgStateFileNotWrittenFormat = "The file %s could not be 
 // Status-bar texts (pane 0).
 constexpr const char* kStatusLoadingPicture = "Loading picture...  (%2d %%)";
 constexpr const char* kStatusReady = "Ready";
+
+// Titles of the "Operation progress" dialog of the store's long operations.
+constexpr const char* kTitleSortingIndex = "Sorting photo index...";
+constexpr const char* kTitleReindexing = "Reindexing photos...";
+constexpr const char* kTitleImportingText = "Importing database...";
+
+// Messages of the export and import commands, filled with the count and the file name.
+constexpr const char* kMsgExportedFormat = "%d image descriptions exported to textfile %s";
+constexpr const char* kMsgImportedFormat = "%d image descriptions imported from textfile %s";

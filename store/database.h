@@ -33,6 +33,7 @@
 #include "store/text_block.h"
 
 class CFrontEnd;
+class CUserDefFields;
 
 // One entry of the result list.
 class CPictureInfo {
@@ -241,6 +242,47 @@ class Cdatabase {
   // --- diagnosis ---
   // Writes db_dump.txt in the current folder.
   void DumpStore();
+
+  // --- maintenance: posting order, reindexing, text export and import, format upgrade ---
+  // Long operations show the progress dialog through the front end set by SetFrontEnd (none
+  // without one). Failures leave their message in status().
+  //
+  // Orders the posting list of the word at key-tree node `node` by picture ID and drops its
+  // holes, when the node is a live word marked unsorted whose count is from 2 to `limit`;
+  // 1 when it was sorted, else 0. Nodes from the header's next-node number on lie outside
+  // the tree and are left alone. Opens and closes the store files itself.
+  int SortPostings(uint32_t node, int64_t limit);
+  // 10 times the number of blocks of the posting list starting at `first` (store files open).
+  int64_t CountPostings(uint32_t first);
+  // The "Sort Photo Index" command: SortPostings with `limit` for node numbers 1 to the
+  // header's next-node number, under the progress dialog "Sorting photo index...", until
+  // "Abort" is pressed. The number of lists sorted.
+  int SortAllPostings(int64_t limit = kSortCommandLimit);
+  // Throws the word index (B.kw1, B.kw2) away and builds it again from the record table and
+  // the text blocks, which stay as they are, after copying B.kw1 to B.tmp1 and B.kw2 to B.tmp2
+  // (copies left by an earlier reindex are kept). Every rebuilt list is marked unsorted.
+  bool ReindexStore();
+  // Writes the definitions as "UDF:" lines, then the records of the result list, to a text
+  // export with "\r\n" line ends; the number of records written (0 when the file cannot be
+  // created). Records that cannot be read are skipped; status() names the first.
+  int ExportText(const std::string& file, const std::vector<CUserDefFields>& definitions);
+  // Adds the records of a text export whose picture IDs the index does not hold yet, appends
+  // the category words it meets to `categories` (each once) and its field definitions to
+  // `definitions`, and rebuilds the key tree once; the number of records added (0 when the file
+  // cannot be opened).
+  int ImportText(const std::string& file, std::vector<std::string>& categories,
+                 std::vector<CUserDefFields>& definitions);
+  // Deletes the oldest text export of the index with this main file when it has more than
+  // `keep`; at most one per call. True when one was deleted.
+  static bool RemoveOldExports(const std::string& main_file, int keep);
+  // The text export of the index whose path sorts last; empty when there is none.
+  static std::string NewestExport(const std::string& main_file);
+  // Moves the store files aside (each name + "old", replacing older ones), creates new ones and
+  // imports the newest text export into them; an index without export stays empty. When the new
+  // files cannot be made, the old ones are put back.
+  bool UpgradeStore();
+  static constexpr int64_t kSortCommandLimit = 10000;
+  static constexpr int64_t kIdleSortLimit = 200000;
 
  private:
   friend class CStoreChecker;
