@@ -50,13 +50,14 @@ int Cdatabase::ExportText(const std::string& file_name,
                                        std::strerror(errno))));
     return 0;
   }
+  auto write_failed = [&] {
+    return Fail(CStatus::IoError(StringPrintf("The file %s could not be written: %s.",
+                                              file_name.c_str(), std::strerror(errno))));
+  };
   auto write = [&](const std::string& text) {
-    if (std::fwrite(text.data(), 1, text.size(), out) == text.size() && std::fflush(out) == 0) {
-      return true;
-    }
-    Fail(CStatus::IoError(StringPrintf("The file %s could not be written: %s.", file_name.c_str(),
-                                       std::strerror(errno))));
-    return false;
+    return (std::fwrite(text.data(), 1, text.size(), out) == text.size() &&
+            std::fflush(out) == 0) ||
+           write_failed();
   };
 
   int exported = 0;
@@ -107,9 +108,6 @@ int Cdatabase::ExportText(const std::string& file_name,
     }
     if (!skipped.ok() && status_.ok()) status_ = skipped;
   }
-  if (std::fclose(out) != 0 && status_.ok()) {
-    Fail(CStatus::IoError(StringPrintf("The file %s could not be written: %s.", file_name.c_str(),
-                                       std::strerror(errno))));
-  }
+  if (std::fclose(out) != 0) write_failed();
   return exported;
 }
