@@ -45,7 +45,7 @@ bool Cdatabase::ReindexStore() {
           &bytes[size_t{n - 1} * kPostingBlockSize], kPostingBlockSize));
     }
     if (!WriteBytes(posting_file_, 0, bytes)) return false;
-    posting_locators_.clear();
+    DropDerivedCaches();  // they describe the lists just thrown away
     header.posting_free = 1;
 
     header.key_mark = header.key_next;
