@@ -89,4 +89,21 @@ TEST(ReindexTest, RebuildsADamagedWordIndexFromTheRecordsAlone) {
   }
 }
 
+TEST(ReindexTest, SoundIndexKeepsItsAnswersAndKnowsItsFiles) {
+  CTempDir dir;
+  Cdatabase db;
+  CreateIndex(db, dir / "pics.acx");
+  AddDescribedPictures(db, 3, 20);
+  const auto answers = SearchAnswers(db);
+  ASSERT_EQ(db.ImportedBefore("/photos/trip1/IMG_3.JPG", ""), 1);
+  ASSERT_TRUE(db.ReindexStore()) << db.status().message();
+  EXPECT_EQ(SearchAnswers(db), answers);
+  db.SortAllPostings();
+  EXPECT_EQ(SearchAnswers(db), answers);
+  // What the same store object had learnt about the folders still holds.
+  EXPECT_EQ(AddTestPicture(db, "/photos/trip1/IMG_3.JPG"), kAddImportedBefore);
+  EXPECT_EQ(AddTestPicture(db, "/photos/trip1/IMG_99.JPG"), kAddDone);
+  EXPECT_EQ(AddTestPicture(db, "/photos/trip1/IMG_99.JPG"), kAddImportedBefore);
+}
+
 }  // namespace
