@@ -6,6 +6,7 @@
 #include "app/front_end_fake.h"
 #include "platform/temp_dir_testing.h"
 #include "store/maintenance_testing.h"
+#include "store/store_check.h"
 #include "store/store_testing.h"
 
 namespace {
@@ -72,6 +73,8 @@ TEST(ReindexTest, RebuildsADamagedWordIndexFromTheRecordsAlone) {
 
     EXPECT_EQ(LiveIds(damaged), ids);
     EXPECT_EQ(SearchAnswers(damaged), answers);
+    const CCheckReport report = CheckStore(damaged);
+    EXPECT_TRUE(report.sound()) << report.Text();
     // The first Description's word 000030 stays under the picture's ID, as before.
     EXPECT_EQ(answers.at("000030"), std::vector<std::string>{"000030"});
     damaged.SortAllPostings();
