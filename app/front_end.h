@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // The buttons of a message box.
 enum class MsgButtons { kOk, kOkCancel, kYesNo, kYesNoCancel };
@@ -31,6 +32,12 @@ struct CFileRequest {
 
 // The answer of the "Insert volume" dialog; the values are the dialog's return codes.
 enum class VolumeAnswer { kOk = 1, kSkip = 2, kAbort = 4 };
+
+// The choice of the first-start dialog "No Photo Index selected".
+enum class NewArchiveChoice { kAuto, kManual, kSelect, kCancel };
+
+// The scope of the delete dialog "Are you sure you want to delete?".
+enum class DeleteScope { kThisPicture, kSelectedPictures };
 
 // View update hints: which part of the main view must be repainted.
 enum ViewHint {
@@ -83,6 +90,21 @@ class CFrontEnd {
 
   // The help topic that F1 opens (110 the main window, 3 adding pictures).
   virtual void SetHelpTopic(int topic) = 0;
+
+  // The first-start dialog "No Photo Index selected" (buttons Auto, Manual, Select), which
+  // proposes an index in `folder`; Auto is offered only when `auto_enabled`.
+  virtual NewArchiveChoice AskNewArchive(const std::string& folder, bool auto_enabled) = 0;
+
+  // The delete dialog with the scope preset; nothing when the user answers No.
+  virtual std::optional<DeleteScope> AskDelete(DeleteScope preset) = 0;
+
+  // The entries of the search bar's category box ("ALL", "TO_BE_DESCRIBED", the index's
+  // categories), of which the first is selected.
+  virtual void SetCategoryChoices(const std::vector<std::string>& choices) = 0;
+
+  // Ends the program at once with the exit status, writing nothing more (the user refused
+  // the format upgrade).
+  virtual void EndProgram(int exit_status) = 0;
 };
 
 // Shows the wait cursor for the lifetime of the object.

@@ -7,6 +7,10 @@ CScriptedFrontEnd::~CScriptedFrontEnd() {
   EXPECT_TRUE(file_answers_.empty()) << file_answers_.size() << " file answer(s) never asked for";
   EXPECT_TRUE(volume_answers_.empty())
       << volume_answers_.size() << " insert-volume answer(s) never asked for";
+  EXPECT_TRUE(new_archive_answers_.empty())
+      << new_archive_answers_.size() << " first-start answer(s) never asked for";
+  EXPECT_TRUE(delete_answers_.empty())
+      << delete_answers_.size() << " delete answer(s) never asked for";
   EXPECT_EQ(wait_depth_, 0) << "the wait cursor was left on";
 }
 
@@ -120,4 +124,44 @@ void CScriptedFrontEnd::SendCommandToDescendants(int command) {
 void CScriptedFrontEnd::SetHelpTopic(int topic) {
   calls_.push_back("help " + std::to_string(topic));
   help_topic_ = topic;
+}
+
+NewArchiveChoice CScriptedFrontEnd::AskNewArchive(const std::string& folder, bool auto_enabled) {
+  calls_.push_back("new archive: " + folder);
+  new_archive_auto_enabled_ = auto_enabled;
+  if (new_archive_answers_.empty()) {
+    ADD_FAILURE() << "unexpected first-start dialog for " << folder;
+    return NewArchiveChoice::kCancel;
+  }
+  NewArchiveChoice choice = new_archive_answers_.front();
+  new_archive_answers_.pop_front();
+  if (choice == NewArchiveChoice::kAuto && !auto_enabled) {
+    ADD_FAILURE() << "\"Auto\" answered while it is disabled";
+  }
+  return choice;
+}
+
+std::optional<DeleteScope> CScriptedFrontEnd::AskDelete(DeleteScope preset) {
+  calls_.push_back(std::string("delete: ") +
+                   (preset == DeleteScope::kThisPicture ? "this" : "selected"));
+  last_delete_preset_ = preset;
+  if (delete_answers_.empty()) {
+    ADD_FAILURE() << "unexpected delete dialog";
+    return std::nullopt;
+  }
+  auto answer = delete_answers_.front();
+  delete_answers_.pop_front();
+  return answer;
+}
+
+void CScriptedFrontEnd::SetCategoryChoices(const std::vector<std::string>& choices) {
+  std::string joined;
+  for (const std::string& choice : choices) joined += (joined.empty() ? "" : "|") + choice;
+  calls_.push_back("categories: " + joined);
+  category_choices_ = choices;
+}
+
+void CScriptedFrontEnd::EndProgram(int exit_status) {
+  calls_.push_back("end " + std::to_string(exit_status));
+  ended_with_ = exit_status;
 }

@@ -19,6 +19,8 @@ class CScriptedFrontEnd : public CFrontEnd {
   void AnswerNextQuestion(MsgAnswer answer) { message_answers_.push_back(answer); }
   void AnswerNextFile(std::optional<std::string> path) { file_answers_.push_back(path); }
   void AnswerNextInsertVolume(VolumeAnswer answer) { volume_answers_.push_back(answer); }
+  void AnswerNextNewArchive(NewArchiveChoice choice) { new_archive_answers_.push_back(choice); }
+  void AnswerNextDelete(std::optional<DeleteScope> scope) { delete_answers_.push_back(scope); }
   // "Abort" is pressed when the progress dialog reaches this position.
   void AbortProgressAt(int position) { abort_at_ = position; }
 
@@ -26,7 +28,7 @@ class CScriptedFrontEnd : public CFrontEnd {
   // Every call, one line each: "message: TEXT", "question: TEXT", "file: TITLE",
   // "insert volume: LABEL", "progress: TITLE 0..N", "step: POS PERCENT TIME", "progress
   // closed", "log: TEXT", "status N: TEXT", "wait", "wait end", "update N", "command N",
-  // "help N".
+  // "help N", "new archive: FOLDER", "delete: this|selected", "categories: A|B", "end N".
   const std::vector<std::string>& Calls() const { return calls_; }
   // The texts of message boxes and questions, in order.
   const std::vector<std::string>& Messages() const { return messages_; }
@@ -41,6 +43,11 @@ class CScriptedFrontEnd : public CFrontEnd {
   bool LastSkipEnabled() const { return last_skip_enabled_; }
   int WaitDepth() const { return wait_depth_; }
   int HelpTopic() const { return help_topic_; }
+  const std::vector<std::string>& CategoryChoices() const { return category_choices_; }
+  bool NewArchiveAutoEnabled() const { return new_archive_auto_enabled_; }
+  std::optional<DeleteScope> LastDeletePreset() const { return last_delete_preset_; }
+  // The exit status the program was ended with; nothing while it runs.
+  std::optional<int> EndedWith() const { return ended_with_; }
   void ClearRecord();
 
   // --- CFrontEnd ---
@@ -58,11 +65,17 @@ class CScriptedFrontEnd : public CFrontEnd {
   void UpdateViews(int hint) override;
   void SendCommandToDescendants(int command) override;
   void SetHelpTopic(int topic) override;
+  NewArchiveChoice AskNewArchive(const std::string& folder, bool auto_enabled) override;
+  std::optional<DeleteScope> AskDelete(DeleteScope preset) override;
+  void SetCategoryChoices(const std::vector<std::string>& choices) override;
+  void EndProgram(int exit_status) override;
 
  private:
   std::deque<MsgAnswer> message_answers_;
   std::deque<std::optional<std::string>> file_answers_;
   std::deque<VolumeAnswer> volume_answers_;
+  std::deque<NewArchiveChoice> new_archive_answers_;
+  std::deque<std::optional<DeleteScope>> delete_answers_;
   std::optional<int> abort_at_;
 
   std::vector<std::string> calls_;
@@ -77,4 +90,8 @@ class CScriptedFrontEnd : public CFrontEnd {
   bool last_skip_enabled_ = false;
   int wait_depth_ = 0;
   int help_topic_ = 0;
+  std::vector<std::string> category_choices_;
+  bool new_archive_auto_enabled_ = false;
+  std::optional<DeleteScope> last_delete_preset_;
+  std::optional<int> ended_with_;
 };

@@ -1,5 +1,6 @@
 #include "cli/console_front_end.h"
 
+#include <cstdlib>
 #include <ostream>
 
 namespace {
@@ -92,3 +93,16 @@ void CConsoleFrontEnd::ShowLog(const std::string& text) {
 }
 
 void CConsoleFrontEnd::SetStatusText(int, const std::string&) {}
+
+std::optional<DeleteScope> CConsoleFrontEnd::AskDelete(DeleteScope preset) {
+  const bool agree = question_answer_ == MsgAnswer::kYes || question_answer_ == MsgAnswer::kOk;
+  err_ << "Are you sure you want to delete? [" << (agree ? "Yes" : "No") << "]\n";
+  return agree ? std::optional<DeleteScope>(preset) : std::nullopt;
+}
+
+void CConsoleFrontEnd::EndProgram(int exit_status) {
+  CloseProgress();
+  out_.flush();
+  err_.flush();
+  std::exit(exit_status);
+}

@@ -29,6 +29,13 @@ class CConsoleFrontEnd : public CFrontEnd {
   void UpdateViews(int) override {}
   void SendCommandToDescendants(int) override {}
   void SetHelpTopic(int) override {}
+  // The command line shows no view, so the first-start dialog never comes up.
+  NewArchiveChoice AskNewArchive(const std::string&, bool) override {
+    return NewArchiveChoice::kCancel;
+  }
+  std::optional<DeleteScope> AskDelete(DeleteScope preset) override;
+  void SetCategoryChoices(const std::vector<std::string>&) override {}
+  void EndProgram(int exit_status) override;
 
  private:
   std::ostream& out_;

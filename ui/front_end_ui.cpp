@@ -5,7 +5,11 @@
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
 
+#include <cstdlib>
+
+#include "app/delete_dialog_ui.h"
 #include "app/insert_volume_dialog_ui.h"
+#include "app/new_archive_dialog_ui.h"
 #include "app/progress_dialog_ui.h"
 #include "app/string_table.h"
 #include "import/log_dialog_ui.h"
@@ -137,3 +141,20 @@ void CWxFrontEnd::UpdateViews(int hint) { frame_.UpdateViews(hint); }
 void CWxFrontEnd::SendCommandToDescendants(int command) { frame_.SendToDescendants(command); }
 
 void CWxFrontEnd::SetHelpTopic(int topic) { help_topic_ = topic; }
+
+NewArchiveChoice CWxFrontEnd::AskNewArchive(const std::string& folder, bool auto_enabled) {
+  CNewArchiveDlg dialog(&frame_, ToWx(folder), auto_enabled);
+  return dialog.ShowModal() == wxID_OK ? dialog.Choice() : NewArchiveChoice::kCancel;
+}
+
+std::optional<DeleteScope> CWxFrontEnd::AskDelete(DeleteScope preset) {
+  CDeleteDlg dialog(&frame_, preset);
+  if (dialog.ShowModal() != wxID_YES) return std::nullopt;
+  return dialog.Scope();
+}
+
+void CWxFrontEnd::SetCategoryChoices(const std::vector<std::string>& choices) {
+  frame_.SetCategoryChoices(choices);
+}
+
+void CWxFrontEnd::EndProgram(int exit_status) { std::exit(exit_status); }

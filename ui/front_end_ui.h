@@ -30,6 +30,10 @@ class CWxFrontEnd : public CFrontEnd {
   void UpdateViews(int hint) override;
   void SendCommandToDescendants(int command) override;
   void SetHelpTopic(int topic) override;
+  NewArchiveChoice AskNewArchive(const std::string& folder, bool auto_enabled) override;
+  std::optional<DeleteScope> AskDelete(DeleteScope preset) override;
+  void SetCategoryChoices(const std::vector<std::string>& choices) override;
+  void EndProgram(int exit_status) override;
 
  private:
   CMainFrame& frame_;

@@ -93,7 +93,14 @@ void CMainFrame::SendToDescendants(int command) {
   send(this);
 }
 
-void CMainFrame::UpdateViews(int /*hint*/) { Refresh(); }
+void CMainFrame::UpdateViews(int hint) {
+  if (view_updater_) view_updater_(hint);
+  Refresh();
+}
+
+void CMainFrame::SetCategoryChoices(const std::vector<std::string>& choices) {
+  category_choices_ = choices;
+}
 
 void CMainFrame::CreateMenus() {
   auto* bar = new wxMenuBar;

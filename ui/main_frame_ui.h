@@ -6,6 +6,7 @@
 #include <wx/frame.h>
 #include <wx/timer.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,6 +30,11 @@ class CMainFrame : public wxFrame {
   void SendToDescendants(int command);
   // Repaints what the view-update hint names.
   void UpdateViews(int hint);
+  // Who repaints on an update: the view, which also keeps the title and status panes.
+  void SetViewUpdater(std::function<void(int hint)> updater) { view_updater_ = std::move(updater); }
+  // The entries of the search bar's category box; the first is selected.
+  void SetCategoryChoices(const std::vector<std::string>& choices);
+  const std::vector<std::string>& CategoryChoices() const { return category_choices_; }
 
  private:
   void CreateMenus();
@@ -38,5 +44,7 @@ class CMainFrame : public wxFrame {
   void UpdateKeyIndicators();
 
   std::vector<CCommandTarget*> targets_;
+  std::vector<std::string> category_choices_;
+  std::function<void(int)> view_updater_;
   wxTimer key_timer_;
 };

@@ -1,0 +1,36 @@
+#include "app/delete_dialog_ui.h"
+
+#include <wx/button.h>
+#include <wx/radiobut.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+
+CDeleteDlg::CDeleteDlg(wxWindow* parent, DeleteScope preset)
+    : wxDialog(parent, wxID_ANY, "Delete picture") {
+  auto* sizer = new wxBoxSizer(wxVERTICAL);
+  sizer->Add(new wxStaticText(this, wxID_ANY, "Are you sure you want to delete?"), 0, wxALL, 10);
+  this_picture_ = new wxRadioButton(this, wxID_ANY, "This picture", wxDefaultPosition,
+                                    wxDefaultSize, wxRB_GROUP);
+  auto* selected = new wxRadioButton(this, wxID_ANY, "Selected pictures");
+  sizer->Add(this_picture_, 0, wxLEFT | wxRIGHT, 20);
+  sizer->Add(selected, 0, wxLEFT | wxRIGHT | wxTOP, 20);
+  (preset == DeleteScope::kThisPicture ? this_picture_ : selected)->SetValue(true);
+
+  auto* buttons = new wxStdDialogButtonSizer;
+  auto* yes = new wxButton(this, wxID_YES, "&Yes");
+  auto* no = new wxButton(this, wxID_NO, "&No");
+  buttons->AddButton(yes);
+  buttons->AddButton(no);
+  buttons->Realize();
+  yes->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(wxID_YES); });
+  no->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(wxID_NO); });
+  SetEscapeId(wxID_NO);
+  yes->SetDefault();
+  sizer->Add(buttons, 0, wxALL | wxEXPAND, 10);
+  SetSizerAndFit(sizer);
+  CentreOnParent();
+}
+
+DeleteScope CDeleteDlg::Scope() const {
+  return this_picture_->GetValue() ? DeleteScope::kThisPicture : DeleteScope::kSelectedPictures;
+}

@@ -1,0 +1,71 @@
+#include "app/new_archive_dialog_ui.h"
+
+#include <wx/button.h>
+#include <wx/dcclient.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+
+#include "ui/command_ids_ui.h"
+
+namespace {
+
+constexpr int IDC_NEW_ARCHIVE_AUTO = 1069;
+constexpr int IDC_NEW_ARCHIVE_MANUAL = 1070;
+constexpr int IDC_NEW_ARCHIVE_SELECT = 1071;
+
+// The four thin bars along the dialog's left and top edges.
+const wxColour kBarColour(193, 12, 55);
+struct CBar {
+  int left, top, right, bottom;
+};
+constexpr CBar kBars[] = {{15, 10, 17, 250}, {20, 5, 25, 260}, {10, 15, 520, 17}, {5, 20, 530, 25}};
+
+}  // namespace
+
+CNewArchiveDlg::CNewArchiveDlg(wxWindow* parent, const wxString& folder, bool auto_enabled)
+    : wxDialog(parent, wxID_ANY, "No Photo Index selected") {
+  auto* sizer = new wxBoxSizer(wxVERTICAL);
+  sizer->AddSpacer(36);
+  auto* text = new wxStaticText(
+      this, wxID_ANY,
+      "No photo index is open. A photo index keeps the descriptions, thumbnails and search\n"
+      "words of your pictures; the pictures stay where they are.\n\n"
+      "Auto:  create the photo index PhotoIndex.acx in " +
+          folder +
+          "\n"
+          "Manual:  choose the folder and name of a new photo index\n"
+          "Select:  open a photo index that you already have");
+  sizer->Add(text, 0, wxLEFT | wxRIGHT, 40);
+
+  auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+  auto add = [&](int id, const wxString& label, NewArchiveChoice choice) {
+    auto* button = new wxButton(this, WxIdOf(id), label);
+    button->Bind(wxEVT_BUTTON, [this, choice](wxCommandEvent&) {
+      choice_ = choice;
+      EndModal(wxID_OK);
+    });
+    buttons->Add(button, 0, wxALL, 6);
+    return button;
+  };
+  wxButton* automatic = add(IDC_NEW_ARCHIVE_AUTO, "Auto", NewArchiveChoice::kAuto);
+  automatic->Enable(auto_enabled);
+  add(IDC_NEW_ARCHIVE_MANUAL, "Manual", NewArchiveChoice::kManual);
+  add(IDC_NEW_ARCHIVE_SELECT, "Select", NewArchiveChoice::kSelect);
+  if (auto_enabled) automatic->SetDefault();
+  sizer->Add(buttons, 0, wxALL | wxALIGN_CENTER_HORIZONTAL, 12);
+
+  SetSizerAndFit(sizer);
+  SetMinClientSize(wxSize(540, 270));
+  Fit();
+  CentreOnParent();
+  Bind(wxEVT_PAINT, &CNewArchiveDlg::OnPaint, this);
+}
+
+void CNewArchiveDlg::OnPaint(wxPaintEvent&) {
+  wxPaintDC dc(this);
+  dc.SetPen(*wxTRANSPARENT_PEN);
+  dc.SetBrush(wxBrush(kBarColour));
+  for (const CBar& bar : kBars) {
+    dc.DrawRectangle(bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top);
+  }
+}
