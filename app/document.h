@@ -1,0 +1,146 @@
+// CSnapstoreDoc, the archiver's single document: it owns the open photo index (the store, the
+// per-index state kept beside it, the user's place in the result list), every setting of the
+// settings file, and the finder of picture files on the mounted media. Its commands are
+// carried out by number, whichever menu item, toolbar button, key or context menu sent them;
+// everything it shows or asks goes through the front end.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/command_target.h"
+#include "app/document_state.h"
+#include "app/front_end.h"
+#include "app/picture_finder.h"
+#include "app/rect.h"
+#include "app/settings.h"
+#include "app/settings_file.h"
+#include "store/database.h"
+
+class CVolumeSource;
+
+// A thumbnail cell of the strip as last painted, and the record it shows.
+struct CVisibleCell {
+  CRect rect;
+  int32_t record = 0;
+};
+
+struct CDocumentOptions {
+  // Write the settings back when the document goes (the archiver); the command line leaves
+  // the settings file as it is.
+  bool write_settings = true;
+  // Open this photo index instead of the one the File setting names.
+  std::optional<std::string> index_path;
+  // Where the result-list files live; empty: the session's temporary folder.
+  std::string temp_folder;
+};
+
+class CSnapstoreDoc : public CCommandTarget {
+ public:
+  // The store format this program reads and writes.
+  static constexpr int32_t kStoreFormatVersion = 14;
+  // The painter keeps at most this many cells of the strip.
+  static constexpr size_t kMaxVisibleCells = 151;
+
+  // Reads every setting, opens the last photo index (reporting missing store files), reads
+  // its state files and scans the drives. All three references must outlive the document.
+  CSnapstoreDoc(CFrontEnd& front_end, CVolumeSource& volumes, CSettingsFile settings_file,
+                CDocumentOptions options = {});
+  // Closes the index (state files, backup export when it was changed, thinning of old
+  // backups) and writes the settings back.
+  ~CSnapstoreDoc() override;
+  CSnapstoreDoc(const CSnapstoreDoc&) = delete;
+  CSnapstoreDoc& operator=(const CSnapstoreDoc&) = delete;
+
+  // --- the document's fields ---
+  CSettings settings;
+  Cdatabase db;
+  std::string index_path;          // the open main file; empty when none
+  std::string title_text;          // the index path, or "*** ERROR ***" after missing store files
+  bool modified = false;           // the index was changed: a backup export is written at close
+  bool picture_changed = false;    // the view must load the current record's picture again
+  int32_t first_visible = 1;       // position of the strip's first thumbnail
+  std::string record_status_text;  // "Record: %d/%d", status pane 1
+  CDocumentState state;            // categories, locations, field definitions, counters, CSV data
+  CPictureFinder finder;
+  // Filled by the view.
+  int32_t view_width = 0;
+  int32_t view_height = 0;
+  int32_t context_menu_x = 0;
+  int32_t context_menu_y = 0;
+  std::vector<CVisibleCell> visible_cells;
+
+  bool Offline() const { return finder.Offline(); }
+  const std::string& StateFilePathName() const { return state_file_path_; }
+
+  // --- CCommandTarget ---
+  bool OnCommand(int command) override;
+  std::optional<CCommandUi> CommandUi(int command) const override;
+
+  // --- the photo index's life ---
+  // "Select Photo Index...": a file dialog, then OpenIndexPath.
+  void OpenIndex();
+  // Opens the index at `path`: store file names, the missing-files check, the format check
+  // (the upgrade prompt), the state files; the views are updated. False when store files
+  // are missing (the index stays selected with the title "*** ERROR ***").
+  bool OpenIndexPath(const std::string& path);
+  // "New Photo Index...": a file dialog until a new name is chosen, then a new index. True
+  // when one was created.
+  bool CreateIndex();
+  // The first-start dialog, offered once per run when no index is open.
+  void RunFirstStart();
+  // Saves the state files, writes the backup export when the index was changed and thins
+  // old backups. Runs once; the destructor calls it.
+  void Close();
+  // Forgets the open index without touching its files (the command line after F-0001).
+  void Abandon();
+
+  // --- state files ---
+  void SaveDocumentState();
+  void ReadDocumentState();
+
+  // --- the current record ---
+  void NextRecord();
+  void PreviousRecord();
+  void FirstRecord();
+  void LastRecord();
+  void SelectAll();
+  void DeselectAll();
+  // The delete dialog and the deletion. `from_context_menu`: the thumbnail under the last
+  // context-menu point instead of the current picture.
+  void DeletePicture(bool from_context_menu);
+  void EditImage();
+  // "Record: %d/%d" with the current position and the count.
+  void RefreshRecordStatus();
+
+  // The entries of the search bar's category box: "ALL", "TO_BE_DESCRIBED", then the index's
+  // categories in capitals.
+  std::vector<std::string> CategoryChoices() const;
+
+  CFrontEnd& front_end() { return front_end_; }
+
+ private:
+  void ApplyStoreSettings();
+  void ShowMissingFiles(const std::string& missing);
+  void UpgradePrompt();
+  // Step 5 of creating an index, run after OK and Cancel alike.
+  void AfterCreate();
+  void CreateAt(const std::string& path);
+  void RefillCategoryChoices();
+  void ShowStoreFailure();
+  // Removes the result entry at the 0-based index.
+  void RemoveResultEntry(size_t index);
+  void SetViewMode(int mode);
+  void ToggleStrip();
+  int VisibleThumbnails() const;
+
+  CFrontEnd& front_end_;
+  CSettingsFile settings_file_;
+  CDocumentOptions options_;
+  std::string temp_folder_;
+  std::string state_file_path_;
+  bool first_start_offered_ = false;
+  bool closed_ = false;
+};

@@ -1,0 +1,122 @@
+// The document's commands by number, and the state of their menu items and toolbar buttons.
+#include "app/document.h"
+#include "app/resource_ids.h"
+#include "ui/strip_layout.h"
+
+namespace {
+
+bool IsOneOf(int command, std::initializer_list<int> commands) {
+  for (int c : commands) {
+    if (c == command) return true;
+  }
+  return false;
+}
+
+constexpr std::initializer_list<int> kNextCommands = {ID_NEXT_PICTURE, ID_NEXT_PICTURE_MENU,
+                                                      ID_NEXT_PICTURE_CONTEXT, ID_NEXT_PICTURE_KEY,
+                                                      ID_NEXT_PICTURE_SPACE};
+constexpr std::initializer_list<int> kPreviousCommands = {
+    ID_PREVIOUS_PICTURE, ID_PREVIOUS_PICTURE_MENU, ID_PREVIOUS_PICTURE_CONTEXT,
+    ID_PREVIOUS_PICTURE_KEY};
+constexpr std::initializer_list<int> kEditImageCommands = {ID_EDIT_IMAGE, ID_EDIT_IMAGE_TOOLBAR,
+                                                           ID_EDIT_IMAGE_KEY};
+constexpr std::initializer_list<int> kDeleteCommands = {ID_DELETE_PICTURE, ID_DELETE_PICTURE_KEY};
+constexpr std::initializer_list<int> kDeselectCommands = {ID_DESELECT_ALL, ID_DESELECT_ALL_KEY};
+constexpr int kViewModeCommands[] = {ID_VIEW_MODE_1, ID_VIEW_MODE_2, ID_VIEW_MODE_3, ID_VIEW_MODE_4,
+                                     ID_VIEW_MODE_5};
+
+// The view mode (1 to 5) of a view-mode command; 0 for other commands.
+int ViewModeOf(int command) {
+  for (int mode = 1; mode <= 5; ++mode) {
+    if (kViewModeCommands[mode - 1] == command) return mode;
+  }
+  return 0;
+}
+
+// The strip command that a paging key sends to the view.
+int StripCommandOf(int command) {
+  switch (command) {
+    case ID_STRIP_PAGE_DOWN_KEY:
+      return CMD_STRIP_PAGE_DOWN;
+    case ID_STRIP_PAGE_UP_KEY:
+      return CMD_STRIP_PAGE_UP;
+    case ID_STRIP_HOME_KEY:
+      return CMD_STRIP_HOME;
+    case ID_STRIP_END_KEY:
+      return CMD_STRIP_END;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
+bool CSnapstoreDoc::OnCommand(int command) {
+  if (command == ID_FILE_NEW) {
+    CreateIndex();
+  } else if (command == ID_FILE_OPEN) {
+    OpenIndex();
+  } else if (IsOneOf(command, kNextCommands)) {
+    NextRecord();
+  } else if (IsOneOf(command, kPreviousCommands)) {
+    PreviousRecord();
+  } else if (command == ID_FIRST_PICTURE) {
+    FirstRecord();
+  } else if (command == ID_LAST_PICTURE) {
+    LastRecord();
+  } else if (command == ID_SELECT_ALL_KEY) {
+    SelectAll();
+  } else if (IsOneOf(command, kDeselectCommands)) {
+    DeselectAll();
+  } else if (IsOneOf(command, kDeleteCommands)) {
+    DeletePicture(false);
+  } else if (command == ID_DELETE_PICTURE_CONTEXT) {
+    DeletePicture(true);
+  } else if (IsOneOf(command, kEditImageCommands)) {
+    EditImage();
+  } else if (int mode = ViewModeOf(command)) {
+    SetViewMode(mode);
+  } else if (command == ID_THUMBPRINTS) {
+    ToggleStrip();
+  } else if (int strip_command = StripCommandOf(command)) {
+    front_end_.SendCommandToDescendants(strip_command);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+std::optional<CCommandUi> CSnapstoreDoc::CommandUi(int command) const {
+  const bool has_pictures = db.count > 0;
+  if (command == ID_FILE_NEW || command == ID_FILE_OPEN) return CCommandUi{};
+  if (command == ID_FIRST_PICTURE || IsOneOf(command, kPreviousCommands)) {
+    return CCommandUi{db.position > 1};
+  }
+  if (command == ID_LAST_PICTURE || IsOneOf(command, kNextCommands)) {
+    return CCommandUi{has_pictures && db.position != db.count};
+  }
+  if (IsOneOf(command, kEditImageCommands) || IsOneOf(command, kDeleteCommands) ||
+      command == ID_DELETE_PICTURE_CONTEXT) {
+    return CCommandUi{has_pictures};
+  }
+  if (command == ID_SELECT_ALL_KEY || IsOneOf(command, kDeselectCommands)) return CCommandUi{};
+  if (int mode = ViewModeOf(command)) {
+    return CCommandUi{true, NormalisedViewMode(settings.ViewMode) == mode};
+  }
+  if (command == ID_THUMBPRINTS) return CCommandUi{true, settings.Thumbnails != 0};
+  if (StripCommandOf(command)) return CCommandUi{settings.Thumbnails != 0};
+  return std::nullopt;
+}
+
+void CSnapstoreDoc::SetViewMode(int mode) {
+  settings.ViewMode = mode;
+  if (settings.Thumbnails) front_end_.SendCommandToDescendants(CMD_PLACE_STRIP_SCROLLBAR);
+  front_end_.UpdateViews(kHintAll);
+}
+
+void CSnapstoreDoc::ToggleStrip() {
+  settings.Thumbnails = settings.Thumbnails ? 0 : 1;
+  front_end_.SendCommandToDescendants(settings.Thumbnails ? CMD_SHOW_STRIP_SCROLLBAR
+                                                          : CMD_HIDE_STRIP_SCROLLBAR);
+  front_end_.UpdateViews(kHintAll);
+}

@@ -1,0 +1,124 @@
+// Moving through the result list, selecting, deleting and editing pictures.
+#include <algorithm>
+
+#include "app/document.h"
+#include "app/resource_ids.h"
+#include "app/string_table.h"
+#include "platform/process.h"
+#include "store/string_printf.h"
+#include "ui/strip_layout.h"
+
+int CSnapstoreDoc::VisibleThumbnails() const {
+  return NavigationRows(view_height, settings.Thumbsize) * StripColumns(settings.ViewMode);
+}
+
+void CSnapstoreDoc::NextRecord() {
+  // Keep the new current thumbnail on screen, a few cells from the bottom of the strip.
+  const int visible = VisibleThumbnails();
+  if (db.position - first_visible + 3 > visible) {
+    first_visible = std::min(db.count, db.position + 5 - visible);
+  }
+  db.NextEntry();
+  RefreshRecordStatus();
+  picture_changed = true;
+  front_end_.UpdateViews(kHintAll);
+}
+
+void CSnapstoreDoc::PreviousRecord() {
+  db.PreviousEntry();
+  RefreshRecordStatus();
+  if (db.position - 1 < first_visible) first_visible = std::max(1, db.position - 5);
+  picture_changed = true;
+  front_end_.UpdateViews(kHintAll);
+}
+
+void CSnapstoreDoc::FirstRecord() {
+  db.FirstEntry();
+  first_visible = db.position;
+  RefreshRecordStatus();
+  picture_changed = true;
+  front_end_.UpdateViews(kHintAll);
+}
+
+void CSnapstoreDoc::LastRecord() {
+  db.LastEntry();
+  first_visible = db.position;
+  RefreshRecordStatus();
+  picture_changed = true;
+  front_end_.UpdateViews(kHintAll);
+}
+
+void CSnapstoreDoc::SelectAll() {
+  for (auto& entry : db.results) entry->selected = 1;
+  front_end_.UpdateViews(kHintStrip);
+}
+
+void CSnapstoreDoc::DeselectAll() {
+  for (auto& entry : db.results) entry->selected = 0;
+  front_end_.UpdateViews(kHintStrip);
+}
+
+void CSnapstoreDoc::RemoveResultEntry(size_t index) {
+  if (index >= db.results.size()) return;
+  db.results.erase(db.results.begin() + static_cast<std::ptrdiff_t>(index));
+  db.count = static_cast<int32_t>(db.results.size());
+  db.position = std::min(db.position, db.count);
+}
+
+void CSnapstoreDoc::DeletePicture(bool from_context_menu) {
+  if (db.count == 0) return;
+
+  // From the context menu, the thumbnail under the point; the dialog only over a cell.
+  std::optional<size_t> cell;
+  if (from_context_menu) {
+    for (size_t i = 0; i < visible_cells.size(); ++i) {
+      if (visible_cells[i].rect.Contains(context_menu_x, context_menu_y)) {
+        cell = i;
+        break;
+      }
+    }
+    if (!cell) return;
+  }
+
+  const DeleteScope preset =
+      db.AnySelected() ? DeleteScope::kSelectedPictures : DeleteScope::kThisPicture;
+  std::optional<DeleteScope> scope = front_end_.AskDelete(preset);
+  if (!scope) return;
+  // Every deletion changes the index, so the closing backup export must follow it.
+  modified = true;
+
+  if (*scope == DeleteScope::kSelectedPictures) {
+    db.DeleteSelected();
+  } else if (from_context_menu) {
+    db.GoToRecord(visible_cells[*cell].record);
+    if (db.status().ok()) db.DeleteCurrent();
+    if (db.status().ok()) RemoveResultEntry(static_cast<size_t>(first_visible) + *cell - 1);
+    if (db.status().ok() && db.count > 0) db.GoToRecord(db.results[db.position - 1]->record);
+  } else {
+    db.DeleteCurrent();
+    if (db.status().ok()) RemoveResultEntry(static_cast<size_t>(db.position) - 1);
+    if (db.status().ok() && db.count > 0) {
+      db.GoToRecord(db.results[db.position - 1]->record);
+    }
+  }
+  ShowStoreFailure();
+  if (db.count > 0) picture_changed = true;
+  first_visible = std::clamp(first_visible, 1, std::max(1, db.count));
+  RefreshRecordStatus();
+  front_end_.UpdateViews(kHintAll);
+}
+
+void CSnapstoreDoc::EditImage() {
+  if (settings.ImageEditor.empty()) {
+    front_end_.ShowMessage(LoadString(IDS_NO_IMAGE_EDITOR), MsgButtons::kOk, MsgIcon::kWarning);
+    return;
+  }
+  std::string picture = db.image_path;
+  if (auto found = finder.FindPictureFile(db.image_path, db.volume_label)) picture = *found;
+  std::string error;
+  if (!StartProgram(settings.ImageEditor, picture, &error)) {
+    front_end_.ShowMessage(
+        StringPrintf(LoadString(IDS_EDITOR_START_FAILED).c_str(), settings.ImageEditor.c_str()),
+        MsgButtons::kOk, MsgIcon::kError);
+  }
+}
