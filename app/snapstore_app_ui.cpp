@@ -1,14 +1,19 @@
-// CSnapstoreApp, the archiver's application object: creates the main window and the front
-// end, and runs an automation script when one is given.
+// CSnapstoreApp, the archiver's application object: makes the main window, the front end and
+// the document, runs the document's first-start offer, and an automation script when one is
+// given.
 #include <wx/app.h>
 
 #include <memory>
 #include <string>
 
+#include "app/document.h"
+#include "app/resource_ids.h"
+#include "platform/volumes.h"
 #include "ui/assert_handler_ui.h"
 #include "ui/automation_ui.h"
 #include "ui/front_end_ui.h"
 #include "ui/main_frame_ui.h"
+#include "ui/wx_text_ui.h"
 
 class CSnapstoreApp : public wxApp {
  public:
@@ -16,7 +21,12 @@ class CSnapstoreApp : public wxApp {
   int OnExit() override;
 
  private:
+  void ShowDocument();
+
+  CMainFrame* frame_ = nullptr;
   std::unique_ptr<CWxFrontEnd> front_end_;
+  std::unique_ptr<CVolumeSource> volumes_;
+  std::unique_ptr<CSnapstoreDoc> document_;
   std::unique_ptr<CAutomation> automation_;
 };
 
@@ -35,18 +45,41 @@ bool CSnapstoreApp::OnInit() {
     }
   }
 
-  auto* frame = new CMainFrame;
-  front_end_ = std::make_unique<CWxFrontEnd>(*frame);
-  frame->Show();
+  frame_ = new CMainFrame;
+  front_end_ = std::make_unique<CWxFrontEnd>(*frame_);
+  volumes_ = MakeDefaultVolumeSource();
+  document_ = std::make_unique<CSnapstoreDoc>(*front_end_, *volumes_,
+                                              CSettingsFile(CSettingsFile::DefaultPath()));
+  frame_->AddCommandTarget(document_.get());
+  frame_->SetViewUpdater([this](int) { ShowDocument(); });
+  // The document goes with the window: it may still show a message while it closes.
+  frame_->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
+    document_.reset();
+    event.Skip();
+  });
+  ShowDocument();
+  frame_->Show();
   if (!script.empty()) {
-    automation_ = std::make_unique<CAutomation>(*frame, script, output);
+    automation_ = std::make_unique<CAutomation>(*frame_, script, output);
     automation_->Start();
   }
+  // The first start without an index offers to make one, once the window is up.
+  CallAfter([this] {
+    if (document_) document_->RunFirstStart();
+  });
   return true;
+}
+
+void CSnapstoreApp::ShowDocument() {
+  if (!document_) return;
+  frame_->SetTitleText(document_->title_text);
+  frame_->SetStatusText(ToWx(document_->record_status_text), STATUS_PANE_RECORD);
 }
 
 int CSnapstoreApp::OnExit() {
   automation_.reset();
+  document_.reset();
   front_end_.reset();
+  volumes_.reset();
   return wxApp::OnExit();
 }

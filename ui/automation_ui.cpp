@@ -1,5 +1,8 @@
 #include "ui/automation_ui.h"
 
+#include <gtk/gtk.h>
+#include <wx/button.h>
+#include <wx/dialog.h>
 #include <wx/menu.h>
 #include <wx/statusbr.h>
 #include <wx/time.h>
@@ -11,7 +14,60 @@
 #include "ui/wx_text_ui.h"
 
 namespace {
+
 constexpr int kTickMilliseconds = 50;
+constexpr int kDialogWaitMilliseconds = 10000;
+
+// The modal wx dialog on screen, if any.
+wxDialog* ModalDialog() {
+  for (wxWindow* window : wxTopLevelWindows) {
+    auto* dialog = wxDynamicCast(window, wxDialog);
+    if (dialog && dialog->IsModal() && dialog->IsShown()) return dialog;
+  }
+  return nullptr;
+}
+
+// The native message box on screen, if any (wx shows message boxes as GTK dialogs of their
+// own, which wx does not list among its windows).
+GtkMessageDialog* MessageBox() {
+  GList* windows = gtk_window_list_toplevels();
+  GtkMessageDialog* found = nullptr;
+  for (GList* item = windows; item; item = item->next) {
+    if (GTK_IS_MESSAGE_DIALOG(item->data) && gtk_widget_get_visible(GTK_WIDGET(item->data))) {
+      found = GTK_MESSAGE_DIALOG(item->data);
+    }
+  }
+  g_list_free(windows);
+  return found;
+}
+
+std::string MessageText(GtkMessageDialog* box) {
+  gchar* text = nullptr;
+  gchar* secondary = nullptr;
+  g_object_get(box, "text", &text, "secondary-text", &secondary, nullptr);
+  std::string result = text ? text : "";
+  if (secondary && *secondary) result += std::string("\n") + secondary;
+  g_free(text);
+  g_free(secondary);
+  return result;
+}
+
+wxButton* FindButton(wxWindow* parent, const wxString& label) {
+  for (wxWindow* child : parent->GetChildren()) {
+    if (auto* button = wxDynamicCast(child, wxButton)) {
+      if (wxStripMenuCodes(button->GetLabel()) == label) return button;
+    }
+    if (wxButton* found = FindButton(child, label)) return found;
+  }
+  return nullptr;
+}
+
+// Where the report of a line starts: what the line is about.
+std::string Escaped(std::string text) {
+  for (size_t i = 0; (i = text.find('\n', i)) != std::string::npos;) text.replace(i, 1, "\\n");
+  return text;
+}
+
 }  // namespace
 
 CAutomation::CAutomation(CMainFrame& frame, const std::string& script_path,
@@ -39,11 +95,11 @@ void CAutomation::OnTick(wxTimerEvent&) {
   if (wxGetLocalTimeMillis() < resume_at_) return;
   // The index moves on before the line runs: a command may open a modal dialog, and the
   // next lines then run from inside the dialog's event loop.
-  const std::string line = lines_[next_++];
-  Run(line);
+  const size_t index = next_++;
+  if (!Run(lines_[index])) next_ = index;
 }
 
-void CAutomation::Run(const std::string& line) {
+bool CAutomation::Run(const std::string& line) {
   std::istringstream words(line);
   std::string verb;
   words >> verb;
@@ -62,13 +118,59 @@ void CAutomation::Run(const std::string& line) {
     wxMenuItem* item = bar->FindItem(WxIdOf(number));
     if (!item) {
       Report("menu " + std::to_string(number) + ": missing");
-      return;
+      return true;
     }
     std::string state = item->IsEnabled() ? "enabled" : "disabled";
     if (item->IsCheckable() && item->IsChecked()) state += " checked";
     Report("menu " + std::to_string(number) + ": " + state + " " + FromWx(item->GetItemLabel()));
   } else if (verb == "command" && words >> number) {
     if (!frame_.ExecuteCommand(number)) Report("command " + std::to_string(number) + ": refused");
+  } else if (verb == "dialog") {
+    if (GtkMessageDialog* box = MessageBox()) {
+      Report("message: " + Escaped(MessageText(box)));
+    } else if (wxDialog* dialog = ModalDialog()) {
+      Report("dialog: " + FromWx(dialog->GetTitle()));
+    } else {
+      Report("dialog: none");
+    }
+  } else if (verb == "wait-dialog") {
+    if (MessageBox() || ModalDialog()) {
+      wait_until_ = 0;
+      return true;
+    }
+    if (wait_until_ == 0) wait_until_ = wxGetLocalTimeMillis() + kDialogWaitMilliseconds;
+    if (wxGetLocalTimeMillis() < wait_until_) return false;
+    wait_until_ = 0;
+    Report("error: no dialog came up");
+  } else if (verb == "answer") {
+    std::string button;
+    words >> button;
+    const std::pair<const char*, int> responses[] = {{"yes", GTK_RESPONSE_YES},
+                                                     {"no", GTK_RESPONSE_NO},
+                                                     {"ok", GTK_RESPONSE_OK},
+                                                     {"cancel", GTK_RESPONSE_CANCEL}};
+    GtkMessageDialog* box = MessageBox();
+    int response = 0;
+    for (auto [name, value] : responses) {
+      if (button == name) response = value;
+    }
+    if (!box || response == 0) {
+      Report("error: " + line);
+      return true;
+    }
+    gtk_dialog_response(GTK_DIALOG(box), response);
+  } else if (verb == "press") {
+    std::string label;
+    std::getline(words >> std::ws, label);
+    wxDialog* dialog = ModalDialog();
+    wxButton* button = dialog ? FindButton(dialog, ToWx(label)) : nullptr;
+    if (!button || !button->IsEnabled()) {
+      Report("error: " + line);
+      return true;
+    }
+    wxCommandEvent click(wxEVT_BUTTON, button->GetId());
+    click.SetEventObject(button);
+    button->GetEventHandler()->ProcessEvent(click);
   } else if (verb == "sleep" && words >> number) {
     resume_at_ = wxGetLocalTimeMillis() + number;
   } else if (verb == "close") {
@@ -77,6 +179,7 @@ void CAutomation::Run(const std::string& line) {
   } else {
     Report("error: " + line);
   }
+  return true;
 }
 
 void CAutomation::Report(const std::string& text) {

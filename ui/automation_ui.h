@@ -8,10 +8,15 @@
 //   status N               report "status N: <text of status pane N>"
 //   menu N                 report "menu N: enabled|disabled[ checked] <label>"
 //   command N              carry out command number N as its menu item would
+//   dialog                 report the modal dialog on screen: "dialog: <title>" for a dialog,
+//                          "message: <text>" for a message box, "dialog: none"
+//   wait-dialog            wait (up to 10 s) until a modal dialog or message box is on screen
+//   answer yes|no|ok|cancel   close the message box on screen with that button
+//   press LABEL            press the button labelled LABEL in the modal dialog on screen
 //   sleep MS               wait before the next line
 //   close                  close the main window (the program ends)
-// Lines starting with '#' and blank lines are skipped; an unknown line is reported as
-// "error: <line>".
+// Lines starting with '#' and blank lines are skipped; a line that cannot be carried out is
+// reported as "error: <line>".
 #pragma once
 
 #include <wx/event.h>
@@ -30,13 +35,15 @@ class CAutomation : public wxEvtHandler {
 
  private:
   void OnTick(wxTimerEvent& event);
-  void Run(const std::string& line);
+  // False when the line must run again later (it waits for something).
+  bool Run(const std::string& line);
   void Report(const std::string& text);
 
   CMainFrame& frame_;
   std::vector<std::string> lines_;
   size_t next_ = 0;
   wxLongLong resume_at_ = 0;
+  wxLongLong wait_until_ = 0;
   std::ofstream output_;
   wxTimer timer_;
 };

@@ -45,15 +45,33 @@ class SnapstoreProgramTest : public testing::Test {
 
 }  // namespace
 
-TEST_F(SnapstoreProgramTest, StartsWithItsTitleAndClosesCleanly) {
+TEST_F(SnapstoreProgramTest, FirstStartCreatesAnIndexThatTheNextStartOpens) {
+  const std::string index = (home_ / "Documents/Albumcraft/PhotoIndex.acx").string();
   CChildResult result;
-  auto lines = Run("title\nmenu 57665\nmenu 32775\nstatus 1\nclose\n", &result);
+  auto lines =
+      Run("title\nmenu 57665\nmenu 32775\n"
+          "wait-dialog\ndialog\npress Auto\n"
+          "wait-dialog\ndialog\nanswer no\nsleep 200\n"
+          "title\nstatus 1\nclose\n",
+          &result);
   EXPECT_EQ(result.exit_status, 0) << result.err;
   EXPECT_EQ(result.err.find("assertion"), std::string::npos) << result.err;
   EXPECT_EQ(lines, (std::vector<std::string>{
                        "title: Kestrel's Albumcraft 3.2.2 - Photo index: ",
                        "menu 57665: enabled E&xit",
                        "menu 32775: disabled &Annotate...\tCtrl-E",
-                       "status 1: ",
+                       "dialog: No Photo Index selected",
+                       "message: Photo Index have been successfully created in " + index +
+                           "\\n\\nDo you want to add photos to this index now?",
+                       "title: Kestrel's Albumcraft 3.2.2 - Photo index: " + index,
+                       "status 1: Record: 0/0",
+                   }));
+  EXPECT_TRUE(fs::exists(index));
+
+  lines = Run("sleep 300\ndialog\ntitle\nclose\n", &result);
+  EXPECT_EQ(result.exit_status, 0) << result.err;
+  EXPECT_EQ(lines, (std::vector<std::string>{
+                       "dialog: none",
+                       "title: Kestrel's Albumcraft 3.2.2 - Photo index: " + index,
                    }));
 }
