@@ -34,6 +34,7 @@ CSnapstoreDoc::CSnapstoreDoc(CFrontEnd& front_end, CVolumeSource& volumes,
       settings.File.clear();
     }
   }
+  idle_pass_.Restart(settings.File);
   ReadDocumentState();
   finder.ScanDrives();
 }
@@ -58,6 +59,22 @@ void CSnapstoreDoc::Close() {
   closed_ = true;
   if (index_path.size() <= 1) return;
   SaveDocumentState();
+  if (modified) {
+    // The backup holds the whole index, whatever the last search left in the result list.
+    db.RunQuery("99:zzzwqwq");
+    const std::string backup = BackupExportPath(std::time(nullptr));
+    if (db.ExportText(backup, state.definitions) == 0 && !db.status().ok()) ShowStoreFailure();
+  }
+  Cdatabase::RemoveOldExports(index_path, settings.ExportsToKeep);
+}
+
+std::string CSnapstoreDoc::BackupExportPath(std::time_t when) const {
+  char date[16];
+  std::tm local{};
+  localtime_r(&when, &local);
+  std::strftime(date, sizeof date, "%Y%m%d", &local);
+  return index_path.substr(0, index_path.size() >= 4 ? index_path.size() - 4 : 0) + "_" + date +
+         ".exp";
 }
 
 void CSnapstoreDoc::Abandon() {

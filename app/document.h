@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "app/command_target.h"
 #include "app/document_state.h"
 #include "app/front_end.h"
+#include "app/idle_sort_pass.h"
 #include "app/picture_finder.h"
 #include "app/rect.h"
 #include "app/settings.h"
@@ -115,6 +117,29 @@ class CSnapstoreDoc : public CCommandTarget {
   // "Record: %d/%d" with the current position and the count.
   void RefreshRecordStatus();
 
+  // --- maintenance commands ---
+  void SortIndex();
+  // Clears the search, rebuilds the word index and sorts it.
+  void ReorganiseIndex();
+  void DumpIndex();
+  void ExportIndex();
+  void ImportIndex();
+  // Exports the current result list to a text export; the number of records written.
+  int ExportTo(const std::string& path);
+  // Imports a text export (new records, category names, field definitions); the number of
+  // records added. Marks the index changed.
+  int ImportFrom(const std::string& path);
+  // Empties the result list (the search bar's Clear).
+  void ClearSearch();
+  // The backup export that closing a changed index writes: the index path without its
+  // extension, "_", the date as YYYYMMDD, ".exp".
+  std::string BackupExportPath(std::time_t when) const;
+
+  // --- the idle pass ---
+  // Runs the idle sort steps; true while work is left.
+  bool RunIdleSteps() { return idle_pass_.RunSteps(); }
+  const CIdleSortPass& IdlePass() const { return idle_pass_; }
+
   // The entries of the search bar's category box: "ALL", "TO_BE_DESCRIBED", then the index's
   // categories in capitals.
   std::vector<std::string> CategoryChoices() const;
@@ -141,6 +166,7 @@ class CSnapstoreDoc : public CCommandTarget {
   CDocumentOptions options_;
   std::string temp_folder_;
   std::string state_file_path_;
+  CIdleSortPass idle_pass_;
   bool first_start_offered_ = false;
   bool closed_ = false;
 };

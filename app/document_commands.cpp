@@ -78,6 +78,16 @@ bool CSnapstoreDoc::OnCommand(int command) {
     SetViewMode(mode);
   } else if (command == ID_THUMBPRINTS) {
     ToggleStrip();
+  } else if (command == ID_SORT_INDEX) {
+    SortIndex();
+  } else if (command == ID_REORG_INDEX) {
+    ReorganiseIndex();
+  } else if (command == ID_DUMP_INDEX) {
+    DumpIndex();
+  } else if (command == ID_EXPORT_TEXT) {
+    ExportIndex();
+  } else if (command == ID_IMPORT_TEXT) {
+    ImportIndex();
   } else if (int strip_command = StripCommandOf(command)) {
     front_end_.SendCommandToDescendants(strip_command);
   } else {
@@ -89,6 +99,10 @@ bool CSnapstoreDoc::OnCommand(int command) {
 std::optional<CCommandUi> CSnapstoreDoc::CommandUi(int command) const {
   const bool has_pictures = db.count > 0;
   if (command == ID_FILE_NEW || command == ID_FILE_OPEN) return CCommandUi{};
+  if (IsOneOf(command,
+              {ID_SORT_INDEX, ID_REORG_INDEX, ID_DUMP_INDEX, ID_EXPORT_TEXT, ID_IMPORT_TEXT})) {
+    return CCommandUi{!index_path.empty()};
+  }
   if (command == ID_FIRST_PICTURE || IsOneOf(command, kPreviousCommands)) {
     return CCommandUi{db.position > 1};
   }

@@ -50,6 +50,7 @@ bool CSnapstoreDoc::OpenIndexPath(const std::string& path) {
   if (missing.empty() && db.ReadHeader() && db.header.version != kStoreFormatVersion) {
     UpgradePrompt();
   }
+  idle_pass_.Restart(index_path);
   state.category_names.clear();
   db.ClearResults();
   db.count = 0;
@@ -138,6 +139,7 @@ void CSnapstoreDoc::AfterCreate() {
   finder.SetOffline(false);
   db.image_path.clear();
   front_end_.SetCategoryChoices({LoadString(IDS_ALL), LoadString(IDS_TO_BE_DESCRIBED)});
+  idle_pass_.Stop();  // a new index has nothing to sort
   ReadDocumentState();
   RefreshRecordStatus();
   front_end_.UpdateViews(kHintAll);

@@ -293,3 +293,85 @@ TEST_F(DocumentTest, ViewModesAndTheStripAreDocumentCommands) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DocumentTest, ClosingAChangedIndexWritesOneBackupAndThinsTheOldest) {
+  const std::string index = MakeIndex("trip.acx", 3);
+  for (int day = 1; day <= 10; ++day) {
+    home_.Write(
+        "pics/trip_201901" + std::string(day < 10 ? "0" : "") + std::to_string(day) + ".exp",
+        "XX\r\n");
+  }
+  OpenWithAll(index);
+  doc_->modified = true;
+  const std::string backup = doc_->BackupExportPath(std::time(nullptr));
+  Stop();
+  EXPECT_TRUE(fs::exists(backup));
+  EXPECT_FALSE(fs::exists(home_ / "pics/trip_20190101.exp"));  // 11 backups: the oldest goes
+  EXPECT_TRUE(fs::exists(home_ / "pics/trip_20190102.exp"));
+
+  Cdatabase copy;
+  CreateIndex(copy, home_ / "copy.acx");
+  std::vector<std::string> categories;
+  std::vector<CUserDefFields> definitions;
+  EXPECT_EQ(copy.ImportText(backup, categories, definitions), 3);
+}
+
+TEST_F(DocumentTest, ClosingAnUnchangedIndexWritesNoBackupButStillThins) {
+  const std::string index = MakeIndex("trip.acx", 1);
+  for (int day = 1; day <= 11; ++day) {
+    home_.Write(
+        "pics/trip_201902" + std::string(day < 10 ? "0" : "") + std::to_string(day) + ".exp",
+        "XX\r\n");
+  }
+  OpenWithAll(index);
+  const std::string backup = doc_->BackupExportPath(std::time(nullptr));
+  Stop();
+  EXPECT_FALSE(fs::exists(backup));
+  EXPECT_FALSE(fs::exists(home_ / "pics/trip_20190201.exp"));
+  EXPECT_TRUE(fs::exists(home_ / "pics/trip_20190202.exp"));
+}
+
+TEST_F(DocumentTest, SortReorganiseExportAndImportCommands) {
+  const std::string index = MakeIndex("trip.acx", 4);
+  OpenWithAll(index);
+  doc_->OnCommand(ID_SORT_INDEX);
+  EXPECT_EQ(front_end_.ProgressTitles(), std::vector<std::string>{"Sorting photo index..."});
+
+  doc_->OnCommand(ID_REORG_INDEX);
+  EXPECT_EQ(doc_->db.count, 0);  // the search is cleared first
+  EXPECT_EQ(doc_->db.RunQuery("99:zzzwqwq"), 4);
+
+  const std::string exported = home_ / "all.exp";
+  front_end_.AnswerNextFile(exported);
+  doc_->OnCommand(ID_EXPORT_TEXT);
+  EXPECT_EQ(front_end_.Messages().back(), "4 image descriptions exported to textfile " + exported);
+
+  front_end_.AnswerNextFile(exported);
+  doc_->OnCommand(ID_IMPORT_TEXT);  // every ID is there already
+  EXPECT_EQ(front_end_.Messages().back(),
+            "0 image descriptions imported from textfile " + exported);
+  EXPECT_TRUE(doc_->modified);
+}
+
+TEST_F(DocumentTest, IdlePassSortsEveryNodeAndRestartsWithTheIndex) {
+  const std::string index = MakeIndex("trip.acx", 30);
+  UseIndex(index);
+  Start();
+  EXPECT_EQ(doc_->IdlePass().limit(), CIdleSortPass::kUnprepared);
+  int calls = 0;
+  while (doc_->RunIdleSteps()) ASSERT_LT(++calls, 1000);
+  EXPECT_TRUE(doc_->IdlePass().Done());
+  EXPECT_GT(doc_->IdlePass().counter(), 1);
+
+  front_end_.AnswerNextFile(home_ / "pics/new.acx");
+  doc_->CreateIndex();
+  EXPECT_FALSE(doc_->RunIdleSteps());  // a new index has nothing to sort
+  front_end_.AnswerNextFile(index);
+  doc_->OpenIndex();
+  EXPECT_EQ(doc_->IdlePass().counter(), 1);
+  EXPECT_TRUE(doc_->RunIdleSteps());
+}
+
+}  // namespace

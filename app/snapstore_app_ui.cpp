@@ -63,6 +63,10 @@ bool CSnapstoreApp::OnInit() {
     automation_ = std::make_unique<CAutomation>(*frame_, script, output);
     automation_->Start();
   }
+  // Posting lists are sorted while nothing else happens.
+  Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
+    if (document_ && document_->RunIdleSteps()) event.RequestMore();
+  });
   // The first start without an index offers to make one, once the window is up.
   CallAfter([this] {
     if (document_) document_->RunFirstStart();

@@ -40,7 +40,7 @@ constexpr const char* kLogSeparator = "....   ";
 struct CAddOptions {
   int id_mode = kIdModeAutomatic;
   std::string id_format;
-  int id_counter = 1;
+  std::optional<int> id_counter;  // the mask's start number; else the index's import counter
   std::optional<std::string> label;
   std::string category = LoadString(IDS_TO_BE_DESCRIBED);
   bool replace = false;
@@ -129,18 +129,19 @@ int ParseOptions(const std::vector<std::string>& args, CAddOptions& options, std
 int RunAdd(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (WantsHelp(args)) return out << kAddUsage, kExitOk;
   if (args.empty()) return err << kAddUsage, kExitUsage;
-  CConsoleFrontEnd console(out, err, false);
+  CCliSession session(out, err);
+  CConsoleFrontEnd& console = session.console();
   CAddOptions options;
   if (int status = ParseOptions(args, options, err, console); status >= 0) return status;
-  Cdatabase db;
-  if (!OpenIndex(db, args[0], console)) return kExitRefused;
+  if (!session.Open(args[0])) return kExitRefused;
+  Cdatabase& db = session.db();
   if (options.replace) console.SetQuestionAnswer(MsgAnswer::kYes);
   db.SetFrontEnd(&console);
   const std::vector<CVolume> volumes = MakeDefaultVolumeSource()->Volumes();
 
   const std::string results[] = {LoadString(IDS_IMPORTED_OK), LoadString(IDS_DUPLICATE_ID),
                                  LoadString(IDS_ALREADY_IMPORTED)};
-  db.id_counter = options.id_counter;
+  db.id_counter = options.id_counter.value_or(session.doc().state.import_counter);
   db.quality = 2;
   db.sort_text.clear();
   db.ClearResults();
@@ -155,6 +156,10 @@ int RunAdd(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (result == kAddFailed) return ReportFailure(db, console);
     if (result == kAddDone) ++imported;
     out << path << kLogSeparator << results[result] << '\n';
+  }
+  if (imported > 0) {
+    session.doc().state.import_counter = db.id_counter;
+    session.doc().modified = true;
   }
   out << ConsoleLines(StringPrintf(LoadString(IDS_IMPORT_FINISHED).c_str(), '\r', '\n', imported,
                                    static_cast<int>(options.paths.size())))

@@ -21,6 +21,10 @@ constexpr const char* kUsage =
     "  show INDEX.acx ID                 print a picture's record\n"
     "  dump INDEX.acx                    write db_dump.txt in the current folder\n"
     "  check INDEX.acx                   check that the index holds together\n"
+    "  export INDEX.acx FILE.exp         write every picture to a text export\n"
+    "  import INDEX.acx FILE.exp         add the pictures of a text export\n"
+    "  reindex INDEX.acx                 rebuild and sort the word index\n"
+    "  sort INDEX.acx                    sort the word index\n"
     "\n"
     "snapstore-cli COMMAND --help describes a command. Exit status: 0 success, 1 the\n"
     "operation was refused (the reason is on standard error), 2 bad usage.\n";
@@ -29,8 +33,9 @@ using Command = int (*)(const std::vector<std::string>&, std::ostream&, std::ost
 
 const std::map<std::string, Command>& Commands() {
   static const std::map<std::string, Command> commands = {
-      {"create", RunCreate}, {"add", RunAdd},   {"set", RunSet},   {"delete", RunDelete},
-      {"search", RunSearch}, {"show", RunShow}, {"dump", RunDump}, {"check", RunCheck}};
+      {"create", RunCreate}, {"add", RunAdd},       {"set", RunSet},         {"delete", RunDelete},
+      {"search", RunSearch}, {"show", RunShow},     {"dump", RunDump},       {"check", RunCheck},
+      {"export", RunExport}, {"import", RunImport}, {"reindex", RunReindex}, {"sort", RunSort}};
   return commands;
 }
 

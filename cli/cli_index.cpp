@@ -16,12 +16,10 @@ void Say(CConsoleFrontEnd& console, const std::string& text) {
   console.ShowMessage(text, MsgButtons::kOk, MsgIcon::kNone);
 }
 
-bool OpenIndex(Cdatabase& db, const std::string& main_file, CConsoleFrontEnd& console) {
-  const std::string missing = db.SetFileNames(main_file);
-  if (!missing.empty()) {
-    Say(console, kMsgMissingFiles + missing + kMsgMissingFilesEnd);
-    return false;
-  }
+namespace {
+
+// The format check after the store files were found.
+bool UsableFormat(Cdatabase& db, const std::string& main_file, CConsoleFrontEnd& console) {
   if (!db.ReadHeader()) {
     Say(console, db.status().message());
     return false;
@@ -31,6 +29,36 @@ bool OpenIndex(Cdatabase& db, const std::string& main_file, CConsoleFrontEnd& co
         StringPrintf(kMsgOtherVersion, main_file.c_str(), db.header.version, kStoreFormatVersion));
     return false;
   }
+  return true;
+}
+
+}  // namespace
+
+bool OpenIndex(Cdatabase& db, const std::string& main_file, CConsoleFrontEnd& console) {
+  const std::string missing = db.SetFileNames(main_file);
+  if (!missing.empty()) {
+    Say(console, kMsgMissingFiles + missing + kMsgMissingFilesEnd);
+    return false;
+  }
+  return UsableFormat(db, main_file, console);
+}
+
+CCliSession::CCliSession(std::ostream& out, std::ostream& err, bool show_progress)
+    : console_(out, err, show_progress), volumes_(MakeDefaultVolumeSource()) {}
+
+CCliSession::~CCliSession() { doc_.reset(); }
+
+bool CCliSession::Open(const std::string& main_file) {
+  CDocumentOptions options;
+  options.write_settings = false;
+  options.index_path = main_file;
+  doc_ = std::make_unique<CSnapstoreDoc>(console_, *volumes_,
+                                         CSettingsFile(CSettingsFile::DefaultPath()), options);
+  if (doc_->title_text == kTitleError || !UsableFormat(doc_->db, main_file, console_)) {
+    doc_->Abandon();
+    return false;
+  }
+  doc_->db.SetFrontEnd(&console_);
   return true;
 }
 

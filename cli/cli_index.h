@@ -6,15 +6,39 @@
 #include <string>
 #include <vector>
 
+#include <memory>
+
+#include "app/document.h"
+#include "cli/console_front_end.h"
+#include "platform/volumes.h"
 #include "store/database.h"
 
-class CConsoleFrontEnd;
+// The index named on the command line, opened through the document as the archiver opens it:
+// its state files are read, and when the session ends they are saved, the backup export is
+// written when the index was changed, and old backups are thinned. The settings file is read
+// and never written.
+class CCliSession {
+ public:
+  CCliSession(std::ostream& out, std::ostream& err, bool show_progress = false);
+  ~CCliSession();
+  // False (after F-0001 naming the missing files, or the format-version message) when the
+  // index cannot be used; nothing of it is then written.
+  bool Open(const std::string& main_file);
+  CConsoleFrontEnd& console() { return console_; }
+  CSnapstoreDoc& doc() { return *doc_; }
+  Cdatabase& db() { return doc_->db; }
+
+ private:
+  CConsoleFrontEnd console_;
+  std::unique_ptr<CVolumeSource> volumes_;
+  std::unique_ptr<CSnapstoreDoc> doc_;
+};
 
 // Shows a message (on standard error).
 void Say(CConsoleFrontEnd& console, const std::string& text);
 
-// Names the index in `db`; false (with F-0001 naming the missing files, or the format-version
-// message) when it cannot be used.
+// Names the index in `db` for a command that only reads it; false (with F-0001 naming the
+// missing files, or the format-version message) when it cannot be used.
 bool OpenIndex(Cdatabase& db, const std::string& main_file, CConsoleFrontEnd& console);
 
 // The store's message for a failed operation; kExitRefused.
@@ -32,3 +56,7 @@ int RunSearch(const std::vector<std::string>& args, std::ostream& out, std::ostr
 int RunShow(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunDump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunReindex(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunSort(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

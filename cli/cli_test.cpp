@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "app/string_table.h"
@@ -29,6 +30,10 @@ class CliTest : public ::testing::Test {
   std::string Index() const { return dir_ / "pics.acx"; }
 
   CTempDir dir_;
+  // No run may read this machine's settings or leave files in its temporary folder.
+  CScopedEnv home_{"HOME", dir_.MakeDir("home")};
+  CScopedEnv config_{"XDG_CONFIG_HOME", dir_.MakeDir("home/config")};
+  CScopedEnv temp_{"TMPDIR", dir_.MakeDir("tmp")};
 };
 
 TEST_F(CliTest, RoundTrip) {
@@ -167,6 +172,62 @@ TEST_F(CliTest, TheProgramFindsTheLabelOfARemovableMedium) {
   EXPECT_NE(child.out.find("label: \n"), std::string::npos) << child.out;
   child = RunChild({SNAPSTORE_CLI_BINARY, "check", Index()}, env);
   EXPECT_EQ(child.exit_status, 0) << child.out;
+}
+
+TEST_F(CliTest, RunsKeepTheImportCounterAndLeaveABackupOfAChangedIndex) {
+  ASSERT_EQ(Run({"create", Index()}).status, 0);
+  CRun run = Run({"add", Index(), "/photos/a.jpg", "/photos/b.jpg"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  run = Run({"add", Index(), "/photos/c.jpg"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  run = Run({"search", Index(), "99:zzzwqwq"});
+  EXPECT_EQ(run.out, "000001\t/photos/a.jpg\n000002\t/photos/b.jpg\n000003\t/photos/c.jpg\n");
+  EXPECT_TRUE(std::filesystem::exists(dir_ / "pics.kw0"));
+
+  char date[16];
+  const std::time_t now = std::time(nullptr);
+  std::strftime(date, sizeof date, "%Y%m%d", std::localtime(&now));
+  EXPECT_TRUE(std::filesystem::exists(dir_ / ("pics_" + std::string(date) + ".exp")));
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "home/config/Albumcraft.ini"));
+}
+
+TEST_F(CliTest, MissingStoreFilesAreNamedAndNothingIsWritten) {
+  ASSERT_EQ(Run({"create", Index()}).status, 0);
+  std::filesystem::remove(dir_ / "pics.kw2");
+  CRun run = Run({"add", Index(), "/photos/a.jpg"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("F-0001: The following file(s) were not found:\n\n" + (dir_ / "pics.kw2")),
+            std::string::npos)
+      << run.err;
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "pics.kw0"));
+}
+
+TEST_F(CliTest, ExportImportReindexAndSort) {
+  ASSERT_EQ(Run({"create", Index()}).status, 0);
+  ASSERT_EQ(Run({"add", Index(), "/photos/a.jpg", "/photos/b.jpg"}).status, 0);
+  ASSERT_EQ(Run({"set", Index(), "000002", "where=Tromsø"}).status, 0);
+  const std::string exported = dir_ / "all.exp";
+  CRun run = Run({"export", Index(), exported});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "2 image descriptions exported to textfile " + exported + "\n");
+
+  const std::string copy = dir_ / "copy.acx";
+  ASSERT_EQ(Run({"create", copy}).status, 0);
+  run = Run({"import", copy, exported});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "2 image descriptions imported from textfile " + exported + "\n");
+  EXPECT_EQ(Run({"search", copy, "TROMSØ"}).out, "000002\t/photos/b.jpg\n");
+
+  // The word index rebuilt from the records after its files were overwritten.
+  std::ofstream(dir_ / "copy.kw1", std::ios::binary | std::ios::trunc) << std::string(430, 'x');
+  std::ofstream(dir_ / "copy.kw2", std::ios::binary | std::ios::trunc) << std::string(550, 'y');
+  run = Run({"reindex", copy});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Run({"check", copy}).status, 0);
+  EXPECT_EQ(Run({"search", copy, "tromsø"}).out, "000002\t/photos/b.jpg\n");
+  EXPECT_EQ(Run({"sort", copy}).status, 0);
+  EXPECT_EQ(Run({"sort", dir_ / "nothing.acx"}).status, 1);
+  EXPECT_EQ(Run({"sort"}).status, 2);
 }
 
 }  // namespace

@@ -113,9 +113,10 @@ int RunSet(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     changes.emplace_back(field, StoredLineBreaks(args[i].substr(equals + 1)));
   }
-  CConsoleFrontEnd console(out, err, false);
-  Cdatabase db;
-  if (!OpenIndex(db, args[0], console)) return kExitRefused;
+  CCliSession session(out, err);
+  if (!session.Open(args[0])) return kExitRefused;
+  Cdatabase& db = session.db();
+  CConsoleFrontEnd& console = session.console();
   const int record = RecordOf(db, args[0], args[1], console);
   if (record == 0) return kExitRefused;
   db.GoToRecord(record);
@@ -132,6 +133,7 @@ int RunSet(const std::vector<std::string>& args, std::ostream& out, std::ostream
     db.fields[field] = value;
   }
   const int updated = db.UpdateCurrent();
+  if (updated > 0) session.doc().modified = true;
   if (updated < 0) return ReportFailure(db, console);
   if (updated == 0) {
     Say(console, StringPrintf(kMsgNotUpdated, old_id.c_str(), args[0].c_str()));
@@ -143,9 +145,10 @@ int RunSet(const std::vector<std::string>& args, std::ostream& out, std::ostream
 int RunDelete(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (WantsHelp(args)) return out << kDeleteUsage, kExitOk;
   if (args.size() < 2) return err << kDeleteUsage, kExitUsage;
-  CConsoleFrontEnd console(out, err, false);
-  Cdatabase db;
-  if (!OpenIndex(db, args[0], console)) return kExitRefused;
+  CCliSession session(out, err);
+  if (!session.Open(args[0])) return kExitRefused;
+  Cdatabase& db = session.db();
+  CConsoleFrontEnd& console = session.console();
   int status = kExitOk;
   for (size_t i = 1; i < args.size(); ++i) {
     const int record = RecordOf(db, args[0], args[i], console);
@@ -156,6 +159,7 @@ int RunDelete(const std::vector<std::string>& args, std::ostream& out, std::ostr
     db.GoToRecord(record);
     if (db.status().ok()) db.DeleteCurrent();
     if (!db.status().ok()) return ReportFailure(db, console);
+    session.doc().modified = true;
   }
   return status;
 }
@@ -163,10 +167,10 @@ int RunDelete(const std::vector<std::string>& args, std::ostream& out, std::ostr
 int RunSearch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (WantsHelp(args)) return out << kSearchUsage, kExitOk;
   if (args.size() != 2) return err << kSearchUsage, kExitUsage;
-  CConsoleFrontEnd console(out, err, false);
-  Cdatabase db;
-  db.SetReadOnly(true);
-  if (!OpenIndex(db, args[0], console)) return kExitRefused;
+  CCliSession session(out, err);
+  if (!session.Open(args[0])) return kExitRefused;
+  Cdatabase& db = session.db();
+  CConsoleFrontEnd& console = session.console();
   db.RunQuery(args[1]);
   if (!db.status().ok()) return ReportFailure(db, console);
   Cdatabase::COpenFiles files(db);
@@ -181,10 +185,10 @@ int RunSearch(const std::vector<std::string>& args, std::ostream& out, std::ostr
 int RunShow(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (WantsHelp(args)) return out << kShowUsage, kExitOk;
   if (args.size() != 2) return err << kShowUsage, kExitUsage;
-  CConsoleFrontEnd console(out, err, false);
-  Cdatabase db;
-  db.SetReadOnly(true);
-  if (!OpenIndex(db, args[0], console)) return kExitRefused;
+  CCliSession session(out, err);
+  if (!session.Open(args[0])) return kExitRefused;
+  Cdatabase& db = session.db();
+  CConsoleFrontEnd& console = session.console();
   const int record = RecordOf(db, args[0], args[1], console);
   if (record == 0) return kExitRefused;
   db.GoToRecord(record);

@@ -5,35 +5,12 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "app/front_end.h"
+#include "app/silent_front_end.h"
 #include "imaging/gamma_correction.h"
 #include "imaging/jpeg_decoder.h"
 #include "imaging/picture_reduction.h"
 
 namespace {
-
-// Takes every message and status text and shows nothing.
-class CSilentFrontEnd : public CFrontEnd {
- public:
-  MsgAnswer ShowMessage(const std::string&, MsgButtons, MsgIcon) override {
-    ++messages;
-    return MsgAnswer::kOk;
-  }
-  std::optional<std::string> AskFile(const CFileRequest&) override { return std::nullopt; }
-  VolumeAnswer AskInsertVolume(const std::string&, bool) override { return VolumeAnswer::kAbort; }
-  void OpenProgress(const std::string&, int) override {}
-  bool StepProgress(int, const std::string&, const std::string&) override { return false; }
-  void CloseProgress() override {}
-  void ShowLog(const std::string&) override {}
-  void SetStatusText(int, const std::string&) override {}
-  void BeginWaitCursor() override {}
-  void EndWaitCursor() override {}
-  void UpdateViews(int) override {}
-  void SendCommandToDescendants(int) override {}
-  void SetHelpTopic(int) override {}
-
-  int messages = 0;
-};
 
 constexpr int kBoxes[4][2] = {{60, 60}, {300, 300}, {1600, 1000}, {3000, 3000}};
 

@@ -1,0 +1,83 @@
+// The "Photo Index maintenance" commands: sort, reorganise, dump, export and import.
+#include "app/document.h"
+#include "app/resource_ids.h"
+#include "app/string_table.h"
+#include "store/string_printf.h"
+
+namespace {
+
+constexpr const char* kExportFilter = "Export (*.exp)|*.exp||";
+constexpr const char* kExportExtension = "exp";
+
+}  // namespace
+
+void CSnapstoreDoc::SortIndex() {
+  db.SortAllPostings(Cdatabase::kSortCommandLimit);
+  ShowStoreFailure();
+}
+
+void CSnapstoreDoc::ClearSearch() {
+  db.ClearResults();
+  db.count = 0;
+  db.position = 0;
+  finder.SetOffline(false);
+  RefreshRecordStatus();
+  front_end_.UpdateViews(kHintAll);
+}
+
+void CSnapstoreDoc::ReorganiseIndex() {
+  ClearSearch();
+  if (!db.ReindexStore()) {
+    ShowStoreFailure();
+    return;
+  }
+  SortIndex();
+}
+
+void CSnapstoreDoc::DumpIndex() { db.DumpStore(); }
+
+void CSnapstoreDoc::ExportIndex() {
+  CFileRequest request;
+  request.save = true;
+  request.default_ext = kExportExtension;
+  request.filter = kExportFilter;
+  request.initial_path = index_path;
+  std::optional<std::string> path = front_end_.AskFile(request);
+  if (!path) return;
+  const int exported = ExportTo(*path);
+  front_end_.ShowMessage(StringPrintf(kMsgExportedFormat, exported, path->c_str()), MsgButtons::kOk,
+                         MsgIcon::kInformation);
+}
+
+void CSnapstoreDoc::ImportIndex() {
+  CFileRequest request;
+  request.must_exist = true;
+  request.default_ext = kExportExtension;
+  request.filter = kExportFilter;
+  request.initial_path = index_path;
+  std::optional<std::string> path = front_end_.AskFile(request);
+  if (!path) return;
+  int imported = 0;
+  {
+    CWaitCursor wait(front_end_);
+    imported = ImportFrom(*path);
+  }
+  front_end_.ShowMessage(StringPrintf(kMsgImportedFormat, imported, path->c_str()), MsgButtons::kOk,
+                         MsgIcon::kInformation);
+}
+
+int CSnapstoreDoc::ExportTo(const std::string& path) {
+  const int exported = db.ExportText(path, state.definitions);
+  ShowStoreFailure();
+  return exported;
+}
+
+int CSnapstoreDoc::ImportFrom(const std::string& path) {
+  std::vector<CUserDefFields> definitions;
+  const int imported = db.ImportText(path, state.category_names, definitions);
+  if (!definitions.empty()) state.definitions = std::move(definitions);
+  ShowStoreFailure();
+  RefillCategoryChoices();
+  modified = true;
+  return imported;
+}

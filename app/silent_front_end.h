@@ -1,0 +1,36 @@
+// CSilentFrontEnd: a front end that shows nothing and answers every question with No, Cancel,
+// Abort or nothing. For runs without a user: benchmarks and fuzz targets.
+#pragma once
+
+#include "app/front_end.h"
+
+class CSilentFrontEnd : public CFrontEnd {
+ public:
+  // The number of message boxes and questions it was given.
+  int messages = 0;
+
+  MsgAnswer ShowMessage(const std::string&, MsgButtons buttons, MsgIcon) override {
+    ++messages;
+    return buttons == MsgButtons::kOk      ? MsgAnswer::kOk
+           : buttons == MsgButtons::kYesNo ? MsgAnswer::kNo
+                                           : MsgAnswer::kCancel;
+  }
+  std::optional<std::string> AskFile(const CFileRequest&) override { return std::nullopt; }
+  VolumeAnswer AskInsertVolume(const std::string&, bool) override { return VolumeAnswer::kAbort; }
+  void OpenProgress(const std::string&, int) override {}
+  bool StepProgress(int, const std::string&, const std::string&) override { return false; }
+  void CloseProgress() override {}
+  void ShowLog(const std::string&) override {}
+  void SetStatusText(int, const std::string&) override {}
+  void BeginWaitCursor() override {}
+  void EndWaitCursor() override {}
+  void UpdateViews(int) override {}
+  void SendCommandToDescendants(int) override {}
+  void SetHelpTopic(int) override {}
+  NewArchiveChoice AskNewArchive(const std::string&, bool) override {
+    return NewArchiveChoice::kCancel;
+  }
+  std::optional<DeleteScope> AskDelete(DeleteScope) override { return std::nullopt; }
+  void SetCategoryChoices(const std::vector<std::string>&) override {}
+  void EndProgram(int) override {}
+};
