@@ -6,6 +6,7 @@
 #include "app/result_list_file.h"
 #include "app/string_table.h"
 #include "classify/user_def_fields.h"
+#include "imaging/picture_loader.h"
 #include "platform/file_copy.h"
 #include "platform/folders.h"
 #include "store/string_printf.h"
@@ -158,4 +159,15 @@ void CSnapstoreDoc::ShowStoreFailure() {
   if (!db.status().ok()) {
     front_end_.ShowMessage(db.status().message(), MsgButtons::kOk, MsgIcon::kError);
   }
+}
+
+int CSnapstoreDoc::LoadPicture(const std::string& path, const std::string& volume_label,
+                               int width, int height, bool apply_gamma) {
+  CLoadContext context;
+  context.find_file = [this](const std::string& stored, const std::string& label) {
+    return finder.FindPictureFile(stored, label);
+  };
+  context.front_end = &front_end_;
+  context.gamma = settings.Gamma;
+  return ::LoadPicture(picture, context, path, volume_label, width, height, apply_gamma);
 }

@@ -19,6 +19,7 @@
 #include "app/rect.h"
 #include "app/settings.h"
 #include "app/settings_file.h"
+#include "imaging/picture.h"
 #include "store/database.h"
 
 class CVolumeSource;
@@ -67,6 +68,7 @@ class CSnapstoreDoc : public CCommandTarget {
   std::string record_status_text;  // "Record: %d/%d", status pane 1
   CDocumentState state;            // categories, locations, field definitions, counters, CSV data
   CPictureFinder finder;
+  CPicture picture;  // the current picture: the one slot every picture is decoded into
   // Filled by the view.
   int32_t view_width = 0;
   int32_t view_height = 0;
@@ -102,6 +104,12 @@ class CSnapstoreDoc : public CCommandTarget {
   // --- state files ---
   void SaveDocumentState();
   void ReadDocumentState();
+
+  // Decodes a record's picture file into the current picture, found on the mounted media
+  // (which sets the offline flag when its medium is away), reduced towards the box and with
+  // the Gamma setting when asked; 1 when a picture was decoded, else 0.
+  int LoadPicture(const std::string& path, const std::string& volume_label, int width,
+                  int height, bool apply_gamma);
 
   // --- the current record ---
   void NextRecord();

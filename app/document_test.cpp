@@ -375,3 +375,14 @@ TEST_F(DocumentTest, IdlePassSortsEveryNodeAndRestartsWithTheIndex) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DocumentTest, PicturesOnAnUnmountedMediumAreOffline) {
+  Start();
+  EXPECT_EQ(doc_->LoadPicture("/media/x/trip/a.jpg", "PHOTOS1", 60, 60, false), 0);
+  EXPECT_TRUE(doc_->Offline());
+  EXPECT_EQ(doc_->picture.kind, kPictureNone);
+}
+
+}  // namespace
