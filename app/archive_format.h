@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "store/coding.h"
+
 // A string's length prefix: one byte below kArchiveLengthEscape8; else that byte and a
 // 16-bit length below kArchiveLengthEscape16 - 1; else that byte, kArchiveLengthEscape16
 // and a 32-bit length. The 16-bit value kArchiveWideMarker16 announces a string of two-byte
@@ -14,15 +16,13 @@ constexpr uint32_t kArchiveLengthEscape8 = 0xFF;
 constexpr uint32_t kArchiveLengthEscape16 = 0xFFFF;
 constexpr uint32_t kArchiveWideMarker16 = 0xFFFE;
 
+// The integers of a text buffer the caller has checked to be long enough.
 inline uint32_t DecodeUint16LE(const char* p) {
-  const auto* b = reinterpret_cast<const unsigned char*>(p);
-  return static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8;
+  return *GetUint16LE(ByteSpan(reinterpret_cast<const uint8_t*>(p), 2), 0);
 }
 
 inline uint32_t DecodeUint32LE(const char* p) {
-  const auto* b = reinterpret_cast<const unsigned char*>(p);
-  return static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 |
-         static_cast<uint32_t>(b[2]) << 16 | static_cast<uint32_t>(b[3]) << 24;
+  return *GetUint32LE(ByteSpan(reinterpret_cast<const uint8_t*>(p), 4), 0);
 }
 
 inline void AppendUint16LE(std::string& out, uint32_t value) {

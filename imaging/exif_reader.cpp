@@ -6,8 +6,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "imaging/endian_reader.h"
 #include "imaging/open_file.h"
+#include "store/coding.h"
 
 namespace {
 
@@ -91,33 +91,34 @@ std::string TextOf(std::span<const uint8_t> value, size_t limit) {
 double NumberOf(std::span<const uint8_t> value, uint16_t format, bool big_endian) {
   if (value.size() < static_cast<size_t>(kBytesPerComponent[format])) return 0;
   const uint8_t* p = value.data();
+  const CEndianReader reader(value, big_endian);
   switch (format) {
     case kFormatByte:
       return p[0];
     case kFormatSignedByte:
       return static_cast<int8_t>(p[0]);
     case kFormatShort:
-      return DecodeU16(p, big_endian);
+      return *reader.U16(0);
     case kFormatSignedShort:
-      return static_cast<int16_t>(DecodeU16(p, big_endian));
+      return static_cast<int16_t>(*reader.U16(0));
     case kFormatLong:
-      return DecodeU32(p, big_endian);
+      return *reader.U32(0);
     case kFormatSignedLong:
-      return static_cast<int32_t>(DecodeU32(p, big_endian));
+      return static_cast<int32_t>(*reader.U32(0));
     case kFormatRational:
     case kFormatSignedRational: {
-      auto numerator = static_cast<int32_t>(DecodeU32(p, big_endian));
-      auto denominator = static_cast<int32_t>(DecodeU32(p + 4, big_endian));
+      auto numerator = static_cast<int32_t>(*reader.U32(0));
+      auto denominator = static_cast<int32_t>(*reader.U32(4));
       return denominator == 0 ? 0.0 : static_cast<double>(numerator) / denominator;
     }
     case kFormatFloat: {
-      uint32_t bits = DecodeU32(p, big_endian);
+      uint32_t bits = *reader.U32(0);
       float number;
       std::memcpy(&number, &bits, sizeof number);
       return number;
     }
     case kFormatDouble: {
-      uint64_t bits = *CEndianReader(value, big_endian).U64(0);
+      uint64_t bits = *reader.U64(0);
       double number;
       std::memcpy(&number, &bits, sizeof number);
       return number;
@@ -176,8 +177,8 @@ bool CExif::ReadExif(std::FILE* file) {
     if (IsStartOfFrame(marker)) {
       if (!frame_seen && length >= 8) {
         frame_seen = true;
-        frame_height = DecodeU16(&section[3], true);
-        frame_width = DecodeU16(&section[5], true);
+        frame_height = GetUint16BE(section, 3).value_or(0);
+        frame_width = GetUint16BE(section, 5).value_or(0);
         frame_is_colour = section[7] == 3;
         frame_marker = marker;
       }

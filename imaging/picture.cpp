@@ -1,6 +1,6 @@
 #include "imaging/picture.h"
 
-#include "imaging/endian_reader.h"
+#include "store/coding.h"
 
 void CPicture::Release() {
   // Swapping with empty vectors gives the memory back, which clear() would not.
@@ -13,23 +13,23 @@ void CPicture::Release() {
 
 int32_t CPicture::Width() const {
   if (header.size() < kBitmapInfoHeaderSize) return 0;
-  return static_cast<int32_t>(DecodeU32(&header[kHeaderWidthOffset], false));
+  return static_cast<int32_t>(GetUint32LE(header, kHeaderWidthOffset).value_or(0));
 }
 
 int32_t CPicture::Height() const {
   if (header.size() < kBitmapInfoHeaderSize) return 0;
-  int64_t height = static_cast<int32_t>(DecodeU32(&header[kHeaderHeightOffset], false));
+  int64_t height = static_cast<int32_t>(GetUint32LE(header, kHeaderHeightOffset).value_or(0));
   return static_cast<int32_t>(height < 0 ? -height : height);
 }
 
 int CPicture::BitCount() const {
   if (header.size() < kBitmapInfoHeaderSize) return 0;
-  return DecodeU16(&header[kHeaderBitCountOffset], false);
+  return GetUint16LE(header, kHeaderBitCountOffset).value_or(0);
 }
 
 uint32_t CPicture::SizeImage() const {
   if (header.size() < kBitmapInfoHeaderSize) return 0;
-  return DecodeU32(&header[kHeaderSizeImageOffset], false);
+  return GetUint32LE(header, kHeaderSizeImageOffset).value_or(0);
 }
 
 size_t CPicture::Stride() const { return PictureStride(Width(), BytesPerPixel()); }
@@ -53,12 +53,12 @@ size_t PictureStride(int64_t width, int bytes_per_pixel) {
 std::vector<uint8_t> MakePictureHeader(size_t block_size, int32_t width, int32_t height,
                                        int bit_count, size_t pixel_block_size) {
   std::vector<uint8_t> header(block_size);
-  EncodeU32LE(&header[0], kBitmapInfoHeaderSize);
-  EncodeU16LE(&header[kHeaderPlanesOffset], 1);
-  EncodeU16LE(&header[kHeaderBitCountOffset], static_cast<uint16_t>(bit_count));
-  EncodeU32LE(&header[kHeaderCompressionOffset], 0);
-  EncodeU32LE(&header[kHeaderClrUsedOffset], 0);
-  EncodeU32LE(&header[kHeaderClrImportantOffset], 0);
+  PutUint32LE(header, 0, kBitmapInfoHeaderSize);
+  PutUint16LE(header, kHeaderPlanesOffset, 1);
+  PutUint16LE(header, kHeaderBitCountOffset, static_cast<uint16_t>(bit_count));
+  PutUint32LE(header, kHeaderCompressionOffset, 0);
+  PutUint32LE(header, kHeaderClrUsedOffset, 0);
+  PutUint32LE(header, kHeaderClrImportantOffset, 0);
   SetPictureSize(header, width, height, pixel_block_size);
   return header;
 }
@@ -81,7 +81,7 @@ void SetGreyPalette(std::vector<uint8_t>& header) {
 
 void SetPictureSize(std::vector<uint8_t>& header, int32_t width, int32_t height,
                     size_t pixel_block_size) {
-  EncodeU32LE(&header[kHeaderWidthOffset], static_cast<uint32_t>(width));
-  EncodeU32LE(&header[kHeaderHeightOffset], static_cast<uint32_t>(-height));
-  EncodeU32LE(&header[kHeaderSizeImageOffset], static_cast<uint32_t>(pixel_block_size));
+  PutUint32LE(header, kHeaderWidthOffset, static_cast<uint32_t>(width));
+  PutUint32LE(header, kHeaderHeightOffset, static_cast<uint32_t>(-height));
+  PutUint32LE(header, kHeaderSizeImageOffset, static_cast<uint32_t>(pixel_block_size));
 }

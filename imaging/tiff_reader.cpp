@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "imaging/endian_reader.h"
 #include "imaging/open_file.h"
+#include "store/coding.h"
 
 namespace {
 
@@ -35,10 +35,11 @@ bool CTiff::ReadTiff(std::FILE* file) {
     } else {
       // The file is Motorola-ordered unless it starts with "I".
       big_endian_ = header[0] != 'I';
-      if (header[0] != header[1] || DecodeU16(header + 2, big_endian_) != kTiffMagic) {
+      const CEndianReader fields(header, big_endian_);
+      if (header[0] != header[1] || *fields.U16(2) != kTiffMagic) {
         ok = Fail(kTiffNotTiff);
       } else {
-        ok = ReadDirectory(DecodeU32(header + 4, big_endian_)) && ReadPixelData();
+        ok = ReadDirectory(*fields.U32(4)) && ReadPixelData();
       }
     }
   } else {
@@ -63,7 +64,7 @@ bool CTiff::ReadAt(uint64_t offset, void* buffer, uint64_t count) {
 bool CTiff::ReadDirectory(uint32_t offset) {
   uint8_t count_bytes[2];
   if (!ReadAt(offset, count_bytes, sizeof count_bytes)) return Fail(kTiffNotTiff);
-  uint16_t entries = DecodeU16(count_bytes, big_endian_);
+  const uint16_t entries = *CEndianReader(count_bytes, big_endian_).U16(0);
   std::vector<uint8_t> directory(size_t{entries} * kDirectoryEntrySize);
   if (!ReadAt(uint64_t{offset} + 2, directory.data(), directory.size())) {
     return Fail(kTiffNotTiff);
@@ -79,8 +80,8 @@ bool CTiff::ReadDirectory(uint32_t offset) {
     uint32_t count = *reader.U32(entry + 4);
     const uint8_t* value_field = &directory[entry + kValueFieldOffset];
     // A SHORT value sits in the first two bytes of the value field, in the file's order.
-    uint32_t value = type == kTiffTypeShort ? DecodeU16(value_field, big_endian_)
-                                            : DecodeU32(value_field, big_endian_);
+    uint32_t value = type == kTiffTypeShort ? *reader.U16(entry + kValueFieldOffset)
+                                            : *reader.U32(entry + kValueFieldOffset);
     switch (tag) {
       case kTiffTagImageWidth:
         width_ = value;
@@ -128,12 +129,13 @@ bool CTiff::ReadArray(uint16_t type, uint32_t count, const uint8_t* value_field,
   } else {
     if (bytes > file_size_) return false;
     raw.resize(bytes);
-    if (!ReadAt(DecodeU32(value_field, big_endian_), raw.data(), bytes)) return false;
+    const uint32_t offset = *CEndianReader(ByteSpan(value_field, 4), big_endian_).U32(0);
+    if (!ReadAt(offset, raw.data(), bytes)) return false;
   }
+  const CEndianReader reader(raw, big_endian_);
   values.resize(count);
   for (uint32_t i = 0; i < count; ++i) {
-    const uint8_t* p = &raw[i * entry_size];
-    values[i] = entry_size == 2 ? DecodeU16(p, big_endian_) : DecodeU32(p, big_endian_);
+    values[i] = entry_size == 2 ? *reader.U16(i * entry_size) : *reader.U32(i * entry_size);
   }
   return true;
 }

@@ -110,3 +110,42 @@ class CByteReader {
   size_t offset_ = 0;
   bool ok_ = true;
 };
+
+// A byte range read in one byte order, every read checked against the range's end: the
+// reader of EXIF blocks and TIFF files, whose offsets and counts come from the file.
+class CEndianReader {
+ public:
+  CEndianReader(ByteSpan data, bool big_endian)
+      : data_(data), order_(big_endian ? ByteOrder::kBigEndian : ByteOrder::kLittleEndian) {}
+
+  size_t size() const { return data_.size(); }
+  bool big_endian() const { return order_ == ByteOrder::kBigEndian; }
+
+  // True when `count` bytes starting at `offset` lie inside the range (no overflow).
+  bool Has(uint64_t offset, uint64_t count) const {
+    return offset <= data_.size() && count <= data_.size() - offset;
+  }
+  // The bytes at `offset`; nothing when they do not all lie inside the range.
+  std::optional<ByteSpan> Bytes(uint64_t offset, uint64_t count) const {
+    if (!Has(offset, count)) return std::nullopt;
+    return data_.subspan(offset, count);
+  }
+  std::optional<uint16_t> U16(uint64_t offset) const {
+    if (!Has(offset, 2)) return std::nullopt;
+    return GetUint16(data_, offset, order_);
+  }
+  std::optional<uint32_t> U32(uint64_t offset) const {
+    if (!Has(offset, 4)) return std::nullopt;
+    return GetUint32(data_, offset, order_);
+  }
+  std::optional<uint64_t> U64(uint64_t offset) const {
+    auto first = U32(offset);
+    auto second = U32(offset + 4);
+    if (!first || !second) return std::nullopt;
+    return big_endian() ? uint64_t{*first} << 32 | *second : uint64_t{*second} << 32 | *first;
+  }
+
+ private:
+  ByteSpan data_;
+  ByteOrder order_;
+};
