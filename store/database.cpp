@@ -94,8 +94,7 @@ void Cdatabase::ClearSearchableFields() {
 }
 
 void Cdatabase::SetTrace(int32_t debug_switch, const std::string& folder) {
-  debug_switch_ = debug_switch;
-  trace_folder_ = folder;
+  trace_ = CDebugLog(debug_switch, folder);
 }
 
 // --- errors --------------------------------------------------------------------------------

@@ -22,6 +22,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/debug_log.h"
 #include "store/cached_file.h"
 #include "store/field_text.h"
 #include "store/key_node.h"
@@ -382,8 +383,7 @@ class Cdatabase {
 
   std::array<int32_t, kSearchableFieldCount> searchable_{};
   std::string query_separators_;
-  int32_t debug_switch_ = 0;
-  std::string trace_folder_;
+  CDebugLog trace_;
   CFrontEnd* front_end_ = nullptr;
   CStatus status_;
 

@@ -1,4 +1,4 @@
-#include "app/debug_log.h"
+#include "platform/debug_log.h"
 
 #include <fcntl.h>
 #include <unistd.h>
