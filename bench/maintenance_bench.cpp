@@ -1,19 +1,22 @@
 // The store's maintenance on an index of 100,000 pictures (100 folders of 1,000 files, each
 // described with When, Where and a Description of realistic words): the text export, its
 // import into an empty index, the reindex, the Sort command over every node, and one sort
-// of the all-records list.
+// of the all-records list, and the idle pass's calls.
 //
 // The index is built through AddPicture and UpdateCurrent, as the program builds it, which
 // takes minutes; it is kept in $TMPDIR/albumcraft_maintenance_bench_v1 between runs (delete
 // the folder to build it again). Every measured operation works on a fresh copy.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "app/idle_sort_pass.h"
 #include "classify/user_def_fields.h"
 #include "platform/folders.h"
 #include "store/database.h"
@@ -250,6 +253,34 @@ void BM_SortAllRecordsList(benchmark::State& state) {
   Require(copy.db, "sort");
 }
 BENCHMARK(BM_SortAllRecordsList)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
+
+// The archiver's idle pass after a reindex, when every list is unsorted: the time of each idle
+// call, which must stay short enough that the window never stutters.
+void BM_IdlePassCalls(benchmark::State& state) {
+  std::optional<CWorkCopy> copy;
+  std::vector<double> calls;
+  for (auto _ : state) {
+    state.PauseTiming();
+    copy.emplace("reindexed");
+    CIdleSortPass pass;
+    pass.Restart(copy->base() + ".acx");
+    calls.clear();
+    state.ResumeTiming();
+    for (bool more = true; more;) {
+      const auto start = std::chrono::steady_clock::now();
+      more = pass.RunSteps();
+      calls.push_back(
+          std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+              .count());
+    }
+  }
+  std::sort(calls.begin(), calls.end());
+  state.counters["calls"] = static_cast<double>(calls.size());
+  state.counters["median_call_ms"] = calls[calls.size() / 2];
+  state.counters["p99_call_ms"] = calls[calls.size() * 99 / 100];
+  state.counters["longest_call_ms"] = calls.back();
+}
+BENCHMARK(BM_IdlePassCalls)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
 
 }  // namespace
 

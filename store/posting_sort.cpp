@@ -90,9 +90,13 @@ int Cdatabase::SortPostings(uint32_t node_number, int64_t limit) {
       if (entry->in_use && entry->field_text != 0) {
         std::optional<CTextBlock> text = ReadTextBlock(entry->field_text);
         if (!text) return 0;
-        const std::string piece = text->Text();
-        const size_t length = std::min({piece.find(kSortKeyEnd), piece.size(), kSortKeyLength});
-        std::memcpy(item.key.data(), piece.data(), length);
+        // The key is the piece up to its NUL or the first '|', at most kSortKeyLength bytes.
+        size_t length = 0;
+        while (length < kSortKeyLength && length < text->text.size() &&
+               text->text[length] != '\0' && text->text[length] != kSortKeyEnd) {
+          item.key[length] = static_cast<uint8_t>(text->text[length]);
+          ++length;
+        }
         item.key_length = static_cast<uint8_t>(length);
       }
       items.push_back(item);
