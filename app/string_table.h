@@ -65,3 +65,10 @@ constexpr const char* kTitleImportingText = "Importing database...";
 // Messages of the export and import commands, filled with the count and the file name.
 constexpr const char* kMsgExportedFormat = "%d image descriptions exported to textfile %s";
 constexpr const char* kMsgImportedFormat = "%d image descriptions imported from textfile %s";
+
+// Thumbnail cache files, filled with the index's main file or the cache file and the reason.
+constexpr const char* kMsgThumbnailCacheFull =
+    "The thumbnail cache of the photo index %s is full: all 255 cache files are used up.\nNew "
+    "thumbnails are not kept; pictures without a kept thumbnail are read from their files.";
+constexpr const char* kMsgThumbnailCacheNotWritten =
+    "The thumbnail cache file %s could not be written: %s.";

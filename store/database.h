@@ -32,6 +32,7 @@
 #include "store/store_header.h"
 #include "store/store_io.h"
 #include "store/text_block.h"
+#include "store/thumbnail_cache.h"
 
 class CFrontEnd;
 class CUserDefFields;
@@ -58,6 +59,12 @@ struct CFileNameItem {
 constexpr const char* kAllRecordsWord = "ZZZWQWQ";
 // Number of searchable-field flags (fields 0 to 254).
 constexpr int kSearchableFieldCount = 255;
+
+// Where a record's picture lives, as the record stores it.
+struct CPictureLocation {
+  std::string image_path;
+  std::string volume_label;
+};
 
 // Results of AddPicture.
 constexpr int kAddDone = 0;
@@ -240,6 +247,27 @@ class Cdatabase {
   int visit_count() const { return visit_count_; }
   struct CRebuildRecord;
 
+  // --- thumbnail cache files B.C01, B.C02, ... (B + ".C%2.2d"; layout in thumbnail_cache.h) ---
+  // Each opens and closes the store files itself, unless noted. A cache file that cannot be
+  // opened or created is no failure: the record simply has no cached thumbnail.
+  //
+  // Stores a thumbnail (the picture's pixel block and its header block: 44 bytes or more for
+  // 24 bits, 1,068 for 8 bits) as the record's thumbnail in the current cache file, which the
+  // header names (re-read first, so that several store objects on one index agree). A new
+  // file is begun, and the header saved at once, when there is none yet or its 2000 slots are
+  // used up; a damaged current file is left as it is and a new one begun. True when stored;
+  // false leaves the record as it was, with status() set only for a failed write and for a
+  // cache that has used up its last file (255).
+  bool StoreThumbnail(ByteSpan pixels, ByteSpan header_block, int record);
+  // The record's thumbnail from its cache file; nothing when it has none, or when its cache
+  // file is missing or its slot or blob is damaged (the file is left as it is).
+  std::optional<CThumbnailBlob> LoadThumbnail(int record);
+  // Releases the record's thumbnail (its slot is marked unused, never handed out again) and
+  // gives the record none. REQUIRES: the store files are open.
+  void DeleteThumbnail(int record);
+  // The path and volume label of a live record, without making it the current record.
+  std::optional<CPictureLocation> ReadPictureLocation(int record);
+
   // --- diagnosis ---
   // Writes db_dump.txt in the current folder.
   void DumpStore();
@@ -352,6 +380,11 @@ class Cdatabase {
   void PostingLocatorAdd(uint32_t first, uint32_t record, uint32_t block);
   CPostingLocator* PostingLocatorFor(const CKeyNode& node, uint32_t list_length_hint);
   void DropDerivedCaches();
+  // Opens the current cache file for writing when it can take a blob of this size, else
+  // begins a new one; false when there is none to write to.
+  bool OpenCurrentCacheFile(CCacheFile& file, uint64_t blob_size);
+  bool BeginCacheFile(CCacheFile& file, uint64_t blob_size);
+  bool CacheWriteFailed(const std::string& path);
   void CheckDerivedCaches();
 
   // File names.

@@ -2,15 +2,12 @@
 // written, read raw so that a damaged file still dumps.
 #include <cstdio>
 
-#include "store/coding.h"
 #include "store/database.h"
 
 namespace {
 
-constexpr int kLastCacheFile = 99;
-constexpr uint32_t kCacheSlots = 2000;
-constexpr size_t kCacheHeaderSize = 8;
-constexpr size_t kCacheSlotSize = 9;
+// The dump lists the cache files with two-digit numbers.
+constexpr int kLastDumpedCacheFile = 99;
 
 int Int(uint32_t value) { return static_cast<int>(value); }
 
@@ -83,18 +80,17 @@ void Cdatabase::DumpStore() {
       std::fprintf(out, "%d> %d  %s\n", Int(n), Int(block.next), block.Text().c_str());
     }
 
-    for (int f = 1; f <= kLastCacheFile; ++f) {
-      const int handle = io_->Open(CacheFileName(f), false);
-      if (handle < 0) continue;
+    for (int f = 1; f <= kLastDumpedCacheFile; ++f) {
+      CCacheFile cache(*io_);
+      if (!cache.Open(CacheFileName(f), false)) continue;
       std::fprintf(out, "\n----------- FILE9 (%d) --------\n", f);
-      for (uint32_t s = 1; s <= kCacheSlots; ++s) {
-        std::array<uint8_t, kCacheSlotSize> slot;
-        if (!io_->ReadAt(handle, kCacheHeaderSize + (s - 1) * kCacheSlotSize, slot)) break;
-        if (slot[0] == 0) continue;
-        std::fprintf(out, "%d> %d %d %d\n", Int(s), slot[0], Int(*GetUint32BE(slot, 1)),
-                     Int(*GetUint32BE(slot, 5)));
+      for (uint32_t s = 1; s <= kCacheSlotCount; ++s) {
+        const std::optional<CCacheSlot> slot = cache.ReadSlot(s);
+        if (!slot) break;
+        if (slot->in_use == 0) continue;
+        std::fprintf(out, "%d> %d %d %d\n", Int(s), slot->in_use, Int(slot->offset),
+                     Int(slot->size));
       }
-      io_->Close(handle);
     }
   }
   std::fclose(out);
