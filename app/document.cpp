@@ -62,7 +62,7 @@ void CSnapstoreDoc::Close() {
   SaveDocumentState();
   if (modified) {
     // The backup holds the whole index, whatever the last search left in the result list.
-    db.RunQuery("99:zzzwqwq");
+    db.RunQuery(kAllRecordsQuery);
     const std::string backup = BackupExportPath(std::time(nullptr));
     if (db.ExportText(backup, state.definitions) == 0 && !db.status().ok()) ShowStoreFailure();
   }
@@ -163,11 +163,17 @@ void CSnapstoreDoc::ShowStoreFailure() {
 
 int CSnapstoreDoc::LoadPicture(const std::string& path, const std::string& volume_label,
                                int width, int height, bool apply_gamma) {
+  return LoadPictureInto(picture, path, volume_label, width, height, apply_gamma);
+}
+
+int CSnapstoreDoc::LoadPictureInto(CPicture& target, const std::string& path,
+                                   const std::string& volume_label, int width, int height,
+                                   bool apply_gamma) {
   CLoadContext context;
   context.find_file = [this](const std::string& stored, const std::string& label) {
     return finder.FindPictureFile(stored, label);
   };
   context.front_end = &front_end_;
   context.gamma = settings.Gamma;
-  return ::LoadPicture(picture, context, path, volume_label, width, height, apply_gamma);
+  return ::LoadPicture(target, context, path, volume_label, width, height, apply_gamma);
 }

@@ -19,6 +19,7 @@
 #include "app/rect.h"
 #include "app/settings.h"
 #include "app/settings_file.h"
+#include "app/thumbnail_list.h"
 #include "imaging/picture.h"
 #include "store/database.h"
 
@@ -69,6 +70,8 @@ class CSnapstoreDoc : public CCommandTarget {
   CDocumentState state;            // categories, locations, field definitions, counters, CSV data
   CPictureFinder finder;
   CPicture picture;  // the current picture: the one slot every picture is decoded into
+  // Decoded thumbnails for the strip; the painter draws entry FetchThumbnail(record).
+  CThumbnailList thumbnails;
   // Filled by the view.
   int32_t view_width = 0;
   int32_t view_height = 0;
@@ -110,6 +113,37 @@ class CSnapstoreDoc : public CCommandTarget {
   // the Gamma setting when asked; 1 when a picture was decoded, else 0.
   int LoadPicture(const std::string& path, const std::string& volume_label, int width,
                   int height, bool apply_gamma);
+
+  // --- thumbnails ---
+  // FetchThumbnail's answer when the record has no thumbnail to draw (its picture could be
+  // neither loaded from the cache nor decoded although its medium is mounted).
+  static constexpr int kNoThumbnail = -1;
+  // The picture shown for a record whose medium is away, in the InstallPath folder.
+  static constexpr const char* kPlaceholderPictureName = "cd_missing.jpg";
+  std::string PlaceholderPicturePath() const;
+  // The index in `thumbnails` of the record's thumbnail: from the memory list, else from the
+  // cache files, else decoded from the picture file (and kept in the current cache file);
+  // CThumbnailList::kPlaceholderIndex for a record whose medium is away and that has no
+  // cached thumbnail (that entry is empty when the placeholder file is missing); kNoThumbnail
+  // otherwise. Thumbnails in memory carry the Gamma setting; the cache files never do.
+  // Leaves the current record, the current picture and the offline flag as they were, and
+  // shows no message (it runs while painting).
+  int FetchThumbnail(int32_t record);
+  // The record's picture changed or went: its thumbnail in memory is never shown again.
+  void ForgetThumbnail(int32_t record);
+  // Releases every thumbnail in memory, the placeholder included (an index is opened or made).
+  void ClearThumbnails();
+  // "Refresh thumbnail" on the thumbnail under the last context-menu point: its cached
+  // thumbnail is released, so that the next paint makes it again from the picture file.
+  void RefreshThumbnail();
+  // "Refresh thumbnails...": makes every record's thumbnail again from its picture file, first
+  // those on fixed disks, then medium by medium, asking for each medium to be inserted (it
+  // may be skipped); under the progress dialog, whose "Abort" ends the command.
+  void RefreshThumbnails();
+  // Keeps `thumbnail` (a picture decoded for the Thumbsize box, without gamma) as the record's
+  // thumbnail in the cache files (the import calls it). A cache that cannot take it is
+  // reported once per open index; false when it was not kept.
+  bool StoreThumbnail(int32_t record, const CPicture& thumbnail);
 
   // --- the current record ---
   void NextRecord();
@@ -155,6 +189,13 @@ class CSnapstoreDoc : public CCommandTarget {
   CFrontEnd& front_end() { return front_end_; }
 
  private:
+  int LoadPictureInto(CPicture& target, const std::string& path, const std::string& volume_label,
+                      int width, int height, bool apply_gamma);
+  // The cell of the visible-cells table under the last context-menu point.
+  std::optional<size_t> CellAtContextPoint() const;
+  bool StoreThumbnailIn(Cdatabase& store, int32_t record, const CPicture& thumbnail);
+  // RefreshThumbnails' work on one record, through the command's own store object.
+  void RefreshRecordThumbnail(Cdatabase& store, int32_t record, const CPictureLocation& location);
   void ApplyStoreSettings();
   void ShowMissingFiles(const std::string& missing);
   void UpgradePrompt();
@@ -177,4 +218,5 @@ class CSnapstoreDoc : public CCommandTarget {
   CIdleSortPass idle_pass_;
   bool first_start_offered_ = false;
   bool closed_ = false;
+  bool thumbnail_failure_shown_ = false;  // for the open index
 };

@@ -88,6 +88,10 @@ bool CSnapstoreDoc::OnCommand(int command) {
     ExportIndex();
   } else if (command == ID_IMPORT_TEXT) {
     ImportIndex();
+  } else if (command == ID_REFRESH_THUMBNAILS) {
+    RefreshThumbnails();
+  } else if (command == ID_REFRESH_THUMBNAIL_CONTEXT) {
+    RefreshThumbnail();
   } else if (int strip_command = StripCommandOf(command)) {
     front_end_.SendCommandToDescendants(strip_command);
   } else {
@@ -99,8 +103,8 @@ bool CSnapstoreDoc::OnCommand(int command) {
 std::optional<CCommandUi> CSnapstoreDoc::CommandUi(int command) const {
   const bool has_pictures = db.count > 0;
   if (command == ID_FILE_NEW || command == ID_FILE_OPEN) return CCommandUi{};
-  if (IsOneOf(command,
-              {ID_SORT_INDEX, ID_REORG_INDEX, ID_DUMP_INDEX, ID_EXPORT_TEXT, ID_IMPORT_TEXT})) {
+  if (IsOneOf(command, {ID_SORT_INDEX, ID_REORG_INDEX, ID_DUMP_INDEX, ID_EXPORT_TEXT,
+                        ID_IMPORT_TEXT, ID_REFRESH_THUMBNAILS})) {
     return CCommandUi{!index_path.empty()};
   }
   if (command == ID_FIRST_PICTURE || IsOneOf(command, kPreviousCommands)) {
@@ -110,7 +114,7 @@ std::optional<CCommandUi> CSnapstoreDoc::CommandUi(int command) const {
     return CCommandUi{has_pictures && db.position != db.count};
   }
   if (IsOneOf(command, kEditImageCommands) || IsOneOf(command, kDeleteCommands) ||
-      command == ID_DELETE_PICTURE_CONTEXT) {
+      command == ID_DELETE_PICTURE_CONTEXT || command == ID_REFRESH_THUMBNAIL_CONTEXT) {
     return CCommandUi{has_pictures};
   }
   if (command == ID_SELECT_ALL_KEY || IsOneOf(command, kDeselectCommands)) return CCommandUi{};

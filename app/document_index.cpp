@@ -52,6 +52,7 @@ bool CSnapstoreDoc::OpenIndexPath(const std::string& path) {
   }
   idle_pass_.Restart(index_path);
   state.category_names.clear();
+  ClearThumbnails();
   db.ClearResults();
   db.count = 0;
   db.position = 0;
@@ -140,6 +141,7 @@ void CSnapstoreDoc::AfterCreate() {
   db.image_path.clear();
   front_end_.SetCategoryChoices({LoadString(IDS_ALL), LoadString(IDS_TO_BE_DESCRIBED)});
   idle_pass_.Stop();  // a new index has nothing to sort
+  ClearThumbnails();
   ReadDocumentState();
   RefreshRecordStatus();
   front_end_.UpdateViews(kHintAll);

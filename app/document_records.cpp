@@ -71,12 +71,7 @@ void CSnapstoreDoc::DeletePicture(bool from_context_menu) {
   // From the context menu, the thumbnail under the point; the dialog only over a cell.
   std::optional<size_t> cell;
   if (from_context_menu) {
-    for (size_t i = 0; i < visible_cells.size(); ++i) {
-      if (visible_cells[i].rect.Contains(context_menu_x, context_menu_y)) {
-        cell = i;
-        break;
-      }
-    }
+    cell = CellAtContextPoint();
     if (!cell) return;
   }
 
@@ -88,14 +83,21 @@ void CSnapstoreDoc::DeletePicture(bool from_context_menu) {
   modified = true;
 
   if (*scope == DeleteScope::kSelectedPictures) {
+    for (const auto& entry : db.results) {
+      if (entry->selected) ForgetThumbnail(entry->record);
+    }
     db.DeleteSelected();
   } else if (from_context_menu) {
-    db.GoToRecord(visible_cells[*cell].record);
+    const int32_t record = visible_cells[*cell].record;
+    db.GoToRecord(record);
     if (db.status().ok()) db.DeleteCurrent();
+    ForgetThumbnail(record);
     if (db.status().ok()) RemoveResultEntry(static_cast<size_t>(first_visible) + *cell - 1);
     if (db.status().ok() && db.count > 0) db.GoToRecord(db.results[db.position - 1]->record);
   } else {
+    const int32_t record = db.position >= 1 ? db.results[db.position - 1]->record : 0;
     db.DeleteCurrent();
+    ForgetThumbnail(record);
     if (db.status().ok()) RemoveResultEntry(static_cast<size_t>(db.position) - 1);
     if (db.status().ok() && db.count > 0) {
       db.GoToRecord(db.results[db.position - 1]->record);

@@ -76,6 +76,8 @@ constexpr int ID_STRIP_END_KEY = 32850;        // End
 constexpr int ID_PICTURE_INFORMATION = 32853;
 constexpr int ID_REFRESH_THUMBNAILS = 32854;
 constexpr int ID_DELETE_PICTURE_KEY = 32855;  // Del
+// "Refresh thumbnail" (thumbnail context menu): the thumbnail under the context-menu point.
+constexpr int ID_REFRESH_THUMBNAIL_CONTEXT = 32856;
 
 // --- commands the document sends to the frame's descendants ---
 constexpr int CMD_SHOW_STRIP_SCROLLBAR = 105;

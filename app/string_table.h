@@ -61,6 +61,8 @@ constexpr const char* kStatusReady = "Ready";
 constexpr const char* kTitleSortingIndex = "Sorting photo index...";
 constexpr const char* kTitleReindexing = "Reindexing photos...";
 constexpr const char* kTitleImportingText = "Importing database...";
+constexpr const char* kTitleRefreshingOnline = "Refreshing thumbnails (online)...";
+constexpr const char* kTitleRefreshingOffline = "Refreshing thumbnails (offline)...";
 
 // Messages of the export and import commands, filled with the count and the file name.
 constexpr const char* kMsgExportedFormat = "%d image descriptions exported to textfile %s";

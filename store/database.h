@@ -57,6 +57,8 @@ struct CFileNameItem {
 
 // The word under which every record is posted, with field code 99.
 constexpr const char* kAllRecordsWord = "ZZZWQWQ";
+// The query that lists every record.
+constexpr const char* kAllRecordsQuery = "99:zzzwqwq";
 // Number of searchable-field flags (fields 0 to 254).
 constexpr int kSearchableFieldCount = 255;
 
