@@ -12,14 +12,6 @@ CPicture Thumbnail(size_t bytes, uint8_t fill = 0) {
   return picture;
 }
 
-TEST(ThumbnailListTest, StartsWithTheEmptyPlaceholderEntryOnly) {
-  CThumbnailList list;
-  EXPECT_EQ(list.count(), 1);
-  EXPECT_EQ(list.bytes_in_use(), 0u);
-  EXPECT_FALSE(list.HasPlaceholder());
-  EXPECT_EQ(list.Find(1), -1);
-}
-
 TEST(ThumbnailListTest, EntriesCountTheirPixelsAnd44BytesAndAreFoundByRecord) {
   CThumbnailList list;
   EXPECT_EQ(list.Add(7, Thumbnail(100), 1000000), 1);
@@ -82,16 +74,20 @@ TEST(ThumbnailListTest, MarkedEntriesAreNotFoundButKeepTheirBytesUntilEvicted) {
   EXPECT_EQ(list.Entry(1).record, -1);
 }
 
-TEST(ThumbnailListTest, ClearReleasesEveryEntryAndThePlaceholder) {
+TEST(ThumbnailListTest, NewAndClearedListsHoldOnlyTheEmptyPlaceholderEntry) {
   CThumbnailList list;
+  auto expect_empty = [&list] {
+    EXPECT_EQ(list.count(), 1);
+    EXPECT_EQ(list.bytes_in_use(), 0u);
+    EXPECT_FALSE(list.HasPlaceholder());
+    EXPECT_EQ(list.Find(1), -1);
+  };
+  expect_empty();
   list.SetPlaceholder(Thumbnail(10));
   list.Add(1, Thumbnail(100), 1000);
   EXPECT_TRUE(list.HasPlaceholder());
   list.Clear();
-  EXPECT_EQ(list.count(), 1);
-  EXPECT_EQ(list.bytes_in_use(), 0u);
-  EXPECT_FALSE(list.HasPlaceholder());
-  EXPECT_EQ(list.Find(1), -1);
+  expect_empty();
 }
 
 TEST(ThumbnailListTest, TheTableNeverGrowsPastItsEntries) {

@@ -258,8 +258,9 @@ class Cdatabase {
   // header names (re-read first, so that several store objects on one index agree). A new
   // file is begun, and the header saved at once, when there is none yet or its 2000 slots are
   // used up; a damaged current file is left as it is and a new one begun. True when stored;
-  // false leaves the record as it was, with status() set only for a failed write and for a
-  // cache that has used up its last file (255).
+  // false leaves the record as it was. status() tells why when the store failed (a failed
+  // write, a damaged record table) or the cache has used up its last file (255); a free
+  // record, an empty picture or a cache file that cannot be made set no status.
   bool StoreThumbnail(ByteSpan pixels, ByteSpan header_block, int record);
   // The record's thumbnail from its cache file; nothing when it has none, or when its cache
   // file is missing or its slot or blob is damaged (the file is left as it is).
@@ -382,6 +383,8 @@ class Cdatabase {
   void PostingLocatorAdd(uint32_t first, uint32_t record, uint32_t block);
   CPostingLocator* PostingLocatorFor(const CKeyNode& node, uint32_t list_length_hint);
   void DropDerivedCaches();
+  // The entry of a record number that may lie outside the table (store files open).
+  std::optional<CRecordEntry> ReadEntryIfAny(int record);
   // Opens the current cache file for writing when it can take a blob of this size, else
   // begins a new one; false when there is none to write to.
   bool OpenCurrentCacheFile(CCacheFile& file, uint64_t blob_size);

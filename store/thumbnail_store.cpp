@@ -25,6 +25,15 @@ bool CanTake(CCacheFile& file, uint64_t blob_size) {
 
 }  // namespace
 
+std::optional<CRecordEntry> Cdatabase::ReadEntryIfAny(int record) {
+  // A record number from the result list or the painter may be older than the table: no
+  // damage to report.
+  if (record < 1 || static_cast<uint32_t>(record) > EntryCount(record_file_, kRecordEntrySize)) {
+    return std::nullopt;
+  }
+  return ReadRecordEntry(static_cast<uint32_t>(record));
+}
+
 bool Cdatabase::CacheWriteFailed(const std::string& path) {
   return Fail(CStatus::IoError(
       StringPrintf(kMsgThumbnailCacheNotWritten, path.c_str(), std::strerror(errno))));
@@ -81,12 +90,12 @@ bool Cdatabase::StoreThumbnail(ByteSpan pixels, ByteSpan header_block, int recor
   if (read_only_ || record < 1) return false;
   COpenFiles files(*this);
   if (!files.ok() || !ReadHeader() || pixels.empty()) return false;
-  const size_t header_size = BlobHeaderSize(BlobBitCount(header_block));
-  if (header_block.size() < header_size) return false;
+  const int bits = BlobBitCount(header_block);
+  const size_t header_size = BlobHeaderSize(bits);
+  if ((bits != 8 && bits != 24) || header_block.size() < header_size) return false;
   const uint64_t blob_size = header_size + uint64_t{pixels.size()};
   if (kCacheBlobsOffset + blob_size > kLargestCacheFile) return false;
-  if (static_cast<uint32_t>(record) > EntryCount(record_file_, kRecordEntrySize)) return false;
-  std::optional<CRecordEntry> entry = ReadRecordEntry(static_cast<uint32_t>(record));
+  std::optional<CRecordEntry> entry = ReadEntryIfAny(record);
   // A free entry keeps no thumbnail: the record added into it next would inherit it.
   if (!entry || !entry->in_use) return false;
 
@@ -117,13 +126,9 @@ bool Cdatabase::StoreThumbnail(ByteSpan pixels, ByteSpan header_block, int recor
 }
 
 std::optional<CThumbnailBlob> Cdatabase::LoadThumbnail(int record) {
-  if (record < 1) return std::nullopt;
   COpenFiles files(*this);
   if (!files.ok()) return std::nullopt;
-  if (static_cast<uint32_t>(record) > EntryCount(record_file_, kRecordEntrySize)) {
-    return std::nullopt;
-  }
-  const std::optional<CRecordEntry> entry = ReadRecordEntry(static_cast<uint32_t>(record));
+  const std::optional<CRecordEntry> entry = ReadEntryIfAny(record);
   if (!entry || entry->thumb_file == 0) return std::nullopt;
 
   CCacheFile file(*io_);
@@ -151,10 +156,7 @@ std::optional<CThumbnailBlob> Cdatabase::LoadThumbnail(int record) {
 }
 
 void Cdatabase::DeleteThumbnail(int record) {
-  if (record < 1 || static_cast<uint32_t>(record) > EntryCount(record_file_, kRecordEntrySize)) {
-    return;
-  }
-  std::optional<CRecordEntry> entry = ReadRecordEntry(static_cast<uint32_t>(record));
+  std::optional<CRecordEntry> entry = ReadEntryIfAny(record);
   if (!entry || (entry->thumb_file == 0 && entry->thumb_slot == 0)) return;
   if (entry->thumb_file != 0 && !read_only_) {
     CCacheFile file(*io_);
@@ -175,13 +177,9 @@ void Cdatabase::DeleteThumbnail(int record) {
 }
 
 std::optional<CPictureLocation> Cdatabase::ReadPictureLocation(int record) {
-  if (record < 1) return std::nullopt;
   COpenFiles files(*this);
   if (!files.ok()) return std::nullopt;
-  if (static_cast<uint32_t>(record) > EntryCount(record_file_, kRecordEntrySize)) {
-    return std::nullopt;
-  }
-  const std::optional<CRecordEntry> entry = ReadRecordEntry(static_cast<uint32_t>(record));
+  const std::optional<CRecordEntry> entry = ReadEntryIfAny(record);
   if (!entry || !entry->in_use) return std::nullopt;
   CPictureLocation location{ReadTextChain(entry->image_path), ReadTextChain(entry->volume_label)};
   if (!status_.ok()) return std::nullopt;
