@@ -20,6 +20,7 @@ CSnapstoreDoc::CSnapstoreDoc(CFrontEnd& front_end, CVolumeSource& volumes,
       options_(std::move(options)),
       temp_folder_(options_.temp_folder.empty() ? TempFolder() : options_.temp_folder) {
   front_end_.SetHelpTopic(HELP_TOPIC_MAIN_WINDOW);
+  search_category = LoadString(IDS_ALL);
   settings.ReadAll(settings_file_);
   if (options_.index_path) settings.File = *options_.index_path;
   ApplyStoreSettings();

@@ -23,12 +23,22 @@
 #include "imaging/picture.h"
 #include "store/database.h"
 
+class CImport2Model;
 class CVolumeSource;
+struct CDecodedPicture;
 
 // A thumbnail cell of the strip as last painted, and the record it shows.
 struct CVisibleCell {
   CRect rect;
   int32_t record = 0;
+};
+
+// What an "Add pictures" command did.
+struct CImportOutcome {
+  bool ran = false;           // the import dialog was answered with IMPORT
+  int total = 0;              // files in the work list
+  int imported = 0;           // records written
+  bool store_failed = false;  // the store failed and the import stopped (the user was told)
 };
 
 struct CDocumentOptions {
@@ -39,6 +49,9 @@ struct CDocumentOptions {
   std::optional<std::string> index_path;
   // Where the result-list files live; empty: the session's temporary folder.
   std::string temp_folder;
+  // An import decodes the next pictures on a worker thread while this thread writes the
+  // store, when the machine has more than one core.
+  bool import_worker = true;
 };
 
 class CSnapstoreDoc : public CCommandTarget {
@@ -67,7 +80,10 @@ class CSnapstoreDoc : public CCommandTarget {
   bool picture_changed = false;    // the view must load the current record's picture again
   int32_t first_visible = 1;       // position of the strip's first thumbnail
   std::string record_status_text;  // "Record: %d/%d", status pane 1
-  CDocumentState state;            // categories, locations, field definitions, counters, CSV data
+  // The search bar: its text and its selected category, which the GUI shows and hands back.
+  std::string search_words;
+  std::string search_category;  // "ALL" unless a category is chosen
+  CDocumentState state;         // categories, locations, field definitions, counters, CSV data
   CPictureFinder finder;
   CPicture picture;  // the current picture: the one slot every picture is decoded into
   // Decoded thumbnails for the strip; the painter draws entry FetchThumbnail(record).
@@ -111,8 +127,8 @@ class CSnapstoreDoc : public CCommandTarget {
   // Decodes a record's picture file into the current picture, found on the mounted media
   // (which sets the offline flag when its medium is away), reduced towards the box and with
   // the Gamma setting when asked; 1 when a picture was decoded, else 0.
-  int LoadPicture(const std::string& path, const std::string& volume_label, int width,
-                  int height, bool apply_gamma);
+  int LoadPicture(const std::string& path, const std::string& volume_label, int width, int height,
+                  bool apply_gamma);
 
   // --- thumbnails ---
   // FetchThumbnail's answer when the record has no thumbnail to draw (its picture could be
@@ -171,8 +187,24 @@ class CSnapstoreDoc : public CCommandTarget {
   // Imports a text export (new records, category names, field definitions); the number of
   // records added. Marks the index changed.
   int ImportFrom(const std::string& path);
-  // Empties the result list (the search bar's Clear).
+  // --- adding pictures ---
+  // "Add pictures" (commands 32771, 32805): the import dialog, then every chosen picture added
+  // with its thumbnail and date, the import log shown, and the imported pictures made the
+  // result list.
+  CImportOutcome AddPictures();
+
+  // --- search ---
+  // "Find" on the search bar (command 1028) with the bar's text and category, which become
+  // the bar's state: the words with " +C:CATEGORY" unless the category is "ALL"; empty words
+  // with "ALL" list every picture. The strip starts again at its first picture.
+  void FindFromBar(const std::string& words, const std::string& category);
+  // The "Search" dialog (command 32776): the query as typed; the strip keeps its place.
+  void SearchWithDialog();
+  // "Clear" (command 1029): the bar emptied with "ALL" chosen, the result list emptied, the
+  // offline flag cleared.
   void ClearSearch();
+  // The query of the search bar's words and category.
+  static std::string BarQuery(const std::string& words, const std::string& category);
   // The backup export that closing a changed index writes: the index path without its
   // extension, "_", the date as YYYYMMDD, ".exp".
   std::string BackupExportPath(std::time_t when) const;
@@ -204,6 +236,14 @@ class CSnapstoreDoc : public CCommandTarget {
   void CreateAt(const std::string& path);
   void RefillCategoryChoices();
   void ShowStoreFailure();
+  // The import of the dialog's selection: the work list, the loop over it, the log.
+  CImportOutcome ImportSelection(CImport2Model& dialog);
+  // Writes the thumbnail and the When text of a picture the import has just added.
+  bool StoreDecodedPicture(int32_t record, const CDecodedPicture& decoded);
+  // The imported pictures as the new result list.
+  void ShowImportedPictures();
+  // Runs a query under the wait cursor with the status texts; the number of matches.
+  int RunSearchQuery(const std::string& query);
   // Removes the result entry at the 0-based index.
   void RemoveResultEntry(size_t index);
   void SetViewMode(int mode);

@@ -21,6 +21,8 @@ constexpr std::initializer_list<int> kPreviousCommands = {
 constexpr std::initializer_list<int> kEditImageCommands = {ID_EDIT_IMAGE, ID_EDIT_IMAGE_TOOLBAR,
                                                            ID_EDIT_IMAGE_KEY};
 constexpr std::initializer_list<int> kDeleteCommands = {ID_DELETE_PICTURE, ID_DELETE_PICTURE_KEY};
+constexpr std::initializer_list<int> kAddPicturesCommands = {
+    ID_ADD_PICTURES, ID_IMPORT_PICTURES_TOOLBAR, ID_ADD_PICTURES_KEY};
 constexpr std::initializer_list<int> kDeselectCommands = {ID_DESELECT_ALL, ID_DESELECT_ALL_KEY};
 constexpr int kViewModeCommands[] = {ID_VIEW_MODE_1, ID_VIEW_MODE_2, ID_VIEW_MODE_3, ID_VIEW_MODE_4,
                                      ID_VIEW_MODE_5};
@@ -78,6 +80,14 @@ bool CSnapstoreDoc::OnCommand(int command) {
     SetViewMode(mode);
   } else if (command == ID_THUMBPRINTS) {
     ToggleStrip();
+  } else if (IsOneOf(command, kAddPicturesCommands)) {
+    AddPictures();
+  } else if (command == IDC_SEARCH_FIND) {
+    FindFromBar(search_words, search_category);
+  } else if (command == IDC_SEARCH_CLEAR) {
+    ClearSearch();
+  } else if (command == ID_SEARCH_DIALOG) {
+    SearchWithDialog();
   } else if (command == ID_SORT_INDEX) {
     SortIndex();
   } else if (command == ID_REORG_INDEX) {
@@ -103,6 +113,11 @@ bool CSnapstoreDoc::OnCommand(int command) {
 std::optional<CCommandUi> CSnapstoreDoc::CommandUi(int command) const {
   const bool has_pictures = db.count > 0;
   if (command == ID_FILE_NEW || command == ID_FILE_OPEN) return CCommandUi{};
+  // These report a missing index themselves.
+  if (IsOneOf(command, kAddPicturesCommands) ||
+      IsOneOf(command, {IDC_SEARCH_FIND, IDC_SEARCH_CLEAR, ID_SEARCH_DIALOG})) {
+    return CCommandUi{};
+  }
   if (IsOneOf(command, {ID_SORT_INDEX, ID_REORG_INDEX, ID_DUMP_INDEX, ID_EXPORT_TEXT,
                         ID_IMPORT_TEXT, ID_REFRESH_THUMBNAILS})) {
     return CCommandUi{!index_path.empty()};

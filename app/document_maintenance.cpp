@@ -16,15 +16,6 @@ void CSnapstoreDoc::SortIndex() {
   ShowStoreFailure();
 }
 
-void CSnapstoreDoc::ClearSearch() {
-  db.ClearResults();
-  db.count = 0;
-  db.position = 0;
-  finder.SetOffline(false);
-  RefreshRecordStatus();
-  front_end_.UpdateViews(kHintAll);
-}
-
 void CSnapstoreDoc::ReorganiseIndex() {
   ClearSearch();
   if (!db.ReindexStore()) {

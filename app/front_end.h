@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+class CImport2Model;
+
 // The buttons of a message box.
 enum class MsgButtons { kOk, kOkCancel, kYesNo, kYesNoCancel };
 
@@ -101,6 +103,15 @@ class CFrontEnd {
   // The entries of the search bar's category box ("ALL", "TO_BE_DESCRIBED", the index's
   // categories), of which the first is selected.
   virtual void SetCategoryChoices(const std::vector<std::string>& choices) = 0;
+
+  // The "Import pictures" dialog (CImport2) on its model, which holds the options and the
+  // folder going in and the selection coming out; the dialog only shows the model and lets it
+  // decide (its Accept on "IMPORT", its Cancel on "Cancel"). True when the user chose IMPORT
+  // and the model accepted.
+  virtual bool RunImportDialog(CImport2Model& model) = 0;
+
+  // The "Search" dialog (CSoek): the query as the user typed it; nothing on Cancel.
+  virtual std::optional<std::string> AskSearchQuery() = 0;
 
   // Ends the program at once with the exit status, writing nothing more (the user refused
   // the format upgrade).

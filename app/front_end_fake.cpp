@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "import/import_dialog_model.h"
+
 CScriptedFrontEnd::~CScriptedFrontEnd() {
   EXPECT_TRUE(message_answers_.empty()) << message_answers_.size() << " answer(s) never asked for";
   EXPECT_TRUE(file_answers_.empty()) << file_answers_.size() << " file answer(s) never asked for";
@@ -11,6 +13,10 @@ CScriptedFrontEnd::~CScriptedFrontEnd() {
       << new_archive_answers_.size() << " first-start answer(s) never asked for";
   EXPECT_TRUE(delete_answers_.empty())
       << delete_answers_.size() << " delete answer(s) never asked for";
+  EXPECT_TRUE(import_answers_.empty())
+      << import_answers_.size() << " import dialog answer(s) never asked for";
+  EXPECT_TRUE(search_answers_.empty())
+      << search_answers_.size() << " search answer(s) never asked for";
   EXPECT_EQ(wait_depth_, 0) << "the wait cursor was left on";
 }
 
@@ -159,6 +165,31 @@ void CScriptedFrontEnd::SetCategoryChoices(const std::vector<std::string>& choic
   for (const std::string& choice : choices) joined += (joined.empty() ? "" : "|") + choice;
   calls_.push_back("categories: " + joined);
   category_choices_ = choices;
+}
+
+bool CScriptedFrontEnd::RunImportDialog(CImport2Model& model) {
+  calls_.push_back("import dialog: " + model.directory);
+  if (import_answers_.empty()) {
+    ADD_FAILURE() << "unexpected import dialog";
+    return false;
+  }
+  ImportDialogScript script = std::move(import_answers_.front());
+  import_answers_.pop_front();
+  model.Initialise();
+  const bool accepted = script(model);
+  if (!accepted) model.Cancel();
+  return accepted;
+}
+
+std::optional<std::string> CScriptedFrontEnd::AskSearchQuery() {
+  calls_.push_back("search dialog");
+  if (search_answers_.empty()) {
+    ADD_FAILURE() << "unexpected search dialog";
+    return std::nullopt;
+  }
+  auto answer = search_answers_.front();
+  search_answers_.pop_front();
+  return answer;
 }
 
 void CScriptedFrontEnd::EndProgram(int exit_status) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -21,6 +22,15 @@ class CScriptedFrontEnd : public CFrontEnd {
   void AnswerNextInsertVolume(VolumeAnswer answer) { volume_answers_.push_back(answer); }
   void AnswerNextNewArchive(NewArchiveChoice choice) { new_archive_answers_.push_back(choice); }
   void AnswerNextDelete(std::optional<DeleteScope> scope) { delete_answers_.push_back(scope); }
+  // The user of the import dialog: acts on the model as a user would (chooses a folder,
+  // selects items, sets options) and returns whether IMPORT was pressed and accepted, usually
+  // `model.Accept()`.
+  using ImportDialogScript = std::function<bool(CImport2Model& model)>;
+  void AnswerNextImportDialog(ImportDialogScript script) {
+    import_answers_.push_back(std::move(script));
+  }
+  // The query typed into the search dialog; nothing for Cancel.
+  void AnswerNextSearch(std::optional<std::string> query) { search_answers_.push_back(query); }
   // "Abort" is pressed when the progress dialog reaches this position.
   void AbortProgressAt(int position) { abort_at_ = position; }
 
@@ -28,7 +38,8 @@ class CScriptedFrontEnd : public CFrontEnd {
   // Every call, one line each: "message: TEXT", "question: TEXT", "file: TITLE",
   // "insert volume: LABEL", "progress: TITLE 0..N", "step: POS PERCENT TIME", "progress
   // closed", "log: TEXT", "status N: TEXT", "wait", "wait end", "update N", "command N",
-  // "help N", "new archive: FOLDER", "delete: this|selected", "categories: A|B", "end N".
+  // "help N", "new archive: FOLDER", "delete: this|selected", "categories: A|B", "end N",
+  // "import dialog: FOLDER", "search dialog".
   const std::vector<std::string>& Calls() const { return calls_; }
   // The texts of message boxes and questions, in order.
   const std::vector<std::string>& Messages() const { return messages_; }
@@ -68,6 +79,8 @@ class CScriptedFrontEnd : public CFrontEnd {
   NewArchiveChoice AskNewArchive(const std::string& folder, bool auto_enabled) override;
   std::optional<DeleteScope> AskDelete(DeleteScope preset) override;
   void SetCategoryChoices(const std::vector<std::string>& choices) override;
+  bool RunImportDialog(CImport2Model& model) override;
+  std::optional<std::string> AskSearchQuery() override;
   void EndProgram(int exit_status) override;
 
  private:
@@ -76,6 +89,8 @@ class CScriptedFrontEnd : public CFrontEnd {
   std::deque<VolumeAnswer> volume_answers_;
   std::deque<NewArchiveChoice> new_archive_answers_;
   std::deque<std::optional<DeleteScope>> delete_answers_;
+  std::deque<ImportDialogScript> import_answers_;
+  std::deque<std::optional<std::string>> search_answers_;
   std::optional<int> abort_at_;
 
   std::vector<std::string> calls_;

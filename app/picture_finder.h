@@ -39,6 +39,9 @@ class CPictureFinder {
   bool Offline() const { return offline_; }
   void SetOffline(bool offline) { offline_ = offline; }
 
+  // The volumes mounted now, in path order.
+  std::vector<CVolume> Volumes() const { return volumes_.Volumes(); }
+
   // The label of the volume mounted at `root`; empty when nothing is mounted there.
   std::string VolumeLabel(const std::string& root) const;
 

@@ -79,6 +79,32 @@ constexpr int ID_DELETE_PICTURE_KEY = 32855;  // Del
 // "Refresh thumbnail" (thumbnail context menu): the thumbnail under the context-menu point.
 constexpr int ID_REFRESH_THUMBNAIL_CONTEXT = 32856;
 
+// --- the search bar (dialog 141) ---
+constexpr int IDD_SEARCH_BAR = 141;
+constexpr int IDC_SEARCH_CATEGORY = 1026;  // combo box of categories
+constexpr int IDC_SEARCH_WORDS = 1027;     // text field, at most 80 characters
+constexpr int IDC_SEARCH_FIND = 1028;      // "Find": the bar search
+constexpr int IDC_SEARCH_CLEAR = 1029;     // "Clear"
+
+// --- the "Search" dialog CSoek ---
+constexpr int IDD_SEARCH = 130;
+constexpr int IDC_SEARCH_QUERY = 1000;  // multi-line text field
+
+// --- the "Import pictures" dialog CImport2 and the "Import log" dialog CLogDialog ---
+constexpr int IDD_IMPORT_PICTURES = 162;
+constexpr int IDC_IMPORT_TREE = 1096;
+constexpr int IDC_IMPORT_LIST = 1098;
+constexpr int IDC_SELECT_ID_GROUP = 1016;
+constexpr int IDC_ID_AUTOMATIC = 1013;  // "Automatic numbering"
+constexpr int IDC_ID_FILE_NAME = 1014;  // "Use filename as ID  (filenames must be unique)"
+constexpr int IDC_ID_DEFINED = 1072;    // "Define ID "
+constexpr int IDC_ID_MASK = 1015;       // the format mask, at most 19 characters
+constexpr int IDC_INCLUDE_SUBDIRS = 1099;
+constexpr int IDC_TO_BE_DESCRIBED = 1063;
+constexpr int IDC_SHOW_IMPORTED = 1100;
+constexpr int IDC_MAKE_THUMBNAILS = 1124;
+constexpr int IDD_IMPORT_LOG = 176;
+
 // --- commands the document sends to the frame's descendants ---
 constexpr int CMD_SHOW_STRIP_SCROLLBAR = 105;
 constexpr int CMD_HIDE_STRIP_SCROLLBAR = 106;

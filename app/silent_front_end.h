@@ -32,5 +32,7 @@ class CSilentFrontEnd : public CFrontEnd {
   }
   std::optional<DeleteScope> AskDelete(DeleteScope) override { return std::nullopt; }
   void SetCategoryChoices(const std::vector<std::string>&) override {}
+  bool RunImportDialog(CImport2Model&) override { return false; }
+  std::optional<std::string> AskSearchQuery() override { return std::nullopt; }
   void EndProgram(int) override {}
 };

@@ -45,7 +45,8 @@ constexpr const char* kMsgIndexExists =
     "filename or directory.";
 constexpr const char* kMsgIndexCreated = "I-0001: A new database was successfully created.";
 constexpr const char* kTitleError = "*** ERROR ***";
-constexpr const char* kMsgNoFormatMask = "You must specify a format mask when specifying userdefined";
+constexpr const char* kMsgNoFormatMask =
+    "You must specify a format mask when specifying userdefined";
 constexpr const char* kMsgMaskWithoutNumbers = "A format mask must contain numbers";
 
 // Damaged or unwritable state files of an index, filled with the file's path and the reason.
@@ -56,6 +57,12 @@ constexpr const char* kMsgStateFileNotWrittenFormat = "The file %s could not be 
 // Status-bar texts (pane 0).
 constexpr const char* kStatusLoadingPicture = "Loading picture...  (%2d %%)";
 constexpr const char* kStatusReady = "Ready";
+constexpr const char* kStatusImportingPictures = "Importing pictures (%d/%d)";
+constexpr const char* kStatusSearching = "Searching...";
+constexpr const char* kStatusPicturesFound = "%d pictures found";
+
+// The record text (pane 1) right after an import, with three trailing blanks.
+constexpr const char* kRecordStatusAfterImport = "Record: %d/%d   ";
 
 // Titles of the "Operation progress" dialog of the store's long operations.
 constexpr const char* kTitleSortingIndex = "Sorting photo index...";
@@ -63,6 +70,7 @@ constexpr const char* kTitleReindexing = "Reindexing photos...";
 constexpr const char* kTitleImportingText = "Importing database...";
 constexpr const char* kTitleRefreshingOnline = "Refreshing thumbnails (online)...";
 constexpr const char* kTitleRefreshingOffline = "Refreshing thumbnails (offline)...";
+constexpr const char* kTitleImportingPictures = "Importing pictures...";
 
 // Messages of the export and import commands, filled with the count and the file name.
 constexpr const char* kMsgExportedFormat = "%d image descriptions exported to textfile %s";

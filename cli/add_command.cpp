@@ -1,17 +1,15 @@
-// snapstore-cli add: the import step for each picture path, with the import log's lines.
-#include <unistd.h>
-
+// snapstore-cli add: the archiver's "Add pictures" with the import dialog's answers taken from
+// the command line.
 #include <filesystem>
+#include <optional>
 #include <ostream>
 
 #include "app/string_table.h"
 #include "cli/cli.h"
 #include "cli/cli_index.h"
 #include "cli/console_front_end.h"
-#include "import/id_format_mask.h"
+#include "import/import_dialog_model.h"
 #include "platform/picture_path.h"
-#include "platform/volumes.h"
-#include "store/string_printf.h"
 
 namespace {
 
@@ -20,8 +18,11 @@ constexpr const char* kAddUsage =
     "                         [--label LABEL] [--category TEXT | --no-category] [--replace]\n"
     "                         PATH...\n"
     "\n"
-    "Adds the pictures to the index in the order given, with the quality 2 and the category\n"
-    "TO_BE_DESCRIBED, and prints one line per picture as the import log does.\n"
+    "Adds the pictures to the index in the order given, with the category TO_BE_DESCRIBED, and\n"
+    "prints the import log: one line per picture, then the summary. A folder adds every\n"
+    "picture in it and in the folders below it (files whose names end in jpg or tif, any\n"
+    "case). Each picture is decoded for its thumbnail, and a JPEG's EXIF date becomes its\n"
+    "When field. Pictures already in the index are reported and left as they are.\n"
     "\n"
     "  --ids auto        numbered IDs 000001, 000002, ... (the default)\n"
     "  --ids filename    the file name without its extension\n"
@@ -31,20 +32,37 @@ constexpr const char* kAddUsage =
     "  --category TEXT   the category words instead of TO_BE_DESCRIBED\n"
     "  --no-category     no category\n"
     "  --replace         answer Yes when a picture ID exists with another path\n"
-    "  --no-thumbnails   make no thumbnails\n"
+    "  --no-thumbnails   decode nothing: no thumbnails, no dates\n"
     "\n"
     "A relative PATH is taken from the current folder; an absolute one, or one with a drive\n"
-    "prefix such as c:/photos/a.jpg, is stored as given.\n";
-constexpr const char* kLogSeparator = "....   ";
+    "prefix such as c:/photos/a.jpg, is stored as given. Exit status 0 when the import ran\n"
+    "(even if some pictures were already in the index), 1 when nothing could be imported.\n";
+constexpr const char* kMsgNothingToImport = "There are no pictures to import in the paths given.";
 
+// The import dialog's answers.
 struct CAddOptions {
   int id_mode = kIdModeAutomatic;
-  std::string id_format;
-  std::optional<int> id_counter;  // the mask's start number; else the index's import counter
+  std::string mask;
   std::optional<std::string> label;
-  std::string category = LoadString(IDS_TO_BE_DESCRIBED);
+  std::optional<std::string> category;  // the default: TO_BE_DESCRIBED
+  bool no_category = false;
   bool replace = false;
+  bool thumbnails = true;
   std::vector<std::string> paths;
+
+  // Fills the dialog as the user would and presses IMPORT.
+  bool Answer(CImport2Model& dialog) const {
+    dialog.id_mode = id_mode;
+    if (id_mode == kIdModeFormat) dialog.SetFormatMask(mask);
+    dialog.to_be_described = no_category ? 0 : 1;
+    if (category) dialog.category = *category;
+    dialog.include_subdirs = 1;
+    dialog.make_thumbnails = thumbnails ? 1 : 0;
+    dialog.volume_label = label;
+    dialog.keep_selection_order = true;
+    dialog.selected_paths = paths;
+    return dialog.CheckIdFormat();
+  }
 };
 
 // The path to store: as given when absolute or with a drive prefix, else from the current
@@ -54,45 +72,39 @@ std::string StoredPath(const std::string& path) {
   return (std::filesystem::current_path() / path).lexically_normal().string();
 }
 
-// The label of the removable medium or CD that holds the path; empty for others.
-std::string LabelOf(const std::vector<CVolume>& volumes, const std::string& path) {
-  const CVolume* volume = VolumeOfPath(volumes, path);
-  if (!volume) return std::string();
-  const bool removable =
-      volume->kind == VolumeKind::kRemovable || volume->kind == VolumeKind::kCdRom;
-  return removable ? volume->label : std::string();
+int Usage(std::ostream& err, const std::string& reason) {
+  err << "snapstore-cli add: " << reason << "\n\n" << kAddUsage;
+  return kExitUsage;
 }
 
 // The options, or the exit status of bad usage (with the reason on `err`).
-int ParseOptions(const std::vector<std::string>& args, CAddOptions& options, std::ostream& err,
-                 CConsoleFrontEnd& console) {
-  bool category_set = false;
+int ParseOptions(const std::vector<std::string>& args, CAddOptions& options, std::ostream& err) {
   bool options_done = false;
   for (size_t i = 1; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (options_done || arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
-      options.paths.push_back(arg);
+      options.paths.push_back(StoredPath(arg));
       continue;
     }
     const bool takes_value = arg == "--ids" || arg == "--label" || arg == "--category";
-    if (takes_value && i + 1 >= args.size()) {
-      err << "snapstore-cli add: " << arg << " needs a value\n\n" << kAddUsage;
-      return kExitUsage;
-    }
+    if (takes_value && i + 1 >= args.size()) return Usage(err, arg + " needs a value");
     if (arg == "--") {
       options_done = true;
     } else if (arg == "--no-thumbnails") {
+      options.thumbnails = false;
     } else if (arg == "--replace") {
       options.replace = true;
     } else if (arg == "--label") {
       options.label = args[++i];
     } else if (arg == "--category" || arg == "--no-category") {
-      if (category_set) {
-        err << "snapstore-cli add: give --category or --no-category once\n\n" << kAddUsage;
-        return kExitUsage;
+      if (options.category || options.no_category) {
+        return Usage(err, "give --category or --no-category once");
       }
-      category_set = true;
-      options.category = arg == "--category" ? args[++i] : std::string();
+      if (arg == "--category") {
+        options.category = args[++i];
+      } else {
+        options.no_category = true;
+      }
     } else if (arg == "--ids") {
       const std::string& ids = args[++i];
       if (ids == "auto") {
@@ -100,21 +112,13 @@ int ParseOptions(const std::vector<std::string>& args, CAddOptions& options, std
       } else if (ids == "filename") {
         options.id_mode = kIdModeFileName;
       } else if (ids.compare(0, 5, "mask:") == 0) {
-        const CMaskCheck check = CheckImportFormatMask(ids.substr(5));
-        if (!check.format) {
-          Say(console, check.message);
-          return kExitRefused;
-        }
         options.id_mode = kIdModeFormat;
-        options.id_format = check.format->format;
-        options.id_counter = check.format->start;
+        options.mask = ids.substr(5);
       } else {
-        err << "snapstore-cli add: --ids takes auto, filename or mask:MASK\n\n" << kAddUsage;
-        return kExitUsage;
+        return Usage(err, "--ids takes auto, filename or mask:MASK");
       }
     } else {
-      err << "snapstore-cli add: unknown option " << arg << "\n\n" << kAddUsage;
-      return kExitUsage;
+      return Usage(err, "unknown option " + arg);
     }
   }
   if (options.paths.empty()) {
@@ -129,40 +133,19 @@ int ParseOptions(const std::vector<std::string>& args, CAddOptions& options, std
 int RunAdd(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (WantsHelp(args)) return out << kAddUsage, kExitOk;
   if (args.empty()) return err << kAddUsage, kExitUsage;
-  CCliSession session(out, err);
-  CConsoleFrontEnd& console = session.console();
   CAddOptions options;
-  if (int status = ParseOptions(args, options, err, console); status >= 0) return status;
+  if (int status = ParseOptions(args, options, err); status >= 0) return status;
+  CCliSession session(out, err, ShowProgress());
   if (!session.Open(args[0])) return kExitRefused;
-  Cdatabase& db = session.db();
+  CConsoleFrontEnd& console = session.console();
   if (options.replace) console.SetQuestionAnswer(MsgAnswer::kYes);
-  db.SetFrontEnd(&console);
-  const std::vector<CVolume> volumes = MakeDefaultVolumeSource()->Volumes();
+  console.SetImportAnswer([&options](CImport2Model& dialog) { return options.Answer(dialog); });
 
-  const std::string results[] = {LoadString(IDS_IMPORTED_OK), LoadString(IDS_DUPLICATE_ID),
-                                 LoadString(IDS_ALREADY_IMPORTED)};
-  db.id_counter = options.id_counter.value_or(session.doc().state.import_counter);
-  db.quality = 2;
-  db.sort_text.clear();
-  db.ClearResults();
-  db.position = 0;
-  int imported = 0;
-  for (const std::string& given : options.paths) {
-    const std::string path = StoredPath(given);
-    for (int i = 1; i < kFieldCount; ++i) db.fields[i].clear();
-    db.fields[kFieldCategory] = options.category;
-    db.volume_label = options.label ? *options.label : LabelOf(volumes, path);
-    const int result = db.AddPicture(path, options.id_mode, options.id_format);
-    if (result == kAddFailed) return ReportFailure(db, console);
-    if (result == kAddDone) ++imported;
-    out << path << kLogSeparator << results[result] << '\n';
+  const CImportOutcome outcome = session.doc().AddPictures();
+  if (!outcome.ran || outcome.store_failed) return kExitRefused;
+  if (outcome.total == 0) {
+    Say(console, kMsgNothingToImport);
+    return kExitRefused;
   }
-  if (imported > 0) {
-    session.doc().state.import_counter = db.id_counter;
-    session.doc().modified = true;
-  }
-  out << ConsoleLines(StringPrintf(LoadString(IDS_IMPORT_FINISHED).c_str(), '\r', '\n', imported,
-                                   static_cast<int>(options.paths.size())))
-      << '\n';
   return kExitOk;
 }

@@ -1,5 +1,7 @@
 #include "cli/cli_index.h"
 
+#include <unistd.h>
+
 #include "app/string_table.h"
 #include "cli/console_front_end.h"
 #include "store/string_printf.h"
@@ -73,3 +75,5 @@ bool WantsHelp(const std::vector<std::string>& args) {
   }
   return false;
 }
+
+bool ShowProgress() { return isatty(STDERR_FILENO) == 1; }

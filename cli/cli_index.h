@@ -44,6 +44,9 @@ bool OpenIndex(Cdatabase& db, const std::string& main_file, CConsoleFrontEnd& co
 // The store's message for a failed operation; kExitRefused.
 int ReportFailure(const Cdatabase& db, CConsoleFrontEnd& console);
 
+// Whether progress is drawn: when standard error is a terminal.
+bool ShowProgress();
+
 // Whether the arguments ask for the command's help.
 bool WantsHelp(const std::vector<std::string>& args);
 

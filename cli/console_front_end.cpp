@@ -100,6 +100,10 @@ std::optional<DeleteScope> CConsoleFrontEnd::AskDelete(DeleteScope preset) {
   return agree ? std::optional<DeleteScope>(preset) : std::nullopt;
 }
 
+bool CConsoleFrontEnd::RunImportDialog(CImport2Model& model) {
+  return import_answer_ && import_answer_(model);
+}
+
 void CConsoleFrontEnd::EndProgram(int exit_status) {
   CloseProgress();
   out_.flush();

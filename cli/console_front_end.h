@@ -4,6 +4,7 @@
 // error when it is a terminal. There is no file dialog: commands name their files.
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 
 #include "app/front_end.h"
@@ -14,6 +15,11 @@ class CConsoleFrontEnd : public CFrontEnd {
 
   // The answer to every question (default No).
   void SetQuestionAnswer(MsgAnswer answer) { question_answer_ = answer; }
+  // The import dialog's answer, which the command line gives: fills the model (options,
+  // selected paths) and returns whether the import goes ahead. Without one the dialog is
+  // cancelled.
+  using ImportAnswer = std::function<bool(CImport2Model& model)>;
+  void SetImportAnswer(ImportAnswer answer) { import_answer_ = std::move(answer); }
 
   MsgAnswer ShowMessage(const std::string& text, MsgButtons buttons, MsgIcon icon) override;
   std::optional<std::string> AskFile(const CFileRequest& request) override;
@@ -35,6 +41,9 @@ class CConsoleFrontEnd : public CFrontEnd {
   }
   std::optional<DeleteScope> AskDelete(DeleteScope preset) override;
   void SetCategoryChoices(const std::vector<std::string>&) override {}
+  bool RunImportDialog(CImport2Model& model) override;
+  // There is no search dialog: commands name their query.
+  std::optional<std::string> AskSearchQuery() override { return std::nullopt; }
   void EndProgram(int exit_status) override;
 
  private:
@@ -42,6 +51,7 @@ class CConsoleFrontEnd : public CFrontEnd {
   std::ostream& err_;
   bool show_progress_;
   MsgAnswer question_answer_ = MsgAnswer::kNo;
+  ImportAnswer import_answer_;
   std::string progress_title_;
   bool progress_drawn_ = false;
 };

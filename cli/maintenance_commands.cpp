@@ -1,7 +1,5 @@
 // snapstore-cli export, import, reindex and sort: the maintenance commands of the archiver's
 // "Photo Index maintenance" menu.
-#include <unistd.h>
-
 #include <ostream>
 
 #include "app/string_table.h"
@@ -44,9 +42,6 @@ int Arguments(const std::vector<std::string>& args, size_t extra, const char* us
   return -1;
 }
 
-// Progress is drawn when standard error is a terminal.
-bool ShowProgress() { return isatty(STDERR_FILENO) == 1; }
-
 int Outcome(CCliSession& session) { return session.db().status().ok() ? kExitOk : kExitRefused; }
 
 }  // namespace
@@ -56,7 +51,7 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
   CCliSession session(out, err, ShowProgress());
   if (!session.Open(args[0])) return kExitRefused;
   // Every picture, as the closing backup export takes them.
-  session.db().RunQuery("99:zzzwqwq");
+  session.db().RunQuery(kAllRecordsQuery);
   const int exported = session.doc().ExportTo(args[1]);
   out << StringPrintf(kMsgExportedFormat, exported, args[1].c_str()) << '\n';
   return Outcome(session);

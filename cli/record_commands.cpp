@@ -23,12 +23,14 @@ constexpr const char* kDeleteUsage =
     "\n"
     "Deletes the pictures with the IDs from the index (the picture files stay).\n";
 constexpr const char* kSearchUsage =
-    "Usage: snapstore-cli search INDEX.acx QUERY\n"
+    "Usage: snapstore-cli search INDEX.acx [--category NAME] [QUERY]\n"
     "\n"
-    "Lists the pictures that match the query, one a line: picture ID, a tab, image path.\n"
-    "Words separated by blanks add their pictures; a word starting with \"+\" keeps only the\n"
-    "pictures that have it too; C:WORD searches the categories; WORD* every word or ID that\n"
-    "starts with WORD; \"99:zzzwqwq\" or an empty query lists every picture.\n";
+    "Lists the pictures that match the query, one a line: picture ID, a tab, image path, as\n"
+    "the archiver's search bar finds them. Words separated by blanks add their pictures; a\n"
+    "word starting with \"+\" keeps only the pictures that have it too; C:WORD searches the\n"
+    "categories; WORD* every word or ID that starts with WORD. --category keeps the pictures\n"
+    "of that category (ALL, the default, keeps every one); with no words and ALL every\n"
+    "picture is listed.\n";
 constexpr const char* kShowUsage =
     "Usage: snapstore-cli show INDEX.acx ID\n"
     "\n"
@@ -166,13 +168,22 @@ int RunDelete(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
 int RunSearch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (WantsHelp(args)) return out << kSearchUsage, kExitOk;
-  if (args.size() != 2) return err << kSearchUsage, kExitUsage;
+  std::vector<std::string> words;
+  std::string category = LoadString(IDS_ALL);
+  for (size_t i = 1; i < args.size(); ++i) {
+    if (args[i] == "--category" && i + 1 < args.size()) {
+      category = args[++i];
+    } else {
+      words.push_back(args[i]);
+    }
+  }
+  if (args.empty() || words.size() > 1) return err << kSearchUsage, kExitUsage;
   CCliSession session(out, err);
   if (!session.Open(args[0])) return kExitRefused;
   Cdatabase& db = session.db();
   CConsoleFrontEnd& console = session.console();
-  db.RunQuery(args[1]);
-  if (!db.status().ok()) return ReportFailure(db, console);
+  session.doc().FindFromBar(words.empty() ? std::string() : words[0], category);
+  if (!db.status().ok()) return kExitRefused;
   Cdatabase::COpenFiles files(db);
   for (const auto& entry : db.results) {
     db.GoToRecord(entry->record);

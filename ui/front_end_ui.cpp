@@ -157,4 +157,8 @@ void CWxFrontEnd::SetCategoryChoices(const std::vector<std::string>& choices) {
   frame_.SetCategoryChoices(choices);
 }
 
+bool CWxFrontEnd::RunImportDialog(CImport2Model& /*model*/) { return false; }
+
+std::optional<std::string> CWxFrontEnd::AskSearchQuery() { return std::nullopt; }
+
 void CWxFrontEnd::EndProgram(int exit_status) { std::exit(exit_status); }
