@@ -11,13 +11,10 @@
 //
 // Run with --benchmark_repetitions=5 and read the medians.
 #include <benchmark/benchmark.h>
-#include <jpeglib.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -25,6 +22,7 @@
 #include "imaging/exif_reader.h"
 #include "imaging/picture.h"
 #include "imaging/picture_loader.h"
+#include "imaging/picture_testing.h"
 
 namespace {
 
@@ -49,84 +47,6 @@ constexpr uint8_t kExifBlock[] = {
     0x49, 0x00, 0x00, 0x00, 0x77, 0x6f, 0x72, 0x64, 0x20, 0x20, 0x20};
 constexpr size_t kEmbeddedThumbnailBytes = 16000;
 
-struct CCircle {
-  double x, y, radius;
-  uint8_t rgb[3];
-};
-
-// A small deterministic generator: the noise must be the same in every run.
-class CNoise {
- public:
-  int Next(int range) {
-    state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
-    return static_cast<int>((state_ >> 33) % static_cast<uint64_t>(range));
-  }
-
- private:
-  uint64_t state_ = 88172645463325252ULL;
-};
-
-// Encodes a width x height picture row by row (so that making the files costs no picture
-// buffer): smooth gradients with a ripple, 40 discs of flat colour, noise of +-12 levels.
-void WritePicture(const std::string& path, int width, int height, uint64_t seed) {
-  CNoise noise;
-  for (uint64_t i = 0; i < seed; ++i) noise.Next(2);
-  std::vector<CCircle> circles(40);
-  for (CCircle& c : circles) {
-    c.x = noise.Next(width);
-    c.y = noise.Next(height);
-    c.radius = 20 + noise.Next(height / 6);
-    for (uint8_t& v : c.rgb) v = static_cast<uint8_t>(noise.Next(256));
-  }
-
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  jpeg_compress_struct cinfo;
-  jpeg_error_mgr errors;
-  cinfo.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&cinfo);
-  jpeg_stdio_dest(&cinfo, file);
-  cinfo.image_width = static_cast<JDIMENSION>(width);
-  cinfo.image_height = static_cast<JDIMENSION>(height);
-  cinfo.input_components = 3;
-  cinfo.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&cinfo);
-  jpeg_set_quality(&cinfo, 90, TRUE);
-  jpeg_start_compress(&cinfo, TRUE);
-  std::vector<uint8_t> exif(std::begin(kExifBlock), std::end(kExifBlock));
-  exif.resize(exif.size() + kEmbeddedThumbnailBytes, 0x5A);
-  jpeg_write_marker(&cinfo, JPEG_APP0 + 1, exif.data(), static_cast<unsigned>(exif.size()));
-
-  std::vector<uint8_t> row(static_cast<size_t>(width) * 3);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      double ripple = 30 * std::sin(x * 0.01 + y * 0.013);
-      int base[3] = {x * 200 / width + 20, y * 180 / height + 30,
-                     (x + y) * 150 / (width + height) + 50};
-      for (int c = 0; c < 3; ++c) {
-        int v = base[c] + static_cast<int>(ripple) + noise.Next(25) - 12;
-        row[x * 3 + c] = static_cast<uint8_t>(std::clamp(v, 0, 255));
-      }
-    }
-    for (const CCircle& c : circles) {
-      double dy = y - c.y;
-      if (std::abs(dy) >= c.radius) continue;
-      double half = std::sqrt(c.radius * c.radius - dy * dy);
-      int from = std::max(0, static_cast<int>(c.x - half));
-      int to = std::min(width, static_cast<int>(c.x + half));
-      for (int x = from; x < to; ++x) {
-        for (int k = 0; k < 3; ++k) {
-          row[x * 3 + k] = static_cast<uint8_t>(std::clamp(c.rgb[k] + noise.Next(9) - 4, 0, 255));
-        }
-      }
-    }
-    JSAMPROW pointer = row.data();
-    jpeg_write_scanlines(&cinfo, &pointer, 1);
-  }
-  jpeg_finish_compress(&cinfo);
-  jpeg_destroy_compress(&cinfo);
-  std::fclose(file);
-}
-
 struct CBenchFiles {
   CBenchFiles() {
     folder =
@@ -136,7 +56,9 @@ struct CBenchFiles {
     const int sizes[][2] = {{4000, 3000}, {3000, 4000}, {6000, 4000}, {4000, 6000}};
     for (int i = 0; i < 4; ++i) {
       std::string path = folder + "/picture" + std::to_string(i) + ".jpg";
-      WritePicture(path, sizes[i][0], sizes[i][1], static_cast<uint64_t>(i));
+      std::vector<uint8_t> exif(std::begin(kExifBlock), std::end(kExifBlock));
+      exif.resize(exif.size() + kEmbeddedThumbnailBytes, 0x5A);
+      WriteCameraJpeg(path, sizes[i][0], sizes[i][1], static_cast<uint64_t>(i), exif);
       all.push_back(path);
       if (i >= 2) large.push_back(path);
     }
@@ -154,27 +76,7 @@ const CBenchFiles& Files() {
 }
 
 // The reference: the JPEG library alone decoding at 1/8 into one row buffer.
-void BareDecode(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  jpeg_decompress_struct cinfo;
-  jpeg_error_mgr errors;
-  cinfo.err = jpeg_std_error(&errors);
-  jpeg_create_decompress(&cinfo);
-  jpeg_stdio_src(&cinfo, file);
-  jpeg_read_header(&cinfo, TRUE);
-  cinfo.scale_num = 1;
-  cinfo.scale_denom = 8;
-  jpeg_start_decompress(&cinfo);
-  std::vector<uint8_t> row(size_t{cinfo.output_width} * cinfo.output_components);
-  while (cinfo.output_scanline < cinfo.output_height) {
-    JSAMPROW pointer = row.data();
-    jpeg_read_scanlines(&cinfo, &pointer, 1);
-  }
-  benchmark::DoNotOptimize(row.data());
-  jpeg_finish_decompress(&cinfo);
-  jpeg_destroy_decompress(&cinfo);
-  std::fclose(file);
-}
+void BareDecode(const std::string& path) { benchmark::DoNotOptimize(BareJpegDecodeEighth(path)); }
 
 double Seconds(std::chrono::steady_clock::duration d) {
   return std::chrono::duration<double>(d).count();

@@ -1,6 +1,7 @@
 #include "imaging/picture_testing.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -36,6 +37,10 @@ std::vector<uint8_t> EncodeTestJpeg(const CTestJpeg& jpeg) {
   if (jpeg.stored != JCS_UNKNOWN) jpeg_set_colorspace(&cinfo, jpeg.stored);
   if (jpeg.progressive) jpeg_simple_progression(&cinfo);
   jpeg_start_compress(&cinfo, TRUE);
+  if (!jpeg.app1.empty()) {
+    jpeg_write_marker(&cinfo, JPEG_APP0 + 1, jpeg.app1.data(),
+                      static_cast<unsigned>(jpeg.app1.size()));
+  }
   const size_t row_bytes = static_cast<size_t>(jpeg.width) * cinfo.input_components;
   while (cinfo.next_scanline < cinfo.image_height) {
     JSAMPROW row = const_cast<uint8_t*>(&jpeg.samples[cinfo.next_scanline * row_bytes]);
@@ -46,6 +51,146 @@ std::vector<uint8_t> EncodeTestJpeg(const CTestJpeg& jpeg) {
   jpeg_destroy_compress(&cinfo);
   std::free(buffer);
   return bytes;
+}
+
+std::vector<uint8_t> ExifWithDate(const std::string& date_taken) {
+  constexpr uint16_t kTagExifOffset = 0x8769;
+  constexpr uint16_t kTagDateTimeOriginal = 0x9003;
+  constexpr uint16_t kLong = 4;
+  constexpr uint16_t kAscii = 2;
+  constexpr uint32_t kExifDirectory = 8 + 2 + 12 + 4;
+  constexpr uint32_t kDateValue = kExifDirectory + 2 + 12 + 4;
+  std::vector<uint8_t> out = {'E', 'x', 'i', 'f', 0, 0};
+  auto put16 = [&](uint16_t v) {
+    out.push_back(static_cast<uint8_t>(v));
+    out.push_back(static_cast<uint8_t>(v >> 8));
+  };
+  auto put32 = [&](uint32_t v) {
+    put16(static_cast<uint16_t>(v));
+    put16(static_cast<uint16_t>(v >> 16));
+  };
+  auto entry = [&](uint16_t tag, uint16_t type, uint32_t count, uint32_t value) {
+    put16(1);  // one entry
+    put16(tag);
+    put16(type);
+    put32(count);
+    put32(value);
+    put32(0);  // no next directory
+  };
+  out.push_back('I');
+  out.push_back('I');
+  put16(42);
+  put32(8);
+  entry(kTagExifOffset, kLong, 1, kExifDirectory);
+  entry(kTagDateTimeOriginal, kAscii, static_cast<uint32_t>(date_taken.size() + 1), kDateValue);
+  out.insert(out.end(), date_taken.begin(), date_taken.end());
+  out.push_back(0);
+  return out;
+}
+
+namespace {
+
+struct CCircle {
+  double x, y, radius;
+  uint8_t rgb[3];
+};
+
+// A small deterministic generator: the noise must be the same in every run.
+class CNoise {
+ public:
+  int Next(int range) {
+    state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
+    return static_cast<int>((state_ >> 33) % static_cast<uint64_t>(range));
+  }
+
+ private:
+  uint64_t state_ = 88172645463325252ULL;
+};
+
+}  // namespace
+
+void WriteCameraJpeg(const std::string& path, int width, int height, uint64_t seed,
+                     const std::vector<uint8_t>& app1) {
+  CNoise noise;
+  for (uint64_t i = 0; i < seed; ++i) noise.Next(2);
+  std::vector<CCircle> circles(40);
+  for (CCircle& c : circles) {
+    c.x = noise.Next(width);
+    c.y = noise.Next(height);
+    c.radius = 20 + noise.Next(height / 6);
+    for (uint8_t& v : c.rgb) v = static_cast<uint8_t>(noise.Next(256));
+  }
+
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (!file) return;
+  jpeg_compress_struct cinfo;
+  jpeg_error_mgr errors;
+  cinfo.err = jpeg_std_error(&errors);
+  jpeg_create_compress(&cinfo);
+  jpeg_stdio_dest(&cinfo, file);
+  cinfo.image_width = static_cast<JDIMENSION>(width);
+  cinfo.image_height = static_cast<JDIMENSION>(height);
+  cinfo.input_components = 3;
+  cinfo.in_color_space = JCS_RGB;
+  jpeg_set_defaults(&cinfo);
+  jpeg_set_quality(&cinfo, 90, TRUE);
+  jpeg_start_compress(&cinfo, TRUE);
+  if (!app1.empty()) {
+    jpeg_write_marker(&cinfo, JPEG_APP0 + 1, app1.data(), static_cast<unsigned>(app1.size()));
+  }
+
+  std::vector<uint8_t> row(static_cast<size_t>(width) * 3);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      double ripple = 30 * std::sin(x * 0.01 + y * 0.013);
+      int base[3] = {x * 200 / width + 20, y * 180 / height + 30,
+                     (x + y) * 150 / (width + height) + 50};
+      for (int c = 0; c < 3; ++c) {
+        int v = base[c] + static_cast<int>(ripple) + noise.Next(25) - 12;
+        row[x * 3 + c] = static_cast<uint8_t>(std::clamp(v, 0, 255));
+      }
+    }
+    for (const CCircle& c : circles) {
+      double dy = y - c.y;
+      if (std::abs(dy) >= c.radius) continue;
+      double half = std::sqrt(c.radius * c.radius - dy * dy);
+      int from = std::max(0, static_cast<int>(c.x - half));
+      int to = std::min(width, static_cast<int>(c.x + half));
+      for (int x = from; x < to; ++x) {
+        for (int k = 0; k < 3; ++k) {
+          row[x * 3 + k] = static_cast<uint8_t>(std::clamp(c.rgb[k] + noise.Next(9) - 4, 0, 255));
+        }
+      }
+    }
+    JSAMPROW pointer = row.data();
+    jpeg_write_scanlines(&cinfo, &pointer, 1);
+  }
+  jpeg_finish_compress(&cinfo);
+  jpeg_destroy_compress(&cinfo);
+  std::fclose(file);
+}
+
+int BareJpegDecodeEighth(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return -1;
+  jpeg_decompress_struct cinfo;
+  jpeg_error_mgr errors;
+  cinfo.err = jpeg_std_error(&errors);
+  jpeg_create_decompress(&cinfo);
+  jpeg_stdio_src(&cinfo, file);
+  jpeg_read_header(&cinfo, TRUE);
+  cinfo.scale_num = 1;
+  cinfo.scale_denom = 8;
+  jpeg_start_decompress(&cinfo);
+  std::vector<uint8_t> row(size_t{cinfo.output_width} * cinfo.output_components);
+  while (cinfo.output_scanline < cinfo.output_height) {
+    JSAMPROW pointer = row.data();
+    jpeg_read_scanlines(&cinfo, &pointer, 1);
+  }
+  jpeg_finish_decompress(&cinfo);
+  jpeg_destroy_decompress(&cinfo);
+  std::fclose(file);
+  return row.empty() ? 0 : row[0];
 }
 
 CTestJpeg GradientJpeg(int width, int height, J_COLOR_SPACE color_space) {

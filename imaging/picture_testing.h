@@ -28,8 +28,24 @@ struct CTestJpeg {
   int quality = 95;
   bool progressive = false;
   J_COLOR_SPACE stored = JCS_UNKNOWN;  // the file's colour space; unknown: the library's choice
+  std::vector<uint8_t> app1 = {};      // an APP1 section's payload (an EXIF block); empty: none
 };
 std::vector<uint8_t> EncodeTestJpeg(const CTestJpeg& jpeg);
+
+// The payload of an EXIF APP1 section as a camera writes it, reduced to the date taken:
+// "Exif\0\0", an Intel-ordered TIFF header, IFD0 pointing at the EXIF directory, and there
+// DateTimeOriginal with `date_taken` ("2004:03:07 12:34:56").
+std::vector<uint8_t> ExifWithDate(const std::string& date_taken);
+
+// Writes a camera-like JPEG of `width` x `height` at quality 90, row by row (so that a large
+// one costs no picture buffer): smooth gradients with a ripple, 40 discs of flat colour and
+// noise of +-12 levels, all drawn from `seed`, with `app1` as its APP1 section when not empty.
+void WriteCameraJpeg(const std::string& path, int width, int height, uint64_t seed,
+                     const std::vector<uint8_t>& app1);
+
+// The reference decode of the speed measurements: the JPEG library alone, reading the file
+// through stdio and decoding it at 1/8 into one row buffer. Returns a byte of the last row.
+int BareJpegDecodeEighth(const std::string& path);
 
 // A picture of `width` × `height` in `color_space` whose samples vary smoothly with x and y.
 CTestJpeg GradientJpeg(int width, int height, J_COLOR_SPACE color_space = JCS_RGB);
