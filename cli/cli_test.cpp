@@ -9,6 +9,8 @@
 #include <sstream>
 
 #include "app/string_table.h"
+#include "imaging/picture_testing.h"
+#include "import/import_decoder.h"
 #include "platform/child_process_testing.h"
 #include "platform/temp_dir_testing.h"
 
@@ -118,6 +120,42 @@ TEST_F(CliTest, IdModesAndTheReplaceQuestion) {
   run = Run({"add", Index(), "--ids", "mask:1ABC", "/d/z.jpg"});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, std::string(kMsgMaskWithoutNumbers) + "\n");
+}
+
+TEST_F(CliTest, AddImportsFoldersWithTheirDatesAndSearchTakesACategory) {
+  ASSERT_EQ(Run({"create", Index()}).status, 0);
+  CTestJpeg jpeg = GradientJpeg(160, 120);
+  jpeg.app1 = ExifWithDate("2004:03:07 12:34:56");
+  WriteBytes(dir_, "trip/b.jpg", EncodeTestJpeg(jpeg));
+  WriteBytes(dir_, "trip/day2/a.JPG", EncodeTestJpeg(GradientJpeg(160, 120)));
+  dir_.Write("trip/notes.txt", "");
+  dir_.MakeDir("empty");
+
+  // A single file, then a folder with its sub-folder: in the order given.
+  CRun run = Run({"add", Index(), dir_ / "trip/day2/a.JPG", dir_ / "trip"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, dir_ / "trip/day2/a.JPG....   Imported OK.\n" +
+                         dir_ / "trip/b.jpg....   Imported OK.\n" +
+                         dir_ /
+                             "trip/day2/a.JPG....    Already imported\n"
+                             "\n"
+                             "Import finished. 2 of 3 pictures was successfully  imported.\n");
+  EXPECT_NE(Run({"show", Index(), "000002"}).out.find("1: " + *WhenFromExifDate("2004:03:07 1")),
+            std::string::npos);
+  run = Run({"add", Index(), "--no-thumbnails", "--category", "Summer", dir_ / "trip"});
+  EXPECT_EQ(run.status, 0) << run.err;  // the import ran, though nothing was new
+  run = Run({"add", Index(), dir_ / "empty"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "There are no pictures to import in the paths given.\n");
+
+  ASSERT_EQ(Run({"set", Index(), "000001", "category=Summer"}).status, 0);
+  EXPECT_EQ(Run({"search", Index(), "--category", "summer"}).out,
+            "000001\t" + dir_ / "trip/day2/a.JPG\n");
+  EXPECT_EQ(Run({"search", Index(), "--category", "ALL", ""}).out,
+            "000001\t" + dir_ / "trip/day2/a.JPG\n000002\t" + dir_ / "trip/b.jpg\n");
+  run = Run({"search", Index(), "--category", "SUMMER", "march"});
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, LoadString(IDS_NO_IMAGES_FOUND) + "\n");
 }
 
 TEST_F(CliTest, SetRefusesBadIds) {

@@ -1,0 +1,143 @@
+// The search bar's Find and Clear and the "Search" dialog, on a real index.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/document.h"
+#include "app/front_end_fake.h"
+#include "app/resource_ids.h"
+#include "app/string_table.h"
+#include "platform/temp_dir_testing.h"
+#include "platform/volumes.h"
+#include "store/store_testing.h"
+
+namespace {
+
+class DocumentSearchTest : public testing::Test {
+ protected:
+  DocumentSearchTest()
+      : home_env_("HOME", home_.Path()),
+        config_env_("XDG_CONFIG_HOME", home_ / "config"),
+        temp_env_("TMPDIR", home_.MakeDir("tmp")) {
+    // Five pictures: 1 and 2 in Rome, Italy; 3 in Italy; 4 and 5 in the category "Summer".
+    Cdatabase db;
+    CreateIndex(db, index_);
+    db.id_counter = 1;
+    const char* wheres[] = {"Rome, Italy", "Rome Italy", "Milan, Italy", "Oslo", "Bergen"};
+    for (int i = 0; i < 5; ++i) {
+      EXPECT_EQ(AddTestPicture(db, "/p/" + std::to_string(i) + ".jpg", kIdModeAutomatic, "",
+                               i >= 3 ? "SUMMER" : ""),
+                kAddDone);
+      db.GoToRecord(db.results.back()->record);
+      db.fields[kFieldWhere] = wheres[i];
+      EXPECT_EQ(db.UpdateCurrent(), 1);
+    }
+    CSettingsFile(home_ / "config/Albumcraft.ini").WriteString("File", index_);
+    doc_ = std::make_unique<CSnapstoreDoc>(front_end_, volumes_,
+                                           CSettingsFile(home_ / "config/Albumcraft.ini"));
+    doc_->state.category_names = {"Summer"};
+  }
+
+  std::vector<std::string> FoundIds() {
+    std::vector<std::string> ids;
+    for (const auto& entry : doc_->db.results) {
+      Cdatabase::COpenFiles files(doc_->db);
+      doc_->db.GoToRecord(entry->record);
+      ids.push_back(doc_->db.fields[kFieldId]);
+    }
+    return ids;
+  }
+
+  CTempDir home_;
+  CScopedEnv home_env_;
+  CScopedEnv config_env_;
+  CScopedEnv temp_env_;
+  std::string index_ = home_.MakeDir("index") + "/pics.acx";
+  CListVolumeSource volumes_{{{"/", VolumeKind::kFixed, ""}}};
+  CScriptedFrontEnd front_end_;
+  std::unique_ptr<CSnapstoreDoc> doc_;
+};
+
+TEST_F(DocumentSearchTest, TheBarQueryJoinsWordsAndTheCategoryAsShown) {
+  struct Case {
+    const char* words;
+    const char* category;
+    const char* query;
+  };
+  for (const Case& c : {Case{"", "ALL", "99:zzzwqwq"}, Case{"rome", "ALL", "rome"},
+                        Case{"", "Summer", " +C:SUMMER"}, Case{"oslo", "SUMMER", "oslo +C:SUMMER"},
+                        Case{"rome\nsecond line", "ALL", "rome"}}) {
+    EXPECT_EQ(CSnapstoreDoc::BarQuery(c.words, c.category), c.query) << c.words;
+  }
+  EXPECT_EQ(CSnapstoreDoc::BarQuery(std::string(300, 'a'), "ALL").size(), 255u);
+}
+
+TEST_F(DocumentSearchTest, TheBarFindsWordsAndCategoriesAndStartsTheStripAtTheTop) {
+  doc_->first_visible = 4;
+  doc_->FindFromBar("", "ALL");
+  EXPECT_EQ(FoundIds(),
+            (std::vector<std::string>{"000001", "000002", "000003", "000004", "000005"}));
+  EXPECT_EQ(doc_->first_visible, 1);
+  EXPECT_EQ(doc_->record_status_text, "Record: 1/5");
+  EXPECT_TRUE(doc_->picture_changed);
+  EXPECT_EQ(front_end_.Status(0), "5 pictures found");
+  EXPECT_EQ(front_end_.Commands(), std::vector<int>{CMD_SHOW_STRIP_SCROLLBAR});
+  EXPECT_EQ(front_end_.WaitDepth(), 0);
+
+  doc_->FindFromBar("ITALY +ROME", "ALL");
+  EXPECT_EQ(FoundIds(), (std::vector<std::string>{"000001", "000002"}));
+  doc_->FindFromBar("", "Summer");  // the category alone
+  EXPECT_EQ(FoundIds(), (std::vector<std::string>{"000004", "000005"}));
+  EXPECT_EQ(doc_->search_category, "Summer");
+
+  // The bar's state goes with command 1028.
+  doc_->search_words = "oslo";
+  doc_->search_category = "SUMMER";
+  EXPECT_TRUE(doc_->OnCommand(IDC_SEARCH_FIND));
+  EXPECT_EQ(FoundIds(), std::vector<std::string>{"000004"});
+
+  front_end_.ClearRecord();
+  doc_->FindFromBar("tromsø", "ALL");
+  EXPECT_EQ(front_end_.Messages(), std::vector<std::string>{LoadString(IDS_NO_IMAGES_FOUND)});
+  EXPECT_EQ(front_end_.Status(0), "0 pictures found");
+  EXPECT_EQ(doc_->record_status_text, "Record: 0/0");
+  EXPECT_EQ(front_end_.Hints(), std::vector<int>{kHintAll});
+}
+
+TEST_F(DocumentSearchTest, TheDialogSearchesAsTypedAndKeepsTheStripsPlace) {
+  doc_->FindFromBar("", "ALL");
+  doc_->first_visible = 2;
+  front_end_.AnswerNextSearch("italy +milan");
+  EXPECT_TRUE(doc_->OnCommand(ID_SEARCH_DIALOG));
+  EXPECT_EQ(FoundIds(), std::vector<std::string>{"000003"});
+  EXPECT_EQ(doc_->first_visible, 1);  // kept, but not beyond the one picture found
+  front_end_.AnswerNextSearch("italy");
+  doc_->first_visible = 2;
+  doc_->SearchWithDialog();
+  EXPECT_EQ(doc_->first_visible, 2);
+  EXPECT_EQ(doc_->record_status_text, "Record: 1/3");
+
+  front_end_.AnswerNextSearch(std::nullopt);  // Cancel
+  doc_->SearchWithDialog();
+  EXPECT_EQ(doc_->db.count, 3);
+}
+
+TEST_F(DocumentSearchTest, ClearEmptiesTheBarTheListAndTheOfflineFlag) {
+  doc_->FindFromBar("rome", "SUMMER");
+  doc_->finder.SetOffline(true);
+  EXPECT_TRUE(doc_->OnCommand(IDC_SEARCH_CLEAR));
+  EXPECT_EQ(doc_->search_words, "");
+  EXPECT_EQ(doc_->search_category, "ALL");
+  EXPECT_EQ(doc_->db.count, 0);
+  EXPECT_EQ(doc_->db.position, 0);
+  EXPECT_FALSE(doc_->Offline());
+  EXPECT_EQ(doc_->record_status_text, "Record: 0/0");
+
+  doc_->Abandon();
+  doc_->title_text.clear();
+  front_end_.ClearRecord();
+  doc_->FindFromBar("rome", "ALL");
+  EXPECT_EQ(front_end_.Messages(), std::vector<std::string>{LoadString(IDS_NO_ARCHIVE)});
+}
+
+}  // namespace
