@@ -109,6 +109,22 @@ CImportDecoder::~CImportDecoder() {
 
 bool CImportDecoder::WithinReach(size_t index) const { return index < next_taken_ + kLookAhead; }
 
+bool CImportDecoder::Claim(size_t index) {
+  State pending = State::kPending;
+  return states_[index].compare_exchange_strong(pending, State::kClaimed);
+}
+
+void CImportDecoder::DecodeClaimed(size_t index) {
+  CDecodedPicture decoded = DecodeForImport(paths_[index], thumb_size_);
+  {
+    std::lock_guard lock(mutex_);
+    // A picture skipped while it was being decoded is not kept.
+    if (!skipped_[index]) results_[index] = std::move(decoded);
+    states_[index] = State::kDone;
+  }
+  changed_.notify_all();
+}
+
 void CImportDecoder::Work() {
   for (size_t index = 0; index < paths_.size(); ++index) {
     {
@@ -116,16 +132,7 @@ void CImportDecoder::Work() {
       changed_.wait(lock, [&] { return stop_ || WithinReach(index); });
       if (stop_) return;
     }
-    State pending = State::kPending;
-    if (!states_[index].compare_exchange_strong(pending, State::kClaimed)) continue;
-    CDecodedPicture decoded = DecodeForImport(paths_[index], thumb_size_);
-    {
-      std::lock_guard lock(mutex_);
-      // A picture skipped while it was being decoded is not kept.
-      if (!skipped_[index]) results_[index] = std::move(decoded);
-      states_[index] = State::kDone;
-    }
-    changed_.notify_all();
+    if (Claim(index)) DecodeClaimed(index);
   }
 }
 
@@ -136,9 +143,18 @@ CDecodedPicture CImportDecoder::Take(size_t index) {
     next_taken_ = index + 1;
   }
   changed_.notify_all();
-  State pending = State::kPending;
-  if (states_[index].compare_exchange_strong(pending, State::kClaimed)) {
-    return DecodeForImport(paths_[index], thumb_size_);
+  if (Claim(index)) return DecodeForImport(paths_[index], thumb_size_);
+  // The worker is decoding this one: meanwhile decode the next one that nobody has begun,
+  // so that both cores keep decoding.
+  size_t helped = index + 1;
+  for (;;) {
+    {
+      std::lock_guard lock(mutex_);
+      if (states_[index] == State::kDone) return std::move(results_[index]);
+    }
+    while (helped < paths_.size() && helped < index + kLookAhead && !Claim(helped)) ++helped;
+    if (helped >= paths_.size() || helped >= index + kLookAhead) break;
+    DecodeClaimed(helped);
   }
   std::unique_lock lock(mutex_);
   changed_.wait(lock, [&] { return states_[index] == State::kDone; });

@@ -52,8 +52,9 @@ class CImportDecoder {
   CImportDecoder(const CImportDecoder&) = delete;
   CImportDecoder& operator=(const CImportDecoder&) = delete;
 
-  // The decoded picture `index`: decoded here unless the worker has begun it, in which case
-  // this waits for it. Each index is taken or skipped once, in increasing order.
+  // The decoded picture `index`: decoded here unless the worker has begun it; then this thread
+  // decodes the next pictures nobody has begun while the worker finishes it. Each index is
+  // taken or skipped once, in increasing order.
   CDecodedPicture Take(size_t index);
   // Picture `index` is not needed (it was imported before or refused).
   void Skip(size_t index);
@@ -61,6 +62,10 @@ class CImportDecoder {
  private:
   enum class State : int { kPending, kClaimed, kDone, kDropped };
   void Work();
+  // Takes picture `index` for decoding; false when another thread has it or it was skipped.
+  bool Claim(size_t index);
+  // Decodes a claimed picture into the results.
+  void DecodeClaimed(size_t index);
   // Whether the worker may begin `index` now.
   bool WithinReach(size_t index) const;
 
