@@ -242,8 +242,11 @@ class CSnapstoreDoc : public CCommandTarget {
   bool StoreDecodedPicture(int32_t record, const CDecodedPicture& decoded);
   // The imported pictures as the new result list.
   void ShowImportedPictures();
-  // Runs a query under the wait cursor with the status texts; the number of matches.
+  // Runs a query with the status texts; the number of matches.
   int RunSearchQuery(const std::string& query);
+  // A search's query under the wait cursor, and its matches shown; `from_bar`: the strip
+  // starts again at its first picture.
+  void ShowSearch(const std::string& query, bool from_bar);
   // Removes the result entry at the 0-based index.
   void RemoveResultEntry(size_t index);
   void SetViewMode(int mode);

@@ -6,13 +6,13 @@
 #include <memory>
 
 #include "app/document.h"
+#include "app/document_testing.h"
 #include "app/front_end_fake.h"
 #include "app/resource_ids.h"
 #include "app/string_table.h"
 #include "imaging/picture_testing.h"
 #include "import/import_decoder.h"
 #include "import/import_dialog_model.h"
-#include "platform/temp_dir_testing.h"
 #include "platform/volumes.h"
 #include "store/store_testing.h"
 
@@ -24,19 +24,12 @@ constexpr const char* kDate = "2004:03:07 12:34:56";
 
 class DocumentImportTest : public testing::Test {
  protected:
-  DocumentImportTest()
-      : home_env_("HOME", home_.Path()),
-        config_env_("XDG_CONFIG_HOME", home_ / "config"),
-        temp_env_("TMPDIR", home_.MakeDir("tmp")) {
+  DocumentImportTest() {
     Cdatabase db;
     CreateIndex(db, index_);
   }
 
-  void Start() {
-    CSettingsFile(home_ / "config/Albumcraft.ini").WriteString("File", index_);
-    doc_ = std::make_unique<CSnapstoreDoc>(front_end_, volumes_,
-                                           CSettingsFile(home_ / "config/Albumcraft.ini"));
-  }
+  void Start() { doc_ = test_home_.OpenDocument(front_end_, volumes_, index_); }
 
   // A small JPEG, with an EXIF date when one is given.
   std::string Jpeg(const std::string& relative, const std::string& date = "") {
@@ -74,10 +67,8 @@ class DocumentImportTest : public testing::Test {
     return doc_->db.fields;
   }
 
-  CTempDir home_;
-  CScopedEnv home_env_;
-  CScopedEnv config_env_;
-  CScopedEnv temp_env_;
+  CTestHome test_home_;
+  const CTempDir& home_ = test_home_.dir();
   std::string index_ = home_.MakeDir("index") + "/pics.acx";
   CListVolumeSource volumes_{{{"/", VolumeKind::kFixed, ""}}};
   CScriptedFrontEnd front_end_;

@@ -50,28 +50,17 @@ void CSnapstoreDoc::FindFromBar(const std::string& words, const std::string& cat
     front_end_.ShowMessage(LoadString(IDS_NO_ARCHIVE), MsgButtons::kOk, MsgIcon::kInformation);
     return;
   }
-  const std::string query = BarQuery(words, category);
-  front_end_.BeginWaitCursor();
-  const int found = RunSearchQuery(query);
-  RefreshRecordStatus();
-  if (found == 0) {
-    front_end_.EndWaitCursor();
-    front_end_.ShowMessage(LoadString(IDS_NO_IMAGES_FOUND), MsgButtons::kOk, MsgIcon::kInformation);
-    front_end_.UpdateViews(kHintAll);
-    return;
-  }
-  picture_changed = true;
-  first_visible = 1;
-  front_end_.UpdateViews(kHintAll);
-  front_end_.EndWaitCursor();
-  if (settings.Thumbnails) front_end_.SendCommandToDescendants(CMD_SHOW_STRIP_SCROLLBAR);
+  ShowSearch(BarQuery(words, category), true);
 }
 
 void CSnapstoreDoc::SearchWithDialog() {
   const std::optional<std::string> query = front_end_.AskSearchQuery();
-  if (!query) return;
+  if (query) ShowSearch(*query, false);
+}
+
+void CSnapstoreDoc::ShowSearch(const std::string& query, bool from_bar) {
   front_end_.BeginWaitCursor();
-  const int found = RunSearchQuery(*query);
+  const int found = RunSearchQuery(query);
   RefreshRecordStatus();
   if (found == 0) {
     front_end_.EndWaitCursor();
@@ -80,10 +69,10 @@ void CSnapstoreDoc::SearchWithDialog() {
     front_end_.UpdateViews(kHintAll);
     return;
   }
-  // The first match is the current record now: its picture must be loaded. The strip keeps
-  // its place unless the new list is shorter than that.
+  // The first match is the current record now: its picture must be loaded. The bar starts
+  // the strip at the top; the dialog keeps its place unless the new list is shorter.
   picture_changed = true;
-  first_visible = std::min(first_visible, db.count);
+  first_visible = from_bar ? 1 : std::min(first_visible, db.count);
   front_end_.UpdateViews(kHintAll);
   front_end_.EndWaitCursor();
   if (settings.Thumbnails) front_end_.SendCommandToDescendants(CMD_SHOW_STRIP_SCROLLBAR);

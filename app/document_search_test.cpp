@@ -4,10 +4,10 @@
 #include <memory>
 
 #include "app/document.h"
+#include "app/document_testing.h"
 #include "app/front_end_fake.h"
 #include "app/resource_ids.h"
 #include "app/string_table.h"
-#include "platform/temp_dir_testing.h"
 #include "platform/volumes.h"
 #include "store/store_testing.h"
 
@@ -15,10 +15,7 @@ namespace {
 
 class DocumentSearchTest : public testing::Test {
  protected:
-  DocumentSearchTest()
-      : home_env_("HOME", home_.Path()),
-        config_env_("XDG_CONFIG_HOME", home_ / "config"),
-        temp_env_("TMPDIR", home_.MakeDir("tmp")) {
+  DocumentSearchTest() {
     // Five pictures: 1 and 2 in Rome, Italy; 3 in Italy; 4 and 5 in the category "Summer".
     Cdatabase db;
     CreateIndex(db, index_);
@@ -32,9 +29,7 @@ class DocumentSearchTest : public testing::Test {
       db.fields[kFieldWhere] = wheres[i];
       EXPECT_EQ(db.UpdateCurrent(), 1);
     }
-    CSettingsFile(home_ / "config/Albumcraft.ini").WriteString("File", index_);
-    doc_ = std::make_unique<CSnapstoreDoc>(front_end_, volumes_,
-                                           CSettingsFile(home_ / "config/Albumcraft.ini"));
+    doc_ = test_home_.OpenDocument(front_end_, volumes_, index_);
     doc_->state.category_names = {"Summer"};
   }
 
@@ -48,11 +43,8 @@ class DocumentSearchTest : public testing::Test {
     return ids;
   }
 
-  CTempDir home_;
-  CScopedEnv home_env_;
-  CScopedEnv config_env_;
-  CScopedEnv temp_env_;
-  std::string index_ = home_.MakeDir("index") + "/pics.acx";
+  CTestHome test_home_;
+  std::string index_ = test_home_.dir().MakeDir("index") + "/pics.acx";
   CListVolumeSource volumes_{{{"/", VolumeKind::kFixed, ""}}};
   CScriptedFrontEnd front_end_;
   std::unique_ptr<CSnapstoreDoc> doc_;

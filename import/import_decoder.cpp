@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <ctime>
 
-#include "app/front_end.h"
+#include "app/silent_front_end.h"
 #include "imaging/exif_reader.h"
 #include "imaging/picture_loader.h"
 #include "platform/utility.h"
@@ -16,7 +16,7 @@ constexpr int kLastYear = 9999;
 
 // The front end a decode reports to: it keeps the message boxes for the import's thread and
 // drops the rest (status texts of a decode would only overwrite the import's progress text).
-class CDecodeReport : public CFrontEnd {
+class CDecodeReport : public CSilentFrontEnd {
  public:
   explicit CDecodeReport(std::vector<CDecodeMessage>& messages) : messages_(messages) {}
 
@@ -24,26 +24,6 @@ class CDecodeReport : public CFrontEnd {
     messages_.push_back({text});
     return MsgAnswer::kOk;
   }
-  std::optional<std::string> AskFile(const CFileRequest&) override { return std::nullopt; }
-  VolumeAnswer AskInsertVolume(const std::string&, bool) override { return VolumeAnswer::kAbort; }
-  void OpenProgress(const std::string&, int) override {}
-  bool StepProgress(int, const std::string&, const std::string&) override { return false; }
-  void CloseProgress() override {}
-  void ShowLog(const std::string&) override {}
-  void SetStatusText(int, const std::string&) override {}
-  void BeginWaitCursor() override {}
-  void EndWaitCursor() override {}
-  void UpdateViews(int) override {}
-  void SendCommandToDescendants(int) override {}
-  void SetHelpTopic(int) override {}
-  NewArchiveChoice AskNewArchive(const std::string&, bool) override {
-    return NewArchiveChoice::kCancel;
-  }
-  std::optional<DeleteScope> AskDelete(DeleteScope) override { return std::nullopt; }
-  void SetCategoryChoices(const std::vector<std::string>&) override {}
-  bool RunImportDialog(CImport2Model&) override { return false; }
-  std::optional<std::string> AskSearchQuery() override { return std::nullopt; }
-  void EndProgram(int) override {}
 
  private:
   std::vector<CDecodeMessage>& messages_;
