@@ -1,6 +1,6 @@
 // "Add pictures": the import dialog, the work list it gives, and the import of every file on
-// it with its thumbnail and date, the import log, and the imported pictures as the new result
-// list.
+// it with its thumbnail (kept in the cache files, so that it shows while its medium is away)
+// and date, the import log, and the imported pictures as the new result list.
 #include <thread>
 #include <unordered_map>
 
@@ -163,6 +163,11 @@ CImportOutcome CSnapstoreDoc::ImportSelection(CImport2Model& dialog) {
 
 bool CSnapstoreDoc::StoreDecodedPicture(int32_t record, const CDecodedPicture& decoded) {
   const CDebugLog trace(settings.DebugMode, settings.InstallPath);
+  trace.Write("StoreCache");
+  // A cache that cannot take the thumbnail is reported once; the import goes on without it.
+  StoreThumbnail(record, decoded.picture);
+  // A record whose ID was pointed at this file may have shown another picture.
+  ForgetThumbnail(record);
   if (decoded.when.empty()) return true;
   trace.Write("GetExif");
   trace.Write("ExifExists");

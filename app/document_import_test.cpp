@@ -67,6 +67,11 @@ class DocumentImportTest : public testing::Test {
     return doc_->db.fields;
   }
 
+  // Whether the picture with the ID has a thumbnail in the cache files.
+  bool HasThumbnail(const std::string& id) {
+    return doc_->db.LoadThumbnail(doc_->db.RecordOfId(id)).has_value();
+  }
+
   CTestHome test_home_;
   const CTempDir& home_ = test_home_.dir();
   std::string index_ = home_.MakeDir("index") + "/pics.acx";
@@ -95,6 +100,7 @@ TEST_F(DocumentImportTest, FilesAreImportedGroupByGroupInPathOrderAndStoredAsFou
                            "\r\nImport finished. 4 of 4 pictures was successfully  imported.");
   EXPECT_EQ(doc_->db.image_path, home_ / "p/z.jpg");
   EXPECT_EQ(Record("000002")[kFieldCategory], "TO_BE_DESCRIBED");
+  for (const char* id : {"000001", "000002", "000003", "000004"}) EXPECT_TRUE(HasThumbnail(id));
   EXPECT_EQ(doc_->db.image_path, home_ / "p/a/a.JPG");
 
   // The imported pictures are the result list, the first one current.
@@ -205,9 +211,12 @@ TEST_F(DocumentImportTest, DecodingGivesTheWhenOfAJpegAndKeepsPicturesThatCannot
   EXPECT_NE(Log().find("p/broken.jpg....   Imported OK.\r\n"), std::string::npos);
   EXPECT_EQ(front_end_.Messages().size(), 2u);  // string 136, then the library's message
   EXPECT_EQ(Record("000001")[kFieldWhen], "");  // broken.jpg
+  EXPECT_FALSE(HasThumbnail("000001"));
   EXPECT_EQ(Record("000002")[kFieldWhen], WhenFromExifDate(kDate));
+  EXPECT_TRUE(HasThumbnail("000002"));
   EXPECT_EQ(Record("000003")[kFieldWhen], "");  // a TIFF has no EXIF date
-  EXPECT_EQ(doc_->db.RunQuery("2004"), 1);      // the When words are indexed
+  EXPECT_TRUE(HasThumbnail("000003"));
+  EXPECT_EQ(doc_->db.RunQuery("2004"), 1);  // the When words are indexed
 }
 
 TEST_F(DocumentImportTest, OptionsOffLeaveTheCategoryEmptyAndDecodeNothing) {
@@ -222,6 +231,7 @@ TEST_F(DocumentImportTest, OptionsOffLeaveTheCategoryEmptyAndDecodeNothing) {
   const CFields& fields = Record("000001");
   EXPECT_EQ(fields[kFieldCategory], "");
   EXPECT_EQ(fields[kFieldWhen], "");
+  EXPECT_FALSE(HasThumbnail("000001"));
   EXPECT_EQ(doc_->db.RunQuery("c:to_be_described"), 0);
 }
 
@@ -296,11 +306,15 @@ TEST_F(DocumentImportTest, PicturesOfAMediumAreFoundWhereverItIsMountedNext) {
   EXPECT_EQ(doc_->db.volume_label, "PHOTOS1");
   EXPECT_EQ(doc_->db.image_path, path);
 
-  // Unplugged: the picture is away and the medium offline.
+  // Unplugged: the picture is away and the medium offline, but its thumbnail shows.
+  const int32_t record = doc_->db.RecordOfId("000001");
   fs::rename(home_ / "mnt1", home_ / "away");
   volumes_.Set({{"/", VolumeKind::kFixed, ""}});
   EXPECT_EQ(doc_->LoadPicture(path, "PHOTOS1", 60, 60, false), 0);
   EXPECT_TRUE(doc_->Offline());
+  const int cell = doc_->FetchThumbnail(record);
+  ASSERT_GT(cell, CThumbnailList::kPlaceholderIndex);
+  EXPECT_FALSE(doc_->thumbnails.Picture(cell).pixels.empty());
 
   // Plugged in again at another mount point.
   fs::rename(home_ / "away", home_ / "mnt2");
