@@ -44,6 +44,8 @@ class CPictureInfo {
   // Scratch texts: the sort key while sorting, the cached ID, When, Where, Description and
   // picture path while the strip shows the entry.
   std::array<std::string, 10> texts;
+  // The strip has read the record's texts into `texts` (ID, When, Where, Description, path).
+  bool texts_read = false;
   uint8_t selected = 0;
   int32_t record = 0;
 };

@@ -1,5 +1,7 @@
 #include "ui/menu_layout.h"
 
+#include <cctype>
+
 #include "app/resource_ids.h"
 
 CMenuEntry CMenuEntry::Item(int command, std::string text, bool checkable) {
@@ -89,4 +91,49 @@ std::vector<CMenuEntry> ArchiverMenuBar() {
                    E::Item(ID_APP_ABOUT, "&About Kestrel's Albumcraft..."),
                }),
   };
+}
+
+CMenuEntry ThumbnailContextMenu() {
+  using E = CMenuEntry;
+  return E::Popup("Menu1", {
+                               E::Item(ID_ADD_TO_CATEGORY, "Add to category..."),
+                               E::Item(ID_DELETE_PICTURE_CONTEXT, "Delete picture"),
+                               E::Item(ID_REFRESH_THUMBNAIL_CONTEXT, "Refresh thumbnail"),
+                               E::Item(ID_DESELECT_ALL, "De&select All"),
+                               E::Popup("Thumbnail view",
+                                        {
+                                            E::Item(ID_VIEW_MODE_1, "1 column with text", true),
+                                            E::Item(ID_VIEW_MODE_2, "2 columns", true),
+                                            E::Item(ID_VIEW_MODE_3, "4 columns", true),
+                                            E::Item(ID_VIEW_MODE_4, "6 columns", true),
+                                            E::Item(ID_VIEW_MODE_5, "8 columns", true),
+                                        }),
+                           });
+}
+
+CMenuEntry PictureContextMenu() {
+  using E = CMenuEntry;
+  return E::Popup("menu0", {
+                               E::Item(ID_NEXT_PICTURE_CONTEXT, "Next picture"),
+                               E::Item(ID_PREVIOUS_PICTURE_CONTEXT, "Previous picture"),
+                               E::Item(ID_ANNOTATE_CONTEXT, "Annotate..."),
+                               E::Item(ID_EDIT_IMAGE, "Edit image"),
+                               E::Item(ID_ADD_TO_CATEGORY, "Add to category..."),
+                               E::Item(ID_COPY_TO_CLIPBOARD, "Copy to clipboard"),
+                           });
+}
+
+std::string ShortcutText(const std::string& item_text) {
+  const size_t tab = item_text.find('\t');
+  return tab == std::string::npos ? std::string() : item_text.substr(tab + 1);
+}
+
+bool IsBareKeyShortcut(const std::string& shortcut) {
+  if (shortcut.empty()) return false;
+  for (const char* modifier : {"Ctrl", "Alt", "Shift"}) {
+    if (shortcut.find(modifier) != std::string::npos) return false;
+  }
+  const bool function_key = shortcut.size() >= 2 && shortcut[0] == 'F' &&
+                            std::isdigit(static_cast<unsigned char>(shortcut[1]));
+  return !function_key;
 }

@@ -21,6 +21,17 @@ struct CMenuEntry {
 // The archiver's main menu: "&File", "&Edit", "&Picture", "Views", "&Help".
 std::vector<CMenuEntry> ArchiverMenuBar();
 
+// The view's context menus (menu 135): "Menu1" over the thumbnail strip, "menu0" elsewhere.
+CMenuEntry ThumbnailContextMenu();
+CMenuEntry PictureContextMenu();
+
+// The shortcut text of an item ("Del" of "&Delete picture\tDel"); empty when it has none.
+std::string ShortcutText(const std::string& item_text);
+// A shortcut without Ctrl, Alt, Shift or a function key ("Del", "<---"): the view answers
+// such keys itself, so that they stay with a text field that has the focus. The menu only
+// shows them.
+bool IsBareKeyShortcut(const std::string& shortcut);
+
 // Calls `visit` for every item of the tree (popups and separators are walked, not visited).
 template <typename Visit>
 void ForEachMenuItem(const std::vector<CMenuEntry>& entries, Visit&& visit) {

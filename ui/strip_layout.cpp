@@ -1,6 +1,7 @@
 #include "ui/strip_layout.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -8,6 +9,8 @@ constexpr int kColumns[] = {1, 2, 4, 6, 8};
 constexpr int kDefaultViewMode = 3;
 constexpr int kScrollBarWidth = 10;
 constexpr int kCellColumnStep = 6;  // pixels between cells of a row, besides the thumbnail
+constexpr int kTipRightGap = 12;    // the hover tip ends this far left of the strip's edge
+constexpr int kTipTextPadding = 5;
 
 }  // namespace
 
@@ -75,6 +78,24 @@ CRect HoverTipRect(const CStripGeometry& geometry, const CRect& hovered_cell, in
   tip.left = 1;
   tip.right = geometry.strip_width - kScrollBarWidth;
   return tip;
+}
+
+CRect ThumbnailRect(const CStripCell& cell, int thumb_size, int width, int height) {
+  if (width <= 0 || height <= 0) return {};
+  const int longer = std::max(width, height);
+  const int w = static_cast<int>(int64_t(width) * thumb_size / longer);
+  const int h = static_cast<int>(int64_t(height) * thumb_size / longer);
+  const int left = cell.rect.left + 1 + (thumb_size - w) / 2;
+  const int top = cell.row_y + (thumb_size - h) / 2;
+  return {left, top, left + w, top + h};
+}
+
+CRect HoverTipBox(const CRect& tip_rect, int cell_left, int widest_line, int strip_width) {
+  const int limit = strip_width - kTipRightGap;
+  const int width = std::min(widest_line + kTipTextPadding, limit);
+  int left = cell_left;
+  if (left + width > limit) left = limit - width;
+  return {left, tip_rect.top, left + width, tip_rect.bottom};
 }
 
 int ScrolledFirstVisible(int first_visible, int step, int count, int rows, int columns) {

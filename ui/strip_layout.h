@@ -38,6 +38,15 @@ std::vector<CStripCell> StripCells(const CStripGeometry& geometry, int count, in
 // The hover tip's rectangle for a hovered cell (hint 3).
 CRect HoverTipRect(const CStripGeometry& geometry, const CRect& hovered_cell, int thumb_font_size);
 
+// Where a thumbnail of `width` × `height` is drawn in its cell: scaled so that its longer side
+// is T, centred in the T × T box that starts at (cell left + 1, row y).
+CRect ThumbnailRect(const CStripCell& cell, int thumb_size, int width, int height);
+
+// The hover tip's box inside the tip rectangle: as wide as its widest line + 5 (at most
+// strip width − 12), starting at the hovered cell's left edge but moved left so that it ends
+// by strip width − 12.
+CRect HoverTipBox(const CRect& tip_rect, int cell_left, int widest_line, int strip_width);
+
 // Scrolling: the new first visible position after a step. `step` is ±1 (line), ±2 (page),
 // −3 (home) or +3 (end).
 int ScrolledFirstVisible(int first_visible, int step, int count, int rows, int columns);
