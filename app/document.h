@@ -114,6 +114,10 @@ class CSnapstoreDoc : public CCommandTarget {
   bool CreateIndex();
   // The first-start dialog, offered once per run when no index is open.
   void RunFirstStart();
+  // The format check of the open index: an index of another store format version is
+  // upgraded when the user agrees (refusing ends the program). Nothing without an index or
+  // after missing store files.
+  void CheckStoreFormat();
   // Saves the state files, writes the backup export when the index was changed and thins
   // old backups. Runs once; the destructor calls it.
   void Close();

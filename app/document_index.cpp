@@ -47,9 +47,7 @@ bool CSnapstoreDoc::OpenIndexPath(const std::string& path) {
   title_text = index_path;
   if (!missing.empty()) ShowMissingFiles(missing);
 
-  if (missing.empty() && db.ReadHeader() && db.header.version != kStoreFormatVersion) {
-    UpgradePrompt();
-  }
+  if (missing.empty()) CheckStoreFormat();
   idle_pass_.Restart(index_path);
   state.category_names.clear();
   ClearThumbnails();
@@ -64,6 +62,11 @@ bool CSnapstoreDoc::OpenIndexPath(const std::string& path) {
   RefillCategoryChoices();
   if (settings.Thumbnails) front_end_.SendCommandToDescendants(CMD_SHOW_STRIP_SCROLLBAR);
   return missing.empty();
+}
+
+void CSnapstoreDoc::CheckStoreFormat() {
+  if (index_path.empty() || title_text == kTitleError) return;
+  if (db.ReadHeader() && db.header.version != kStoreFormatVersion) UpgradePrompt();
 }
 
 void CSnapstoreDoc::UpgradePrompt() {

@@ -1,6 +1,6 @@
-// CSnapstoreApp, the archiver's application object: makes the main window, the front end and
-// the document, runs the document's first-start offer, and an automation script when one is
-// given.
+// CSnapstoreApp, the archiver's application object: makes the main window, the front end, the
+// document and the view, shows the window and gives the view its first showing, runs the
+// idle sort pass, and an automation script when one is given.
 #include <wx/app.h>
 
 #include <memory>
@@ -13,7 +13,7 @@
 #include "ui/automation_ui.h"
 #include "ui/front_end_ui.h"
 #include "ui/main_frame_ui.h"
-#include "ui/wx_text_ui.h"
+#include "ui/snapstore_view_ui.h"
 
 class CSnapstoreApp : public wxApp {
  public:
@@ -21,9 +21,8 @@ class CSnapstoreApp : public wxApp {
   int OnExit() override;
 
  private:
-  void ShowDocument();
-
   CMainFrame* frame_ = nullptr;
+  CSnapstoreView* view_ = nullptr;
   std::unique_ptr<CWxFrontEnd> front_end_;
   std::unique_ptr<CVolumeSource> volumes_;
   std::unique_ptr<CSnapstoreDoc> document_;
@@ -45,20 +44,22 @@ bool CSnapstoreApp::OnInit() {
     }
   }
 
-  frame_ = new CMainFrame;
+  CSettingsFile settings(CSettingsFile::DefaultPath());
+  frame_ = new CMainFrame(settings);
   front_end_ = std::make_unique<CWxFrontEnd>(*frame_);
   volumes_ = MakeDefaultVolumeSource();
-  document_ = std::make_unique<CSnapstoreDoc>(*front_end_, *volumes_,
-                                              CSettingsFile(CSettingsFile::DefaultPath()));
+  document_ = std::make_unique<CSnapstoreDoc>(*front_end_, *volumes_, settings);
+  view_ = new CSnapstoreView(frame_, *document_);
+  frame_->SetView(view_);
   frame_->AddCommandTarget(document_.get());
-  frame_->SetViewUpdater([this](int) { ShowDocument(); });
+  frame_->AddCommandTarget(view_);
   // The document goes with the window: it may still show a message while it closes.
-  frame_->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
+  frame_->SetCloseAction([this] {
+    view_->DetachDocument();
     document_.reset();
-    event.Skip();
   });
-  ShowDocument();
   frame_->Show();
+  view_->SetFocus();
   if (!script.empty()) {
     automation_ = std::make_unique<CAutomation>(*frame_, script, output);
     automation_->Start();
@@ -67,17 +68,11 @@ bool CSnapstoreApp::OnInit() {
   Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
     if (document_ && document_->RunIdleSteps()) event.RequestMore();
   });
-  // The first start without an index offers to make one, once the window is up.
+  // The first showing may ask about the index's format; the window is up by then.
   CallAfter([this] {
-    if (document_) document_->RunFirstStart();
+    if (document_) view_->InitialUpdate();
   });
   return true;
-}
-
-void CSnapstoreApp::ShowDocument() {
-  if (!document_) return;
-  frame_->SetTitleText(document_->title_text);
-  frame_->SetStatusText(ToWx(document_->record_status_text), STATUS_PANE_RECORD);
 }
 
 int CSnapstoreApp::OnExit() {

@@ -4,13 +4,19 @@
 #include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/menu.h>
+#include <wx/scrolbar.h>
 #include <wx/statusbr.h>
 #include <wx/time.h>
 
 #include <sstream>
 
+#include "app/document.h"
+#include "app/resource_ids.h"
 #include "ui/command_ids_ui.h"
 #include "ui/main_frame_ui.h"
+#include "ui/menu_builder_ui.h"
+#include "ui/snapstore_view_ui.h"
+#include "ui/view_model.h"
 #include "ui/wx_text_ui.h"
 
 namespace {
@@ -62,6 +68,73 @@ wxButton* FindButton(wxWindow* parent, const wxString& label) {
   return nullptr;
 }
 
+constexpr int kViewModeCommands[] = {ID_VIEW_MODE_1, ID_VIEW_MODE_2, ID_VIEW_MODE_3, ID_VIEW_MODE_4,
+                                     ID_VIEW_MODE_5};
+
+// The wx key code of a key name; 0 for a name not known.
+int KeyCodeOf(const std::string& name) {
+  const std::pair<const char*, int> keys[] = {{"Delete", WXK_DELETE},     {"Left", WXK_LEFT},
+                                              {"Right", WXK_RIGHT},       {"Up", WXK_UP},
+                                              {"Down", WXK_DOWN},         {"PageUp", WXK_PAGEUP},
+                                              {"PageDown", WXK_PAGEDOWN}, {"Home", WXK_HOME},
+                                              {"End", WXK_END},           {"Space", WXK_SPACE}};
+  for (auto [key_name, code] : keys) {
+    if (name == key_name) return code;
+  }
+  return name.size() == 1 && std::isalpha(static_cast<unsigned char>(name[0]))
+             ? std::toupper(static_cast<unsigned char>(name[0]))
+             : 0;
+}
+
+struct CModifiers {
+  bool ctrl = false;
+  bool shift = false;
+  bool alt = false;
+};
+
+CModifiers ReadModifiers(std::istringstream& words) {
+  CModifiers modifiers;
+  for (std::string word; words >> word;) {
+    modifiers.ctrl |= word == "ctrl";
+    modifiers.shift |= word == "shift";
+    modifiers.alt |= word == "alt";
+  }
+  return modifiers;
+}
+
+std::string RectText(const CRect& rect) {
+  return std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
+         std::to_string(rect.right) + " " + std::to_string(rect.bottom);
+}
+
+// The colour on screen at a point of a window, as the X server shows it.
+std::optional<wxColour> ScreenPixel(wxWindow* window, int x, int y) {
+  GdkWindow* gdk_window = gtk_widget_get_window(window->GetHandle());
+  if (!gdk_window) return std::nullopt;
+  GdkPixbuf* pixbuf = gdk_pixbuf_get_from_window(gdk_window, x, y, 1, 1);
+  if (!pixbuf) return std::nullopt;
+  const guchar* pixel = gdk_pixbuf_get_pixels(pixbuf);
+  wxColour colour(pixel[0], pixel[1], pixel[2]);
+  g_object_unref(pixbuf);
+  return colour;
+}
+
+// Sends a synthesised mouse event to the view, as the window system would.
+void SendMouse(wxWindow* view, wxEventType type, int x, int y, const CModifiers& modifiers,
+               int wheel_rotation = 0) {
+  wxMouseEvent event(type);
+  event.SetPosition(wxPoint(x, y));
+  event.SetControlDown(modifiers.ctrl);
+  event.SetShiftDown(modifiers.shift);
+  event.SetAltDown(modifiers.alt);
+  event.m_wheelRotation = wheel_rotation;
+  event.m_wheelDelta = 120;
+  event.m_linesPerAction = 3;
+  event.SetEventObject(view);
+  event.SetId(view->GetId());
+  view->GetEventHandler()->ProcessEvent(event);
+}
+
 // Where the report of a line starts: what the line is about.
 std::string Escaped(std::string text) {
   for (size_t i = 0; (i = text.find('\n', i)) != std::string::npos;) text.replace(i, 1, "\\n");
@@ -85,16 +158,15 @@ CAutomation::CAutomation(CMainFrame& frame, const std::string& script_path,
   Bind(wxEVT_TIMER, &CAutomation::OnTick, this);
 }
 
-void CAutomation::Start() { timer_.Start(kTickMilliseconds); }
+void CAutomation::Start() { timer_.StartOnce(kTickMilliseconds); }
 
 void CAutomation::OnTick(wxTimerEvent&) {
-  if (next_ >= lines_.size()) {
-    timer_.Stop();
-    return;
-  }
+  if (next_ >= lines_.size()) return;
+  // The timer is armed again before the line runs: a line may open a context menu or a modal
+  // dialog, and the next lines then run from inside its event loop.
+  timer_.StartOnce(kTickMilliseconds);
   if (wxGetLocalTimeMillis() < resume_at_) return;
-  // The index moves on before the line runs: a command may open a modal dialog, and the
-  // next lines then run from inside the dialog's event loop.
+  // The index moves on before the line runs, for the same reason.
   const size_t index = next_++;
   if (!Run(lines_[index])) next_ = index;
 }
@@ -122,7 +194,16 @@ bool CAutomation::Run(const std::string& line) {
     }
     std::string state = item->IsEnabled() ? "enabled" : "disabled";
     if (item->IsCheckable() && item->IsChecked()) state += " checked";
-    Report("menu " + std::to_string(number) + ": " + state + " " + FromWx(item->GetItemLabel()));
+    Report("menu " + std::to_string(number) + ": " + state + " " + ShownItemText(*item));
+  } else if (verb == "view-mode") {
+    wxMenuBar* bar = frame_.GetMenuBar();
+    bar->UpdateMenus();
+    std::string checked = "none";
+    for (int command : kViewModeCommands) {
+      wxMenuItem* item = bar->FindItem(WxIdOf(command));
+      if (item && item->IsChecked()) checked = FromWx(item->GetItemLabelText());
+    }
+    Report("view-mode: " + checked);
   } else if (verb == "command" && words >> number) {
     if (!frame_.ExecuteCommand(number)) Report("command " + std::to_string(number) + ": refused");
   } else if (verb == "dialog") {
@@ -176,8 +257,75 @@ bool CAutomation::Run(const std::string& line) {
   } else if (verb == "close") {
     timer_.Stop();
     frame_.Close();
-  } else {
+  } else if (!RunViewLine(verb, words)) {
     Report("error: " + line);
+  }
+  return true;
+}
+
+bool CAutomation::RunViewLine(const std::string& verb, std::istringstream& words) {
+  CSnapstoreView* view = frame_.view();
+  const CSnapstoreDoc* doc = view ? view->document() : nullptr;
+  if (!doc) return false;
+  int x = 0, y = 0;
+  if (verb == "strip") {
+    std::string text = "strip: first " + std::to_string(doc->first_visible) + " current " +
+                       std::to_string(doc->db.position) + " count " + std::to_string(doc->db.count);
+    wxScrollBar* bar = view->strip_scroll_bar();
+    if (bar && bar->IsShown()) {
+      text += " scrollbar " + std::to_string(bar->GetThumbPosition()) + "/" +
+              std::to_string(bar->GetRange()) + " page " + std::to_string(bar->GetPageSize());
+    } else {
+      text += " scrollbar hidden";
+    }
+    Report(text);
+  } else if (verb == "cell" && words >> x) {
+    const bool known = x >= 0 && static_cast<size_t>(x) < doc->visible_cells.size();
+    Report("cell " + std::to_string(x) + ": " +
+           (known ? RectText(doc->visible_cells[static_cast<size_t>(x)].rect) : "none"));
+  } else if (verb == "caption") {
+    Report("caption: " + RectText(view->CaptionRect()));
+  } else if (verb == "view") {
+    Report("view: " + std::to_string(doc->view_width) + " " + std::to_string(doc->view_height));
+  } else if (verb == "pixel" && words >> x >> y) {
+    view->Update();
+    std::optional<wxColour> colour = ScreenPixel(view, x, y);
+    Report("pixel " + std::to_string(x) + " " + std::to_string(y) + ": " +
+           (colour ? std::to_string(colour->Red()) + " " + std::to_string(colour->Green()) + " " +
+                         std::to_string(colour->Blue())
+                   : std::string("none")));
+  } else if ((verb == "click" || verb == "dclick" || verb == "rclick" || verb == "move") &&
+             words >> x >> y) {
+    const CModifiers modifiers = ReadModifiers(words);
+    const wxEventType type = verb == "click"    ? wxEVT_LEFT_DOWN
+                             : verb == "dclick" ? wxEVT_LEFT_DCLICK
+                             : verb == "rclick" ? wxEVT_RIGHT_DOWN
+                                                : wxEVT_MOTION;
+    if (type == wxEVT_LEFT_DCLICK) SendMouse(view, wxEVT_LEFT_DOWN, x, y, modifiers);
+    SendMouse(view, type, x, y, modifiers);
+  } else if (verb == "wheel") {
+    std::string direction;
+    words >> direction;
+    SendMouse(view, wxEVT_MOUSEWHEEL, 0, 0, {}, direction == "down" ? -120 : 120);
+  } else if (verb == "key") {
+    std::string name;
+    words >> name;
+    const int code = KeyCodeOf(name);
+    if (code == 0) return false;
+    const CModifiers modifiers = ReadModifiers(words);
+    wxKeyEvent event(wxEVT_KEY_DOWN);
+    event.m_keyCode = code;
+    event.SetControlDown(modifiers.ctrl);
+    event.SetShiftDown(modifiers.shift);
+    event.SetAltDown(modifiers.alt);
+    event.SetEventObject(view);
+    view->GetEventHandler()->ProcessEvent(event);
+  } else if (verb == "context-menu") {
+    for (const std::string& item : view->LastContextMenu())
+      Report("context-menu: " + Escaped(item));
+    view->CloseContextMenu();
+  } else {
+    return false;
   }
   return true;
 }

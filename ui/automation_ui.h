@@ -6,7 +6,24 @@
 // Script lines:
 //   title                  report "title: <window title>"
 //   status N               report "status N: <text of status pane N>"
-//   menu N                 report "menu N: enabled|disabled[ checked] <label>"
+//   menu N                 report "menu N: enabled|disabled[ checked] <label>\t<shortcut>"
+//   view-mode              report "view-mode: <label>" of the checked view-mode item
+//   strip                  report "strip: first F current P count C" (the first visible and
+//                          the current position, the result count), then " scrollbar
+//                          hidden" or " scrollbar P/R page S" (position, range, page)
+//   cell N                 report "cell N: L T R B", the rectangle of visible cell N
+//   caption                report "caption: L T R B", the caption box
+//   view                   report "view: W H", the view's size
+//   pixel X Y              report "pixel X Y: R G B", the colour on screen at (X, Y) of the view
+//   click X Y [ctrl] [shift]   the left button pressed at (X, Y) of the view
+//   dclick X Y             a double click at (X, Y) of the view
+//   rclick X Y             the right button pressed at (X, Y) of the view (a context menu)
+//   move X Y               the mouse moved to (X, Y) of the view
+//   wheel up|down          the wheel rolled away from or towards the user over the view
+//   key NAME [ctrl] [shift] [alt]   a key pressed in the view: Delete, Left, Right, Up, Down,
+//                          PageUp, PageDown, Home, End, Space, or a letter
+//   context-menu           report the last context menu's items, one line each as
+//                          "context-menu: <item>" (see DescribeMenu), and close it
 //   command N              carry out command number N as its menu item would
 //   dialog                 report the modal dialog on screen: "dialog: <title>" for a dialog,
 //                          "message: <text>" for a message box, "dialog: none"
@@ -23,6 +40,7 @@
 #include <wx/timer.h>
 
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -37,6 +55,8 @@ class CAutomation : public wxEvtHandler {
   void OnTick(wxTimerEvent& event);
   // False when the line must run again later (it waits for something).
   bool Run(const std::string& line);
+  // The lines about the view; false for a line that is not one of them.
+  bool RunViewLine(const std::string& verb, std::istringstream& words);
   void Report(const std::string& text);
 
   CMainFrame& frame_;

@@ -1,57 +1,91 @@
 #include "ui/main_frame_ui.h"
 
+#include <wx/display.h>
+#include <wx/image.h>
+#include <wx/imagpng.h>
 #include <wx/menu.h>
+#include <wx/sizer.h>
 #include <wx/statusbr.h>
+#include <wx/toolbar.h>
 #include <wx/utils.h>
 
-#include <cstdio>
+#include <algorithm>
 #include <functional>
 
 #include "app/resource_ids.h"
 #include "app/string_table.h"
+#include "platform/folders.h"
+#include "platform/path_text.h"
 #include "store/string_printf.h"
 #include "ui/command_ids_ui.h"
+#include "ui/menu_builder_ui.h"
 #include "ui/menu_layout.h"
+#include "ui/search_bar_ui.h"
+#include "ui/snapstore_view_ui.h"
+#include "ui/toolbar_layout.h"
+#include "ui/window_placement.h"
 #include "ui/wx_text_ui.h"
 
 namespace {
 
-// Status-bar panes: message, record, picture, then the CAP, NUM and SCRL key indicators.
+// Status-bar panes: message, record (120 pixels), picture (at least 400 pixels in a window of
+// the default size, taking what the window has more), then the CAP, NUM and SCRL key
+// indicators.
 constexpr int kStatusPanes = 6;
-constexpr int kPaneWidths[kStatusPanes] = {-1, 120, -2, 40, 40, 40};
+constexpr int kPaneWidths[kStatusPanes] = {260, 120, -1, 40, 40, 40};
 constexpr int kCapsPane = 3;
+constexpr int kKeyIndicatorMilliseconds = 500;
 
-wxMenu* BuildMenu(const std::vector<CMenuEntry>& entries) {
-  auto* menu = new wxMenu;
-  for (const CMenuEntry& entry : entries) {
-    switch (entry.kind) {
-      case CMenuEntry::Kind::kSeparator:
-        menu->AppendSeparator();
-        break;
-      case CMenuEntry::Kind::kPopup:
-        menu->AppendSubMenu(BuildMenu(entry.children), ToWx(entry.text));
-        break;
-      case CMenuEntry::Kind::kItem:
-        menu->Append(WxIdOf(entry.command), ToWx(entry.text), wxString(),
-                     entry.checkable ? wxITEM_CHECK : wxITEM_NORMAL);
-        break;
-    }
+// The toolbar's icon, drawn for this program and kept in its data folder.
+wxBitmap ToolIcon(const std::string& file) {
+  wxImage image;
+  const std::string path = JoinPath(InstallDataFolder(), file);
+  if (wxFileExists(ToWx(path)) && image.LoadFile(ToWx(path), wxBITMAP_TYPE_PNG)) {
+    return wxBitmap(image);
   }
-  return menu;
+  return wxBitmap(kToolbarIconSize, kToolbarIconSize);
 }
 
 }  // namespace
 
-CMainFrame::CMainFrame() : wxFrame(nullptr, wxID_ANY, wxString()) {
+CMainFrame::CMainFrame(std::optional<CSettingsFile> settings)
+    : wxFrame(nullptr, wxID_ANY, wxString()), settings_(std::move(settings)) {
   SetTitleText("");
   CreateMenus();
+  CreateTools();
   CreateStatusPanes();
+  search_bar_ = new CSearchBar(this);
+  auto* sizer = new wxBoxSizer(wxVERTICAL);
+  sizer->Add(search_bar_, 0, wxEXPAND);
+  SetSizer(sizer);
+  for (int command : {IDC_SEARCH_FIND, IDC_SEARCH_CLEAR}) {
+    Bind(wxEVT_BUTTON, &CMainFrame::OnMenu, this, WxIdOf(command));
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateMenu, this, WxIdOf(command));
+  }
+
   SetSize(FromDIP(wxSize(1024, 720)));
+  normal_rect_ = GetRect();
+  RestorePlacement();
+  Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+    RememberNormalRect();
+    event.Skip();
+  });
+  Bind(wxEVT_MOVE, [this](wxMoveEvent& event) {
+    RememberNormalRect();
+    event.Skip();
+  });
+  Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
   // The key indicators follow the keyboard's lock states, which change without events here.
   key_timer_.SetOwner(this);
   Bind(
       wxEVT_TIMER, [this](wxTimerEvent&) { UpdateKeyIndicators(); }, key_timer_.GetId());
-  key_timer_.Start(500);
+  key_timer_.Start(kKeyIndicatorMilliseconds);
+}
+
+void CMainFrame::SetView(CSnapstoreView* view) {
+  view_ = view;
+  GetSizer()->Add(view, 1, wxEXPAND);
+  Layout();
 }
 
 void CMainFrame::AddCommandTarget(CCommandTarget* target) { targets_.push_back(target); }
@@ -78,7 +112,8 @@ std::optional<CCommandUi> CMainFrame::CommandState(int command) const {
 }
 
 void CMainFrame::SetTitleText(const std::string& title_text) {
-  SetTitle(ToWx(StringPrintf(kArchiverTitleFormat, title_text.c_str())));
+  const wxString title = ToWx(StringPrintf(kArchiverTitleFormat, title_text.c_str()));
+  if (GetTitle() != title) SetTitle(title);
 }
 
 void CMainFrame::SendToDescendants(int command) {
@@ -94,12 +129,21 @@ void CMainFrame::SendToDescendants(int command) {
 }
 
 void CMainFrame::UpdateViews(int hint) {
-  if (view_updater_) view_updater_(hint);
-  Refresh();
+  if (view_) view_->OnUpdate(hint);
 }
 
 void CMainFrame::SetCategoryChoices(const std::vector<std::string>& choices) {
   category_choices_ = choices;
+  search_bar_->SetCategoryChoices(choices);
+}
+
+void CMainFrame::BindCommand(int command) {
+  if (std::find(bound_commands_.begin(), bound_commands_.end(), command) != bound_commands_.end()) {
+    return;
+  }
+  bound_commands_.push_back(command);
+  Bind(wxEVT_MENU, &CMainFrame::OnMenu, this, WxIdOf(command));
+  Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateMenu, this, WxIdOf(command));
 }
 
 void CMainFrame::CreateMenus() {
@@ -108,16 +152,80 @@ void CMainFrame::CreateMenus() {
     bar->Append(BuildMenu(popup.children), ToWx(popup.text));
   }
   SetMenuBar(bar);
-  ForEachMenuItem(ArchiverMenuBar(), [&](const CMenuEntry& item) {
-    Bind(wxEVT_MENU, &CMainFrame::OnMenu, this, WxIdOf(item.command));
-    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateMenu, this, WxIdOf(item.command));
-  });
+  // The view's context menus send their commands to the main window too.
+  std::vector<CMenuEntry> menus = ArchiverMenuBar();
+  menus.push_back(ThumbnailContextMenu());
+  menus.push_back(PictureContextMenu());
+  ForEachMenuItem(menus, [&](const CMenuEntry& item) { BindCommand(item.command); });
+}
+
+void CMainFrame::CreateTools() {
+  if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
+  wxToolBar* tools = CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT);
+  tools->SetToolBitmapSize(wxSize(kToolbarIconSize, kToolbarIconSize));
+  for (const CToolbarButton& button : ArchiverToolbar()) {
+    if (button.IsSeparator()) {
+      tools->AddSeparator();
+      continue;
+    }
+    tools->AddTool(WxIdOf(button.command), ToWx(button.tooltip), ToolIcon(button.icon),
+                   ToWx(button.tooltip), button.checkable ? wxITEM_CHECK : wxITEM_NORMAL);
+    tools->SetToolLongHelp(WxIdOf(button.command), ToWx(button.flyby));
+    BindCommand(button.command);
+  }
+  tools->Realize();
+  SetStatusBarPane(STATUS_PANE_MESSAGE);  // fly-by texts go to the message pane
 }
 
 void CMainFrame::CreateStatusPanes() {
   wxStatusBar* bar = CreateStatusBar(kStatusPanes);
   bar->SetStatusWidths(kStatusPanes, kPaneWidths);
   UpdateKeyIndicators();
+}
+
+void CMainFrame::RestorePlacement() {
+  if (!settings_) return;
+  const std::optional<CWindowPlacement> placement =
+      ParseWindowPlacement(settings_->ReadString(kWindowPlacementKey, ""));
+  if (!placement || placement->normal.Width() <= 0 || placement->normal.Height() <= 0) return;
+  const CRect& r = placement->normal;
+  wxRect rect(r.left, r.top, r.Width(), r.Height());
+  // A rectangle on a screen that is no longer there keeps its size, on the main screen.
+  if (wxDisplay::GetFromPoint(wxPoint(rect.x + rect.width / 2, rect.y + 10)) == wxNOT_FOUND) {
+    const wxRect screen = wxDisplay().GetClientArea();
+    wxSize size = rect.GetSize();
+    size.DecTo(screen.GetSize());
+    rect.SetSize(size);
+    rect = rect.CentreIn(screen);
+  }
+  SetSize(rect);
+  normal_rect_ = rect;
+  // A window closed minimised opens as it was before: normal or maximised.
+  if (placement->show_command == kShowMaximised || (placement->flags & kRestoreToMaximised)) {
+    Maximize();
+  }
+}
+
+void CMainFrame::RememberNormalRect() {
+  if (!IsMaximized() && !IsIconized() && IsShown()) normal_rect_ = GetRect();
+}
+
+std::string CMainFrame::PlacementText() const {
+  CWindowPlacement placement;
+  placement.show_command = IsIconized()    ? kShowMinimised
+                           : IsMaximized() ? kShowMaximised
+                                           : kShowNormal;
+  if (IsIconized() && IsMaximized()) placement.flags = kRestoreToMaximised;
+  const wxRect rect = IsMaximized() || IsIconized() ? normal_rect_ : GetRect();
+  placement.normal = {rect.x, rect.y, rect.x + rect.width, rect.y + rect.height};
+  return FormatWindowPlacement(placement);
+}
+
+void CMainFrame::OnClose(wxCloseEvent& event) {
+  if (settings_) settings_->WriteString(kWindowPlacementKey, PlacementText());
+  key_timer_.Stop();
+  if (close_action_) close_action_();
+  event.Skip();
 }
 
 void CMainFrame::OnMenu(wxCommandEvent& event) {

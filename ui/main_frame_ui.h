@@ -1,6 +1,8 @@
-// CMainFrame, the main window: menu bar, status bar and the view. It carries out no command
-// itself (but Exit): menu commands go to the command targets (document, view) by their
-// numbers, and a menu item that no target handles is shown disabled.
+// CMainFrame, the main window: menu bar, toolbar, search bar, status bar and the view. It
+// carries out no command itself (but Exit): menu, toolbar, accelerator, context-menu and
+// search-bar commands go to the command targets (document, view) by their numbers, and an
+// item that no target handles is shown disabled. It keeps its placement in the settings
+// file ("WinPosition") across runs.
 #pragma once
 
 #include <wx/frame.h>
@@ -12,10 +14,24 @@
 #include <vector>
 
 #include "app/command_target.h"
+#include "app/settings_file.h"
+
+class CSearchBar;
+class CSnapstoreView;
 
 class CMainFrame : public wxFrame {
  public:
-  CMainFrame();
+  // With a settings file, the window takes the placement stored there and stores its own
+  // when it closes.
+  explicit CMainFrame(std::optional<CSettingsFile> settings = std::nullopt);
+
+  // The view fills the window below the search bar; it repaints on the document's updates.
+  void SetView(CSnapstoreView* view);
+  CSnapstoreView* view() const { return view_; }
+  CSearchBar* search_bar() const { return search_bar_; }
+  // Runs when the window closes, after its placement was stored (the program lets its
+  // document go there).
+  void SetCloseAction(std::function<void()> action) { close_action_ = std::move(action); }
 
   // Targets are asked in the order they were added.
   void AddCommandTarget(CCommandTarget* target);
@@ -30,21 +46,33 @@ class CMainFrame : public wxFrame {
   void SendToDescendants(int command);
   // Repaints what the view-update hint names.
   void UpdateViews(int hint);
-  // Who repaints on an update: the view, which also keeps the title and status panes.
-  void SetViewUpdater(std::function<void(int hint)> updater) { view_updater_ = std::move(updater); }
   // The entries of the search bar's category box; the first is selected.
   void SetCategoryChoices(const std::vector<std::string>& choices);
   const std::vector<std::string>& CategoryChoices() const { return category_choices_; }
 
+  // The placement to store now: the normal rectangle the window has or last had, and
+  // whether it is maximised.
+  std::string PlacementText() const;
+
  private:
   void CreateMenus();
+  void CreateTools();
   void CreateStatusPanes();
+  void RestorePlacement();
+  void BindCommand(int command);
   void OnMenu(wxCommandEvent& event);
   void OnUpdateMenu(wxUpdateUIEvent& event);
+  void OnClose(wxCloseEvent& event);
+  void RememberNormalRect();
   void UpdateKeyIndicators();
 
+  std::optional<CSettingsFile> settings_;
   std::vector<CCommandTarget*> targets_;
   std::vector<std::string> category_choices_;
-  std::function<void(int)> view_updater_;
+  std::vector<int> bound_commands_;
+  CSnapstoreView* view_ = nullptr;
+  CSearchBar* search_bar_ = nullptr;
+  std::function<void()> close_action_;
+  wxRect normal_rect_;
   wxTimer key_timer_;
 };

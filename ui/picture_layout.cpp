@@ -31,11 +31,14 @@ std::string CaptionText(const std::vector<std::string>& lines) {
 CPictureLayout PlacePicture(const CRect& area, int width, int height, const std::string& caption,
                             const CMeasureText& measure) {
   CPictureLayout layout;
-  if (width <= 0 || height <= 0) return layout;
+  // Without a picture the caption still shows, below an empty picture rectangle.
   const double scale =
-      std::min({double(area.Width()) / width, double(area.Height()) / height, 1.0});
+      width > 0 && height > 0
+          ? std::min({double(area.Width()) / width, double(area.Height()) / height, 1.0})
+          : 1.0;
   layout.scale = scale;
-  CRect p{area.left, area.top, area.left + int(width * scale), area.top + int(height * scale)};
+  CRect p{area.left, area.top, area.left + std::max(0, int(width * scale)),
+          area.top + std::max(0, int(height * scale))};
 
   CRect c = area.Inflated(-kCaptionMargin);
   layout.caption_at_right =

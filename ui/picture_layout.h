@@ -32,6 +32,7 @@ struct CPictureLayout {
   double scale = 1.0;
 };
 
-// Places a picture of `width` × `height` and the caption text in the area.
+// Places a picture of `width` × `height` and the caption text in the area. Without a picture
+// (a size of 0) the caption is placed below an empty picture rectangle.
 CPictureLayout PlacePicture(const CRect& area, int width, int height, const std::string& caption,
                             const CMeasureText& measure);

@@ -16,6 +16,8 @@ constexpr const char* kWindowPlacementKey = "WinPosition";
 constexpr uint32_t kShowNormal = 1;
 constexpr uint32_t kShowMinimised = 2;
 constexpr uint32_t kShowMaximised = 3;
+// Placement flag: a minimised window opens maximised.
+constexpr uint32_t kRestoreToMaximised = 2;
 
 struct CWindowPlacement {
   uint32_t flags = 0;

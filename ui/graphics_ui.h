@@ -1,0 +1,55 @@
+// CGraphics, the painter of the main view: the thumbnail strip and the picture area with its
+// caption, the offline path and the hover tip. It draws on any wxDC (the window, an offscreen
+// bitmap, a printer page share this one drawing routine); where things go is decided by the
+// layout functions of the view's model, which know no display.
+#pragma once
+
+#include <wx/dc.h>
+#include <wx/font.h>
+
+#include <string>
+
+#include "app/rect.h"
+
+class CHoverTip;
+class CShownPicture;
+class CSnapstoreDoc;
+
+// The view's state that a paint reads, and the rectangles it leaves for the mouse.
+struct CViewPaint {
+  CShownPicture* picture = nullptr;
+  bool caption_pressed = false;
+  const CHoverTip* tip = nullptr;
+  CRect tip_rect;  // the rectangle of the last hint 3
+  // Filled by the paint.
+  CRect picture_rect;
+  CRect caption_rect;  // the caption box; empty when no caption is shown
+};
+
+class CGraphics {
+ public:
+  CGraphics(int thumb_font_size, int caption_font_size);
+
+  int thumb_font_size() const { return thumb_font_size_; }
+  int caption_font_size() const { return caption_font_size_; }
+
+  // Paints the view of `doc` at the document's view size. `strip` and `picture` say which
+  // regions need painting; the other keeps what it shows (its rectangles stay as they were).
+  void Draw(wxDC& dc, CSnapstoreDoc& doc, CViewPaint& paint, bool strip = true,
+            bool picture = true);
+
+ private:
+  void DrawStrip(wxDC& dc, CSnapstoreDoc& doc);
+  void DrawPictureArea(wxDC& dc, CSnapstoreDoc& doc, CViewPaint& paint);
+  void DrawCaption(wxDC& dc, const std::string& caption, const CRect& text_rect, const CRect& box,
+                   bool pressed);
+  void DrawHoverTip(wxDC& dc, const CSnapstoreDoc& doc, const CViewPaint& paint);
+  // Draws `text` word-wrapped in `rect`, clipped to it.
+  void DrawWrapped(wxDC& dc, const std::string& text, const CRect& rect);
+
+  int thumb_font_size_;
+  int caption_font_size_;
+  wxFont thumb_font_;
+  wxFont thumb_bold_font_;
+  wxFont caption_font_;
+};

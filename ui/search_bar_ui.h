@@ -1,0 +1,38 @@
+// The search bar under the toolbar (dialog 141): "Search:" with its text field (1027, at most
+// 80 characters), "Category:" with the category box (1026, sorted, in capitals), "Find"
+// (1028, the default button) and "Clear" (1029). The buttons send their numbers as commands
+// to the frame, which hands them to the command targets.
+#pragma once
+
+#include <wx/panel.h>
+
+#include <string>
+#include <vector>
+
+class wxChoice;
+class wxTextCtrl;
+class wxButton;
+
+class CSearchBar : public wxPanel {
+ public:
+  static constexpr int kMaxWordsLength = 80;
+
+  explicit CSearchBar(wxWindow* parent);
+
+  // The category box's entries; the first of them is selected.
+  void SetCategoryChoices(const std::vector<std::string>& choices);
+  // The first line of the text field.
+  std::string Words() const;
+  // The category box's text.
+  std::string Category() const;
+  // Empties the text field and selects the entry with the text `category`.
+  void Reset(const std::string& category);
+
+  wxTextCtrl* text_field() const { return text_; }
+  wxChoice* category_box() const { return category_; }
+
+ private:
+  wxTextCtrl* text_;
+  wxChoice* category_;
+  wxButton* find_;
+};

@@ -1,0 +1,403 @@
+#include "ui/snapstore_view_ui.h"
+
+#include <gtk/gtk.h>
+#include <wx/clipbrd.h>
+#include <wx/dcclient.h>
+#include <wx/menu.h>
+#include <wx/scrolbar.h>
+#include <wx/statusbr.h>
+
+#include "app/document.h"
+#include "app/resource_ids.h"
+#include "app/string_table.h"
+#include "store/string_printf.h"
+#include "ui/command_ids_ui.h"
+#include "ui/main_frame_ui.h"
+#include "ui/menu_builder_ui.h"
+#include "ui/view_model.h"
+#include "ui/wx_text_ui.h"
+
+namespace {
+
+// The commands the document sends to the frame's descendants.
+constexpr int kDescendantCommands[] = {
+    CMD_SHOW_STRIP_SCROLLBAR,  CMD_HIDE_STRIP_SCROLLBAR, CMD_SET_STRIP_SCROLL_POSITION,
+    CMD_PLACE_STRIP_SCROLLBAR, CMD_REPAINT_CAPTION,      CMD_STRIP_PAGE_UP,
+    CMD_STRIP_PAGE_DOWN,       CMD_STRIP_HOME,           CMD_STRIP_END};
+
+wxRect ToWxRect(const CRect& rect) {
+  return wxRect(rect.left, rect.top, rect.Width(), rect.Height());
+}
+
+bool Intersects(const wxRegion& region, const CRect& rect) {
+  return rect.Width() > 0 && rect.Height() > 0 && region.Contains(ToWxRect(rect)) != wxOutRegion;
+}
+
+// The view's key code of a wx key; 0 for keys the view has no use for.
+int ViewKeyOf(int wx_key) {
+  switch (wx_key) {
+    case WXK_DELETE:
+    case WXK_NUMPAD_DELETE:
+      return kKeyDelete;
+    case WXK_LEFT:
+    case WXK_NUMPAD_LEFT:
+      return kKeyLeft;
+    case WXK_RIGHT:
+    case WXK_NUMPAD_RIGHT:
+      return kKeyRight;
+    case WXK_UP:
+    case WXK_NUMPAD_UP:
+      return kKeyUp;
+    case WXK_DOWN:
+    case WXK_NUMPAD_DOWN:
+      return kKeyDown;
+    case WXK_PAGEUP:
+    case WXK_NUMPAD_PAGEUP:
+      return kKeyPageUp;
+    case WXK_PAGEDOWN:
+    case WXK_NUMPAD_PAGEDOWN:
+      return kKeyPageDown;
+    case WXK_HOME:
+    case WXK_NUMPAD_HOME:
+      return kKeyHome;
+    case WXK_END:
+    case WXK_NUMPAD_END:
+      return kKeyEnd;
+    case WXK_SPACE:
+      return ' ';
+    default:
+      return wx_key >= 'A' && wx_key <= 'Z' ? wx_key : 0;
+  }
+}
+
+}  // namespace
+
+CSnapstoreView::CSnapstoreView(CMainFrame* frame, CSnapstoreDoc& doc)
+    : wxWindow(frame, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+               wxWANTS_CHARS | wxFULL_REPAINT_ON_RESIZE | wxBORDER_NONE),
+      frame_(frame),
+      doc_(&doc),
+      hover_timer_(this, CHoverTip::kTimerId) {
+  SetBackgroundStyle(wxBG_STYLE_PAINT);
+  paint_.picture = &picture_;
+  paint_.tip = &tip_;
+  Bind(wxEVT_PAINT, &CSnapstoreView::OnPaint, this);
+  Bind(wxEVT_SIZE, &CSnapstoreView::OnSize, this);
+  Bind(wxEVT_LEFT_DOWN, &CSnapstoreView::OnLeftDown, this);
+  Bind(wxEVT_LEFT_DCLICK, &CSnapstoreView::OnLeftDoubleClick, this);
+  Bind(wxEVT_RIGHT_DOWN, &CSnapstoreView::OnRightDown, this);
+  Bind(wxEVT_MOTION, &CSnapstoreView::OnMotion, this);
+  Bind(wxEVT_LEAVE_WINDOW, &CSnapstoreView::OnLeave, this);
+  Bind(wxEVT_MOUSEWHEEL, &CSnapstoreView::OnWheel, this);
+  Bind(wxEVT_KEY_DOWN, &CSnapstoreView::OnKeyDown, this);
+  Bind(wxEVT_TIMER, &CSnapstoreView::OnHoverTimer, this, CHoverTip::kTimerId);
+  for (int command : kDescendantCommands) {
+    Bind(wxEVT_MENU, &CSnapstoreView::OnViewCommand, this, WxIdOf(command));
+  }
+}
+
+CSnapstoreView::~CSnapstoreView() { hover_timer_.Stop(); }
+
+void CSnapstoreView::InitialUpdate() {
+  if (!doc_ || initial_update_done_) return;
+  frame_->SetCategoryChoices(doc_->CategoryChoices());
+  doc_->CheckStoreFormat();
+  if (StripShown(*doc_)) OnCommand(CMD_SHOW_STRIP_SCROLLBAR);
+  initial_update_done_ = true;
+  Refresh();
+}
+
+void CSnapstoreView::DetachDocument() {
+  hover_timer_.Stop();
+  doc_ = nullptr;
+}
+
+void CSnapstoreView::OnUpdate(int hint) {
+  if (!doc_) return;
+  switch (hint) {
+    case kHintStrip:
+      RefreshArea(StripRegion(*doc_));
+      break;
+    case kHintPicture:
+      RefreshArea(PictureRegion(*doc_));
+      break;
+    case kHintShowTip: {
+      const size_t cell = static_cast<size_t>(std::max(tip_.hovered(), 0));
+      if (cell >= doc_->visible_cells.size()) break;
+      paint_.tip_rect = HoverTipRect(StripGeometryOf(*doc_), doc_->visible_cells[cell].rect,
+                                     doc_->settings.ThumbFontSize);
+      RefreshArea(paint_.tip_rect);
+      break;
+    }
+    case kHintHideTip:
+      RefreshArea(paint_.tip_rect);
+      break;
+    default:
+      Refresh();
+      break;
+  }
+}
+
+void CSnapstoreView::RefreshArea(const CRect& rect) {
+  if (rect.Width() > 0 && rect.Height() > 0) RefreshRect(ToWxRect(rect), false);
+}
+
+// --- painting -------------------------------------------------------------------------------
+
+void CSnapstoreView::OnPaint(wxPaintEvent&) {
+  wxPaintDC dc(this);
+  if (!doc_) return;
+  const CSettings& settings = doc_->settings;
+  if (!graphics_ || graphics_->thumb_font_size() != settings.ThumbFontSize ||
+      graphics_->caption_font_size() != settings.CapFontSize) {
+    graphics_ = std::make_unique<CGraphics>(settings.ThumbFontSize, settings.CapFontSize);
+  }
+  const wxRegion& update = GetUpdateRegion();
+  graphics_->Draw(dc, *doc_, paint_, Intersects(update, StripRegion(*doc_)),
+                  Intersects(update, PictureRegion(*doc_)));
+  UpdateFrameTexts();
+  if (scroll_bar_ && StripShown(*doc_)) scroll_bar_->SetThumbPosition(doc_->first_visible - 1);
+
+  // The first start without an index offers to make one, once, when the window is up.
+  if (initial_update_done_ && !first_start_offered_ && doc_->title_text.empty()) {
+    first_start_offered_ = true;
+    CallAfter([this] {
+      if (doc_) doc_->RunFirstStart();
+    });
+  }
+}
+
+void CSnapstoreView::UpdateFrameTexts() {
+  frame_->SetTitleText(doc_->title_text);
+  wxStatusBar* bar = frame_->GetStatusBar();
+  if (!bar) return;
+  auto set = [bar](int pane, const std::string& text) {
+    const wxString shown = ToWx(text);
+    if (bar->GetStatusText(pane) != shown) bar->SetStatusText(shown, pane);
+  };
+  if (!doc_->record_status_text.empty()) set(STATUS_PANE_RECORD, doc_->record_status_text);
+  set(STATUS_PANE_PICTURE,
+      PictureStatusText(doc_->db.image_path, picture_.Width(), picture_.Height()));
+}
+
+void CSnapstoreView::OnSize(wxSizeEvent& event) {
+  if (doc_) {
+    const wxSize size = GetClientSize();
+    doc_->view_width = size.GetWidth();
+    doc_->view_height = size.GetHeight();
+    if (scroll_bar_ && StripShown(*doc_)) PlaceScrollBar();
+  }
+  event.Skip();
+}
+
+// --- the strip's scroll bar -----------------------------------------------------------------
+
+void CSnapstoreView::ShowScrollBar() {
+  if (!scroll_bar_) {
+    scroll_bar_ = new wxScrollBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSB_VERTICAL);
+    scroll_bar_->Bind(wxEVT_SCROLL_LINEUP, &CSnapstoreView::OnScroll, this);
+    scroll_bar_->Bind(wxEVT_SCROLL_LINEDOWN, &CSnapstoreView::OnScroll, this);
+    scroll_bar_->Bind(wxEVT_SCROLL_PAGEUP, &CSnapstoreView::OnScroll, this);
+    scroll_bar_->Bind(wxEVT_SCROLL_PAGEDOWN, &CSnapstoreView::OnScroll, this);
+    scroll_bar_->Bind(wxEVT_SCROLL_TOP, &CSnapstoreView::OnScroll, this);
+    scroll_bar_->Bind(wxEVT_SCROLL_BOTTOM, &CSnapstoreView::OnScroll, this);
+    scroll_bar_->Bind(wxEVT_SCROLL_THUMBRELEASE, &CSnapstoreView::OnScroll, this);
+  }
+  PlaceScrollBar();
+  scroll_bar_->Show();
+  scroll_bar_->Enable();
+}
+
+void CSnapstoreView::PlaceScrollBar() {
+  const CStripScrollBar bar =
+      StripScrollBar(StripGeometryOf(*doc_), doc_->db.count, doc_->first_visible);
+  scroll_bar_->SetSize(ToWxRect(bar.rect));
+  // The bar's positions run from 0; the strip's from 1.
+  const int page = std::max(1, bar.page);
+  scroll_bar_->SetScrollbar(bar.position - bar.range_min, page,
+                            std::max(0, bar.range_max - bar.range_min + 1), page);
+}
+
+void CSnapstoreView::OnScroll(wxScrollEvent& event) {
+  if (!doc_) return;
+  const wxEventType type = event.GetEventType();
+  if (type == wxEVT_SCROLL_LINEUP) {
+    ScrollStripLine(*doc_, false);
+  } else if (type == wxEVT_SCROLL_LINEDOWN) {
+    ScrollStripLine(*doc_, true);
+  } else if (type == wxEVT_SCROLL_PAGEUP) {
+    ScrollStrip(*doc_, kScrollPageUp);
+  } else if (type == wxEVT_SCROLL_PAGEDOWN) {
+    ScrollStrip(*doc_, kScrollPageDown);
+  } else if (type == wxEVT_SCROLL_TOP) {
+    ScrollStrip(*doc_, kScrollHome);
+  } else if (type == wxEVT_SCROLL_BOTTOM) {
+    ScrollStrip(*doc_, kScrollEnd);
+  } else if (type == wxEVT_SCROLL_THUMBRELEASE) {
+    ScrollStripTo(*doc_, event.GetPosition() + 1);
+  }
+}
+
+// --- commands -------------------------------------------------------------------------------
+
+void CSnapstoreView::OnViewCommand(wxCommandEvent& event) { OnCommand(CommandOf(event.GetId())); }
+
+bool CSnapstoreView::OnCommand(int command) {
+  if (!doc_) return false;
+  switch (command) {
+    case CMD_SHOW_STRIP_SCROLLBAR:
+      ShowScrollBar();
+      break;
+    case CMD_HIDE_STRIP_SCROLLBAR:
+      if (scroll_bar_) scroll_bar_->Hide();
+      break;
+    case CMD_PLACE_STRIP_SCROLLBAR:
+      if (scroll_bar_) PlaceScrollBar();
+      break;
+    case CMD_SET_STRIP_SCROLL_POSITION:
+      if (scroll_bar_) scroll_bar_->SetThumbPosition(doc_->first_visible - 1);
+      break;
+    case CMD_REPAINT_CAPTION:
+      paint_.caption_pressed = false;
+      RefreshArea(paint_.caption_rect);
+      break;
+    case CMD_STRIP_PAGE_UP:
+    case CMD_STRIP_PAGE_DOWN:
+    case CMD_STRIP_HOME:
+    case CMD_STRIP_END:
+      if (StripShown(*doc_)) {
+        const int steps[] = {kScrollPageUp, kScrollPageDown, kScrollHome, kScrollEnd};
+        ScrollStrip(*doc_, steps[command - CMD_STRIP_PAGE_UP]);
+      }
+      break;
+    case ID_COPY_TO_CLIPBOARD:
+      CopyToClipboard();
+      break;
+    default:
+      return false;
+  }
+  return true;
+}
+
+std::optional<CCommandUi> CSnapstoreView::CommandUi(int command) const {
+  if (command == ID_COPY_TO_CLIPBOARD) return CCommandUi{doc_ && doc_->db.count > 0};
+  return std::nullopt;
+}
+
+void CSnapstoreView::CopyToClipboard() {
+  if (!wxTheClipboard->Open()) {
+    doc_->front_end().ShowMessage(LoadString(IDS_CLIPBOARD_FAILED), MsgButtons::kOk,
+                                  MsgIcon::kWarning);
+    return;
+  }
+  if (picture_.Ok()) {
+    wxTheClipboard->Clear();
+    wxTheClipboard->SetData(new wxBitmapDataObject(wxBitmap(picture_.image())));
+  }
+  wxTheClipboard->Close();
+}
+
+// --- mouse and keys -------------------------------------------------------------------------
+
+void CSnapstoreView::OnLeftDown(wxMouseEvent& event) {
+  SetFocus();
+  if (!doc_) return;
+  const int x = event.GetX();
+  const int y = event.GetY();
+  if (InStrip(*doc_, x)) {
+    const int cell = StripCellAt(*doc_, x, y);
+    if (cell < 0) return;
+    for (const CRect& rect :
+         ClickStripCell(*doc_, cell, event.ControlDown(), event.ShiftDown()).cells) {
+      RefreshArea(rect);
+    }
+  } else if (paint_.caption_rect.Contains(x, y)) {
+    PressCaption();
+  } else if (paint_.picture_rect.Contains(x, y)) {
+    doc_->picture_changed = true;  // the picture is loaded again
+    Refresh();
+  }
+}
+
+void CSnapstoreView::PressCaption() {
+  paint_.caption_pressed = true;
+  RefreshArea(paint_.caption_rect);
+  Update();
+  // The description editor sends 150 when it closes; without one the caption comes up again.
+  if (!frame_->ExecuteCommand(ID_ANNOTATE)) OnCommand(CMD_REPAINT_CAPTION);
+}
+
+void CSnapstoreView::OnLeftDoubleClick(wxMouseEvent& event) {
+  if (!doc_) return;
+  const int x = event.GetX();
+  const int y = event.GetY();
+  if (InStrip(*doc_, x)) {
+    const int cell = StripCellAt(*doc_, x, y);
+    if (cell >= 0) DoubleClickStripCell(*doc_, cell);
+  } else if (paint_.caption_rect.Contains(x, y)) {
+    frame_->ExecuteCommand(ID_ANNOTATE);
+  }
+}
+
+void CSnapstoreView::OnRightDown(wxMouseEvent& event) {
+  if (!doc_) return;
+  doc_->context_menu_x = event.GetX();
+  doc_->context_menu_y = event.GetY();
+  ShowContextMenu(event.GetPosition());
+}
+
+void CSnapstoreView::ShowContextMenu(const wxPoint& point) {
+  const bool over_strip = StripShown(*doc_) && point.x <= ShownStripWidth(*doc_);
+  const CMenuEntry layout = over_strip ? ThumbnailContextMenu() : PictureContextMenu();
+  std::unique_ptr<wxMenu> menu(BuildMenu(layout.children));
+  menu->UpdateUI(this);
+  last_context_menu_ = DescribeMenu(*menu);
+  context_menu_ = menu.get();
+  PopupMenu(menu.get(), point);
+  context_menu_ = nullptr;
+}
+
+void CSnapstoreView::CloseContextMenu() {
+  if (context_menu_) gtk_menu_shell_cancel(GTK_MENU_SHELL(context_menu_->m_menu));
+}
+
+void CSnapstoreView::OnMotion(wxMouseEvent& event) {
+  event.Skip();
+  if (!doc_) return;
+  HoverOver(StripCellAt(*doc_, event.GetX(), event.GetY()));
+}
+
+void CSnapstoreView::OnLeave(wxMouseEvent& event) {
+  event.Skip();
+  HoverOver(-1);
+}
+
+void CSnapstoreView::HoverOver(int cell) {
+  const CHoverTip::CMove move = tip_.MouseOver(cell);
+  if (move.restart_timer) hover_timer_.Start(CHoverTip::kDelayMilliseconds, wxTIMER_ONE_SHOT);
+  if (move.stop_timer) hover_timer_.Stop();
+  if (move.hide_tip) OnUpdate(kHintHideTip);
+}
+
+void CSnapstoreView::OnHoverTimer(wxTimerEvent&) {
+  hover_timer_.Stop();
+  if (!doc_ || tip_.hovered() < 0) return;
+  tip_.TimerFired();
+  OnUpdate(kHintShowTip);
+}
+
+void CSnapstoreView::OnWheel(wxMouseEvent& event) {
+  if (!doc_ || event.GetWheelRotation() == 0) return;
+  ScrollStripByWheel(*doc_, event.GetWheelRotation() < 0);
+}
+
+void CSnapstoreView::OnKeyDown(wxKeyEvent& event) {
+  const int key = ViewKeyOf(event.GetKeyCode());
+  const int command =
+      key ? ViewKeyCommand(key, event.ControlDown(), event.AltDown(), event.ShiftDown()) : 0;
+  if (!doc_ || command == 0) {
+    event.Skip();
+    return;
+  }
+  frame_->ExecuteCommand(command);
+}
