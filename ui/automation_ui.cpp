@@ -195,6 +195,10 @@ bool CAutomation::Run(const std::string& line) {
     std::string state = item->IsEnabled() ? "enabled" : "disabled";
     if (item->IsCheckable() && item->IsChecked()) state += " checked";
     Report("menu " + std::to_string(number) + ": " + state + " " + ShownItemText(*item));
+  } else if (verb == "frame") {
+    const wxRect rect = frame_.GetRect();
+    Report("frame: " + RectText({rect.x, rect.y, rect.x + rect.width, rect.y + rect.height}) +
+           (frame_.IsMaximized() ? " maximised" : ""));
   } else if (verb == "view-mode") {
     wxMenuBar* bar = frame_.GetMenuBar();
     bar->UpdateMenus();

@@ -7,6 +7,7 @@
 //   title                  report "title: <window title>"
 //   status N               report "status N: <text of status pane N>"
 //   menu N                 report "menu N: enabled|disabled[ checked] <label>\t<shortcut>"
+//   frame                  report "frame: L T R B[ maximised]", the main window's rectangle
 //   view-mode              report "view-mode: <label>" of the checked view-mode item
 //   strip                  report "strip: first F current P count C" (the first visible and
 //                          the current position, the result count), then " scrollbar

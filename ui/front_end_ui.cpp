@@ -140,7 +140,9 @@ void CWxFrontEnd::UpdateViews(int hint) { frame_.UpdateViews(hint); }
 
 void CWxFrontEnd::SendCommandToDescendants(int command) { frame_.SendToDescendants(command); }
 
-void CWxFrontEnd::SetHelpTopic(int topic) { help_topic_ = topic; }
+void CWxFrontEnd::SetHelpTopic(int topic) { frame_.SetHelpTopic(topic); }
+
+int CWxFrontEnd::HelpTopic() const { return frame_.HelpTopic(); }
 
 NewArchiveChoice CWxFrontEnd::AskNewArchive(const std::string& folder, bool auto_enabled) {
   CNewArchiveDlg dialog(&frame_, ToWx(folder), auto_enabled);

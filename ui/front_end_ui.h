@@ -14,7 +14,7 @@ class CWxFrontEnd : public CFrontEnd {
   explicit CWxFrontEnd(CMainFrame& frame);
   ~CWxFrontEnd() override;
 
-  int HelpTopic() const { return help_topic_; }
+  int HelpTopic() const;
 
   MsgAnswer ShowMessage(const std::string& text, MsgButtons buttons, MsgIcon icon) override;
   std::optional<std::string> AskFile(const CFileRequest& request) override;
@@ -41,7 +41,6 @@ class CWxFrontEnd : public CFrontEnd {
  private:
   CMainFrame& frame_;
   CProgressDialog* progress_ = nullptr;  // owned by wx while shown
-  int help_topic_ = 0;
 };
 
 // The wx wildcard of a file-dialog filter "Text (*.acx)|*.acx||": the trailing "||" dropped.

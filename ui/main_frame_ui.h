@@ -50,6 +50,10 @@ class CMainFrame : public wxFrame {
   void SetCategoryChoices(const std::vector<std::string>& choices);
   const std::vector<std::string>& CategoryChoices() const { return category_choices_; }
 
+  // The help topic that F1 opens (a context number of the help book).
+  int HelpTopic() const { return help_topic_; }
+  void SetHelpTopic(int topic) { help_topic_ = topic; }
+
   // The placement to store now: the normal rectangle the window has or last had, and
   // whether it is maximised.
   std::string PlacementText() const;
@@ -74,5 +78,6 @@ class CMainFrame : public wxFrame {
   CSearchBar* search_bar_ = nullptr;
   std::function<void()> close_action_;
   wxRect normal_rect_;
+  int help_topic_ = 0;
   wxTimer key_timer_;
 };

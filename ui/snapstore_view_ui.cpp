@@ -3,6 +3,8 @@
 #include <gtk/gtk.h>
 #include <wx/clipbrd.h>
 #include <wx/dcclient.h>
+#include <wx/filename.h>
+#include <wx/html/helpctrl.h>
 #include <wx/menu.h>
 #include <wx/scrolbar.h>
 #include <wx/statusbr.h>
@@ -10,6 +12,7 @@
 #include "app/document.h"
 #include "app/resource_ids.h"
 #include "app/string_table.h"
+#include "platform/path_text.h"
 #include "store/string_printf.h"
 #include "ui/command_ids_ui.h"
 #include "ui/main_frame_ui.h"
@@ -24,6 +27,8 @@ constexpr int kDescendantCommands[] = {
     CMD_SHOW_STRIP_SCROLLBAR,  CMD_HIDE_STRIP_SCROLLBAR, CMD_SET_STRIP_SCROLL_POSITION,
     CMD_PLACE_STRIP_SCROLLBAR, CMD_REPAINT_CAPTION,      CMD_STRIP_PAGE_UP,
     CMD_STRIP_PAGE_DOWN,       CMD_STRIP_HOME,           CMD_STRIP_END};
+
+constexpr const char* kHelpBook = "albumcraft.hhp";
 
 wxRect ToWxRect(const CRect& rect) {
   return wxRect(rect.left, rect.top, rect.Width(), rect.Height());
@@ -211,7 +216,13 @@ void CSnapstoreView::ShowScrollBar() {
 void CSnapstoreView::PlaceScrollBar() {
   const CStripScrollBar bar =
       StripScrollBar(StripGeometryOf(*doc_), doc_->db.count, doc_->first_visible);
-  scroll_bar_->SetSize(ToWxRect(bar.rect));
+  // The toolkit's theme may need a wider bar than the strip's 10 pixels (GTK's needs 14);
+  // it keeps its right edge at the strip's edge and grows to the left.
+  wxRect rect = ToWxRect(bar.rect);
+  const int width = std::max(rect.width, scroll_bar_->GetBestSize().x);
+  rect.x -= width - rect.width;
+  rect.width = width;
+  scroll_bar_->SetSize(rect);
   // The bar's positions run from 0; the strip's from 1.
   const int page = std::max(1, bar.page);
   scroll_bar_->SetScrollbar(bar.position - bar.range_min, page,
@@ -273,6 +284,9 @@ bool CSnapstoreView::OnCommand(int command) {
     case ID_COPY_TO_CLIPBOARD:
       CopyToClipboard();
       break;
+    case ID_HELP_CONTENTS:
+      ShowHelp();
+      break;
     default:
       return false;
   }
@@ -281,6 +295,7 @@ bool CSnapstoreView::OnCommand(int command) {
 
 std::optional<CCommandUi> CSnapstoreView::CommandUi(int command) const {
   if (command == ID_COPY_TO_CLIPBOARD) return CCommandUi{doc_ && doc_->db.count > 0};
+  if (command == ID_HELP_CONTENTS) return CCommandUi{doc_ != nullptr};
   return std::nullopt;
 }
 
@@ -295,6 +310,14 @@ void CSnapstoreView::CopyToClipboard() {
     wxTheClipboard->SetData(new wxBitmapDataObject(wxBitmap(picture_.image())));
   }
   wxTheClipboard->Close();
+}
+
+void CSnapstoreView::ShowHelp() {
+  if (!help_) {
+    help_ = std::make_unique<wxHtmlHelpController>(wxHF_DEFAULT_STYLE, frame_);
+    help_->AddBook(wxFileName(ToWx(JoinPath(doc_->settings.InstallPath, kHelpBook))));
+  }
+  help_->Display(frame_->HelpTopic());
 }
 
 // --- mouse and keys -------------------------------------------------------------------------

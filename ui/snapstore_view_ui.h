@@ -21,6 +21,7 @@
 
 class CMainFrame;
 class CSnapstoreDoc;
+class wxHtmlHelpController;
 class wxMenu;
 class wxScrollBar;
 class wxScrollEvent;
@@ -73,6 +74,8 @@ class CSnapstoreView : public wxWindow, public CCommandTarget {
   void PressCaption();
   void ShowContextMenu(const wxPoint& point);
   void CopyToClipboard();
+  // Opens the help book at the topic the frame names (F1).
+  void ShowHelp();
   // Title and status panes as the document has them now.
   void UpdateFrameTexts();
   void RefreshArea(const CRect& rect);
@@ -86,6 +89,7 @@ class CSnapstoreView : public wxWindow, public CCommandTarget {
   wxTimer hover_timer_;
   wxScrollBar* scroll_bar_ = nullptr;
   wxMenu* context_menu_ = nullptr;  // while one is on screen
+  std::unique_ptr<wxHtmlHelpController> help_;
   std::vector<std::string> last_context_menu_;
   bool initial_update_done_ = false;
   bool first_start_offered_ = false;

@@ -79,3 +79,20 @@ TEST(StripLayoutTest, HoverTipAndScrollBar) {
   EXPECT_EQ(bar.page, 400 / 70);
   EXPECT_EQ(bar.position, 9);
 }
+
+TEST(StripLayoutTest, ThumbnailsFillTheirBoxAndTheTipStaysInTheStrip) {
+  CStripCell cell;
+  cell.row_y = 84;
+  cell.rect = {69, 83, 132, 146};
+  // A landscape thumbnail of half size is drawn 60 wide, centred vertically.
+  EXPECT_EQ(ThumbnailRect(cell, 60, 30, 20), (CRect{70, 94, 130, 134}));
+  // A portrait one is 60 high, centred horizontally.
+  EXPECT_EQ(ThumbnailRect(cell, 60, 45, 60), (CRect{77, 84, 122, 144}));
+  EXPECT_EQ(ThumbnailRect(cell, 60, 0, 60), CRect{});
+
+  const CRect tip{1, 148, 274, 178};
+  EXPECT_EQ(HoverTipBox(tip, 69, 40, 284), (CRect{69, 148, 114, 178}));
+  // A wide tip from the last column is moved left to end 12 pixels inside the strip.
+  EXPECT_EQ(HoverTipBox(tip, 201, 100, 284), (CRect{167, 148, 272, 178}));
+  EXPECT_EQ(HoverTipBox(tip, 201, 400, 284), (CRect{0, 148, 272, 178}));
+}

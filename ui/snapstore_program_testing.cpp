@@ -1,0 +1,68 @@
+#include "ui/snapstore_program_testing.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "app/settings_file.h"
+#include "imaging/picture_testing.h"
+
+namespace {
+
+constexpr double kProgramTimeoutSeconds = 60;
+
+}  // namespace
+
+CSnapstoreRun::CSnapstoreRun(std::string snapstore_binary, std::string cli_binary)
+    : snapstore_binary_(std::move(snapstore_binary)), cli_binary_(std::move(cli_binary)) {
+  home_.MakeDir("config");
+  home_.MakeDir("tmp");
+  // Only the root volume: the pictures are found where they were added.
+  home_.Write("volumes.txt", "/\tfixed\t\n");
+}
+
+std::string CSnapstoreRun::SettingsPath() const { return home_ / "config/Albumcraft.ini"; }
+
+std::vector<std::string> CSnapstoreRun::Environment() const {
+  return {"HOME=" + home_.Path(), "XDG_CONFIG_HOME=" + (home_ / "config"),
+          "TMPDIR=" + (home_ / "tmp"), "ALBUMCRAFT_VOLUMES=" + (home_ / "volumes.txt")};
+}
+
+std::string CSnapstoreRun::Cli(const std::vector<std::string>& args) {
+  std::vector<std::string> argv = {cli_binary_};
+  argv.insert(argv.end(), args.begin(), args.end());
+  CChildResult result = RunChild(argv, Environment(), {}, kProgramTimeoutSeconds);
+  EXPECT_EQ(result.exit_status, 0) << args[0] << ": " << result.err;
+  return result.out;
+}
+
+std::string CSnapstoreRun::MakeIndex(int pictures, int width, int height) {
+  const std::string index = home_.MakeDir("pictures") + "/trip.acx";
+  Cli({"create", index});
+  std::vector<std::string> add = {"add", index};
+  const std::vector<uint8_t> jpeg = EncodeTestJpeg(GradientJpeg(width, height));
+  for (int i = 1; i <= pictures; ++i) {
+    char name[32];
+    std::snprintf(name, sizeof name, "pictures/photo%03d.jpg", i);
+    add.push_back(home_.Write(name, std::string(jpeg.begin(), jpeg.end())));
+  }
+  Cli(add);
+  Cli({"search", index, "99:zzzwqwq"});
+  CSettingsFile(SettingsPath()).WriteString("File", index);
+  return index;
+}
+
+std::vector<std::string> CSnapstoreRun::Run(const std::string& script, CChildResult* result) {
+  const std::string script_path = home_.Write("script.txt", script);
+  const std::string report_path = home_ / "report.txt";
+  CChildResult run = RunChild({snapstore_binary_, "--automation", script_path, report_path},
+                              Environment(), {}, kProgramTimeoutSeconds);
+  EXPECT_FALSE(run.timed_out) << run.err;
+  EXPECT_EQ(run.err.find("assert"), std::string::npos) << run.err;
+  EXPECT_EQ(run.err.find("CRITICAL"), std::string::npos) << run.err;
+  std::vector<std::string> lines;
+  std::ifstream report(report_path);
+  for (std::string line; std::getline(report, line);) lines.push_back(line);
+  if (result) *result = run;
+  return lines;
+}

@@ -1,0 +1,35 @@
+// CSnapstoreRun: runs the real archiver for an end-to-end test, in a home folder of its own
+// ($HOME, $XDG_CONFIG_HOME, $TMPDIR and an injected volume table), driven by an automation
+// script (ui/automation_ui.h); photo indexes for it are made with snapstore-cli.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/child_process_testing.h"
+#include "platform/temp_dir_testing.h"
+
+class CSnapstoreRun {
+ public:
+  CSnapstoreRun(std::string snapstore_binary, std::string cli_binary);
+
+  const CTempDir& home() const { return home_; }
+  std::string SettingsPath() const;
+
+  // Makes an index of `pictures` JPEG files of `width` × `height` pixels with snapstore-cli,
+  // selects all of them (the result list the archiver opens with) and names the index in the
+  // settings as the one to open; returns its path.
+  std::string MakeIndex(int pictures, int width, int height);
+  // Runs snapstore-cli; its standard output. The test fails when it does not succeed.
+  std::string Cli(const std::vector<std::string>& args);
+
+  // Runs the archiver with the script; the lines it reported.
+  std::vector<std::string> Run(const std::string& script, CChildResult* result = nullptr);
+
+ private:
+  std::vector<std::string> Environment() const;
+
+  std::string snapstore_binary_;
+  std::string cli_binary_;
+  CTempDir home_;
+};

@@ -1,0 +1,117 @@
+// The archiver's main window end to end: the real program under Xvfb opens an index of 30
+// pictures made by snapstore-cli and is driven by clicks, keys and commands; the test reads
+// back what the window shows.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "app/settings_file.h"
+#include "ui/snapstore_program_testing.h"
+#include "ui/strip_layout.h"
+
+namespace {
+
+constexpr int kPictures = 30;
+
+// The reported lines that start with `prefix`, with the prefix taken off.
+std::vector<std::string> Reports(const std::vector<std::string>& lines, const std::string& prefix) {
+  std::vector<std::string> found;
+  for (const std::string& line : lines) {
+    if (line.rfind(prefix, 0) == 0) found.push_back(line.substr(prefix.size()));
+  }
+  return found;
+}
+
+std::string Centre(const CRect& rect) {
+  return std::to_string((rect.left + rect.right) / 2) + " " +
+         std::to_string((rect.top + rect.bottom) / 2);
+}
+
+bool Has(const std::vector<std::string>& items, const std::string& item) {
+  return std::find(items.begin(), items.end(), item) != items.end();
+}
+
+}  // namespace
+
+TEST(SnapstoreViewTest, BrowsingSelectingAndTheWindowsPlace) {
+  CSnapstoreRun run(SNAPSTORE_BINARY, SNAPSTORE_CLI_BINARY);
+  const std::string index = run.MakeIndex(kPictures, 120, 80);
+  const std::string placement = "0 1 -1 -1 -1 -1 40 30 1000 730";
+  CSettingsFile(run.SettingsPath()).WriteString("WinPosition", placement);
+
+  // View mode 3: four columns of 60-pixel thumbnails, the first rows of cells as painted.
+  const std::vector<CStripCell> cells = StripCells({3, 60, 284, 800}, kPictures, 1);
+  const CRect& cell0 = cells[0].rect;
+  const CRect& cell2 = cells[2].rect;
+  CChildResult result;
+  const auto lines = run.Run(
+      "sleep 300\nframe\ntitle\nview-mode\nstatus 1\nstatus 2\nview\n"
+      "cell 5\nstrip\nkey End\nstrip\nkey Home\nstrip\nkey PageDown\nstrip\nkey Home\n"
+      // A click makes a picture current, Ctrl-click selects, Right steps on.
+      "click " +
+          Centre(cells[5].rect) +
+          "\nstatus 1\nstrip\n"
+          "click " +
+          Centre(cell2) +
+          " ctrl\n"
+          "pixel " +
+          std::to_string(cell2.left + 30) + " " + std::to_string(cell2.bottom - 4) +
+          "\nkey Right\nstatus 1\n"
+          // The hover tip comes after a second's rest on a cell.
+          "move " +
+          Centre(cell0) +
+          "\nsleep 1300\n"
+          "pixel " +
+          std::to_string(cell0.left + 1) + " " + std::to_string(cell0.bottom + 6) +
+          "\n"
+          "rclick " +
+          Centre(cell0) +
+          "\ncontext-menu\nrclick 700 300\ncontext-menu\n"
+          "menu 32788\ncommand 32838\nview-mode\ncommand 32786\nstrip\nclose\n",
+      &result);
+  EXPECT_EQ(result.exit_status, 0) << result.err;
+
+  EXPECT_EQ(Reports(lines, "frame: "), std::vector<std::string>{"40 30 1000 730"});
+  EXPECT_EQ(Reports(lines, "title: "),
+            std::vector<std::string>{"Kestrel's Albumcraft 3.2.2 - Photo index: " + index});
+  EXPECT_EQ(Reports(lines, "view-mode: "),
+            (std::vector<std::string>{"4 columns", "1 column with text"}));
+  EXPECT_EQ(Reports(lines, "status 1: "),
+            (std::vector<std::string>{"Record: 1/30", "Record: 6/30", "Record: 7/30"}));
+  EXPECT_EQ(Reports(lines, "status 2: "),
+            std::vector<std::string>{run.home() / "pictures/photo001.jpg   (120x80)"});
+  EXPECT_EQ(Reports(lines, "cell 5: "), std::vector<std::string>{"69 83 132 146"});
+
+  // Home, End and PgDn move the strip by the rows that fit into the view.
+  int width = 0, height = 0;
+  std::istringstream(Reports(lines, "view: ").at(0)) >> width >> height;
+  const int page = NavigationRows(height, 60) * 4;
+  auto strips = Reports(lines, "strip: first ");
+  ASSERT_EQ(strips.size(), 6u);
+  auto first = [&](size_t i) { return std::stoi(strips[i]); };
+  EXPECT_EQ(first(0), 1);
+  EXPECT_EQ(first(1), std::max(1, kPictures - page + 1));
+  EXPECT_EQ(first(2), 1);
+  EXPECT_EQ(first(3), std::min(kPictures, 1 + page));
+  EXPECT_NE(strips[0].find("count 30 scrollbar 0/30"), std::string::npos) << strips[0];
+  EXPECT_NE(strips[4].find("current 6"), std::string::npos) << strips[4];
+  EXPECT_NE(strips[5].find("scrollbar hidden"), std::string::npos) << strips[5];
+
+  const auto pixels = Reports(lines, "pixel ");
+  ASSERT_EQ(pixels.size(), 2u);
+  EXPECT_EQ(pixels[0].substr(pixels[0].find(':')), ": 0 0 125");      // the selected cell's fill
+  EXPECT_EQ(pixels[1].substr(pixels[1].find(':')), ": 255 255 225");  // the hover tip
+
+  const auto menus = Reports(lines, "context-menu: ");
+  EXPECT_TRUE(Has(menus, "enabled Delete picture")) << testing::PrintToString(menus);
+  EXPECT_TRUE(Has(menus, "popup Thumbnail view"));
+  EXPECT_TRUE(Has(menus, "  enabled checked 4 columns"));
+  EXPECT_TRUE(Has(menus, "enabled Next picture"));
+  EXPECT_TRUE(Has(menus, "enabled Copy to clipboard"));
+  EXPECT_EQ(Reports(lines, "menu 32788: "),
+            std::vector<std::string>{"enabled &Delete picture\tDel"});
+
+  // Closing stored the window's place.
+  EXPECT_EQ(CSettingsFile(run.SettingsPath()).ReadString("WinPosition", ""), placement);
+}
