@@ -101,6 +101,21 @@ class CBenchIndex {
   std::unique_ptr<CSnapstoreDoc> doc_;
 };
 
+// The painter and what it paints on: an offscreen bitmap of the view's size.
+struct COffscreenView {
+  explicit COffscreenView(const CSnapstoreDoc& doc)
+      : bitmap(kViewWidth, kViewHeight, 24),
+        dc(bitmap),
+        graphics(doc.settings.ThumbFontSize, doc.settings.CapFontSize) {
+    paint.picture = &picture;
+  }
+  wxBitmap bitmap;
+  wxMemoryDC dc;
+  CGraphics graphics;
+  CShownPicture picture;
+  CViewPaint paint;
+};
+
 void PeakMemory(benchmark::State& state) {
   rusage usage;
   getrusage(RUSAGE_SELF, &usage);
@@ -112,14 +127,9 @@ void StripPageMode5(benchmark::State& state) {
   CSnapstoreDoc& doc = index.doc();
   doc.settings.ViewMode = 5;
   doc.first_visible = 1;
-  wxBitmap bitmap(kViewWidth, kViewHeight, 24);
-  wxMemoryDC dc(bitmap);
-  CGraphics graphics(doc.settings.ThumbFontSize, doc.settings.CapFontSize);
-  CShownPicture picture;
-  CViewPaint paint;
-  paint.picture = &picture;
-  graphics.Draw(dc, doc, paint);  // the memory list takes the page's thumbnails
-  for (auto _ : state) graphics.Draw(dc, doc, paint, true, false);
+  COffscreenView view(doc);
+  view.graphics.Draw(view.dc, doc, view.paint);  // the memory list takes the page's thumbnails
+  for (auto _ : state) view.graphics.Draw(view.dc, doc, view.paint, true, false);
   state.counters["cells"] = static_cast<double>(doc.visible_cells.size());
   PeakMemory(state);
 }
@@ -128,22 +138,17 @@ BENCHMARK(StripPageMode5)->Unit(benchmark::kMillisecond);
 void NextPicture24Mp(benchmark::State& state) {
   static CBenchIndex index("large", 3, 6000, 4000);
   CSnapstoreDoc& doc = index.doc();
-  wxBitmap bitmap(kViewWidth, kViewHeight, 24);
-  wxMemoryDC dc(bitmap);
-  CGraphics graphics(doc.settings.ThumbFontSize, doc.settings.CapFontSize);
-  CShownPicture picture;
-  CViewPaint paint;
-  paint.picture = &picture;
-  graphics.Draw(dc, doc, paint);
+  COffscreenView view(doc);
+  view.graphics.Draw(view.dc, doc, view.paint);
   for (auto _ : state) {
     if (doc.db.position == doc.db.count)
       doc.FirstRecord();
     else
       doc.NextRecord();
-    graphics.Draw(dc, doc, paint, false, true);
+    view.graphics.Draw(view.dc, doc, view.paint, false, true);
   }
-  state.counters["shown_width"] = picture.Width();
-  state.counters["shown_height"] = picture.Height();
+  state.counters["shown_width"] = view.picture.Width();
+  state.counters["shown_height"] = view.picture.Height();
   PeakMemory(state);
 }
 BENCHMARK(NextPicture24Mp)->Unit(benchmark::kMillisecond);

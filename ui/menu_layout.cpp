@@ -4,6 +4,22 @@
 
 #include "app/resource_ids.h"
 
+namespace {
+
+// The view modes, as the Views menu and the strip's context menu offer them.
+std::vector<CMenuEntry> ViewModeItems() {
+  using E = CMenuEntry;
+  return {
+      E::Item(ID_VIEW_MODE_1, "1 column with text", true),
+      E::Item(ID_VIEW_MODE_2, "2 columns", true),
+      E::Item(ID_VIEW_MODE_3, "4 columns", true),
+      E::Item(ID_VIEW_MODE_4, "6 columns", true),
+      E::Item(ID_VIEW_MODE_5, "8 columns", true),
+  };
+}
+
+}  // namespace
+
 CMenuEntry CMenuEntry::Item(int command, std::string text, bool checkable) {
   CMenuEntry entry;
   entry.command = command;
@@ -76,14 +92,7 @@ std::vector<CMenuEntry> ArchiverMenuBar() {
                    E::Item(ID_PREVIOUS_PICTURE_MENU, "&Previous picture\t<---"),
                    E::Item(ID_NEXT_PICTURE_MENU, "&Next picture\t--->"),
                }),
-      E::Popup("Views", {E::Popup("Thumbnails",
-                                  {
-                                      E::Item(ID_VIEW_MODE_1, "1 column with text", true),
-                                      E::Item(ID_VIEW_MODE_2, "2 columns", true),
-                                      E::Item(ID_VIEW_MODE_3, "4 columns", true),
-                                      E::Item(ID_VIEW_MODE_4, "6 columns", true),
-                                      E::Item(ID_VIEW_MODE_5, "8 columns", true),
-                                  })}),
+      E::Popup("Views", {E::Popup("Thumbnails", ViewModeItems())}),
       E::Popup("&Help",
                {
                    E::Item(ID_HELP_CONTENTS, "&Contents\tF1"),
@@ -100,14 +109,7 @@ CMenuEntry ThumbnailContextMenu() {
                                E::Item(ID_DELETE_PICTURE_CONTEXT, "Delete picture"),
                                E::Item(ID_REFRESH_THUMBNAIL_CONTEXT, "Refresh thumbnail"),
                                E::Item(ID_DESELECT_ALL, "De&select All"),
-                               E::Popup("Thumbnail view",
-                                        {
-                                            E::Item(ID_VIEW_MODE_1, "1 column with text", true),
-                                            E::Item(ID_VIEW_MODE_2, "2 columns", true),
-                                            E::Item(ID_VIEW_MODE_3, "4 columns", true),
-                                            E::Item(ID_VIEW_MODE_4, "6 columns", true),
-                                            E::Item(ID_VIEW_MODE_5, "8 columns", true),
-                                        }),
+                               E::Popup("Thumbnail view", ViewModeItems()),
                            });
 }
 
