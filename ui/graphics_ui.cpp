@@ -116,7 +116,9 @@ void CGraphics::Draw(wxDC& dc, CSnapstoreDoc& doc, CViewPaint& paint, bool strip
   PrepareViewPaint(doc);
   dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
   dc.SetTextForeground(*wxBLACK);
-  if (StripShown(doc) && strip) {
+  if (!StripShown(doc)) {
+    doc.visible_cells.clear();  // no thumbnail is on screen to be clicked
+  } else if (strip) {
     const CRect region = StripRegion(doc);
     FillRect(dc, region, kStripBackground);
     DrawEdge(dc, region, Edge::kBump);
