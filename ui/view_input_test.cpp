@@ -22,6 +22,18 @@ class ViewInputTest : public testing::Test {
         config_env_("XDG_CONFIG_HOME", home_ / "config"),
         temp_env_("TMPDIR", home_.MakeDir("tmp")) {}
 
+  // Makes an index of `pictures` pictures; returns its path.
+  std::string MakeIndex(int pictures) {
+    const std::string path = home_.MakeDir("pics") + "/index.acx";
+    Cdatabase db;
+    CreateIndex(db, path);
+    db.id_counter = 1;
+    for (int i = 1; i <= pictures; ++i) {
+      EXPECT_EQ(AddTestPicture(db, home_ / ("pics/img" + std::to_string(i) + ".jpg")), kAddDone);
+    }
+    return path;
+  }
+
   // Opens an index of `pictures` pictures with all of them in the result list, in a view
   // of 800 × 405 pixels (5 rows of 60-pixel thumbnails).
   void Open(int pictures, int view_mode = 3) {
@@ -144,6 +156,24 @@ TEST_F(ViewInputTest, AHiddenStripLeavesTheWholeWidthToThePicture) {
   EXPECT_EQ(StripRegion(*doc_).Width(), 0);
   EXPECT_EQ(StripCellAt(*doc_, 10, 10), -1);
   EXPECT_EQ(front_end_.Commands(), std::vector<int>{CMD_HIDE_STRIP_SCROLLBAR});
+}
+
+TEST_F(ViewInputTest, TheIndexOpenedAtStartIsCheckedWhenTheViewIsFirstShown) {
+  const std::string path = MakeIndex(1);
+  {
+    Cdatabase db;
+    db.SetFileNames(path);
+    ASSERT_TRUE(db.ReadHeader());
+    db.header.version = 13;
+    ASSERT_TRUE(db.WriteHeader());
+  }
+  CSettingsFile settings(home_ / "config/Albumcraft.ini");
+  settings.WriteString("File", path);
+  doc_ = std::make_unique<CSnapstoreDoc>(front_end_, volumes_, settings);
+  EXPECT_TRUE(front_end_.Messages().empty());
+  front_end_.AnswerNextQuestion(MsgAnswer::kNo);
+  doc_->CheckStoreFormat();
+  EXPECT_EQ(front_end_.EndedWith(), 4);
 }
 
 TEST(ViewKeysTest, BareKeysAndCtrlLettersOfTheView) {
