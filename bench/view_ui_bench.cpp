@@ -131,6 +131,7 @@ void StripPageMode5(benchmark::State& state) {
   view.graphics.Draw(view.dc, doc, view.paint);  // the memory list takes the page's thumbnails
   for (auto _ : state) view.graphics.Draw(view.dc, doc, view.paint, true, false);
   state.counters["cells"] = static_cast<double>(doc.visible_cells.size());
+  state.counters["thumbnails_in_memory"] = doc.thumbnails.count() - 1;
   PeakMemory(state);
 }
 BENCHMARK(StripPageMode5)->Unit(benchmark::kMillisecond);

@@ -88,9 +88,14 @@ int TextWidth(wxDC& dc, const std::string& text) {
   return text.empty() ? 0 : dc.GetTextExtent(ToWx(text)).GetWidth();
 }
 
-// The thumbnail of a record, as the document's memory list holds it; nothing while it has
-// none.
-const CPicture* ThumbnailOf(CSnapstoreDoc&, int32_t) { return nullptr; }
+// The thumbnail of a record from the document's memory list (the placeholder for a record
+// whose medium is away); nothing when there is none to draw. Good until the next fetch.
+const CPicture* ThumbnailOf(CSnapstoreDoc& doc, int32_t record) {
+  const int index = doc.FetchThumbnail(record);
+  if (index < 0) return nullptr;
+  const CPicture& picture = doc.thumbnails.Picture(index);
+  return picture.pixels.empty() ? nullptr : &picture;
+}
 
 void DrawThumbnail(wxDC& dc, const CPicture& thumbnail, const CStripCell& cell, int thumb_size) {
   wxImage image = ImageOfPicture(thumbnail);
@@ -144,10 +149,6 @@ void CGraphics::DrawStrip(wxDC& dc, CSnapstoreDoc& doc) {
   const int font = thumb_font_size_;
   const wxPen line_pen(kCellLine);
 
-  // Fetching thumbnails decodes into the current picture and moves the store's current
-  // record and the offline flag; all three are the current record's again afterwards.
-  CPicture saved_picture = std::move(doc.picture);
-  const bool saved_offline = doc.Offline();
   for (const CStripPageCell& item : page) {
     const CRect& r = item.cell.rect;
     const int y = item.cell.row_y;
@@ -185,9 +186,6 @@ void CGraphics::DrawStrip(wxDC& dc, CSnapstoreDoc& doc) {
       dc.DrawRectangle(ToWxRect(r));
     }
   }
-  RestoreCurrentRecord(doc);
-  doc.picture = std::move(saved_picture);
-  doc.finder.SetOffline(saved_offline);
 }
 
 void CGraphics::DrawPictureArea(wxDC& dc, CSnapstoreDoc& doc, CViewPaint& paint) {

@@ -7,7 +7,6 @@
 namespace {
 
 constexpr const char* kIntroPicture = "Intro.jpg";
-constexpr const char* kMissingMediumPicture = "cd_missing.jpg";
 
 }  // namespace
 
@@ -20,14 +19,13 @@ void CShownPicture::Load(CSnapstoreDoc& doc, int width, int height) {
   doc.picture_changed = false;
   intro_ = doc.db.image_path.empty();
   offline_ = false;
-  const std::string& folder = doc.settings.InstallPath;
   if (intro_) {
-    doc.LoadPicture(JoinPath(folder, kIntroPicture), "", width, height, false);
+    doc.LoadPicture(JoinPath(doc.settings.InstallPath, kIntroPicture), "", width, height, true);
   } else {
     doc.LoadPicture(doc.db.image_path, doc.db.volume_label, width, height, true);
     offline_ = doc.Offline();
     if (offline_) {
-      doc.LoadPicture(JoinPath(folder, kMissingMediumPicture), "", width, height, false);
+      doc.LoadPicture(doc.PlaceholderPicturePath(), "", width, height, false);
       doc.finder.SetOffline(true);  // loading the placeholder found its file
     }
   }

@@ -5,7 +5,6 @@
 #include <fstream>
 
 #include "app/settings_file.h"
-#include "imaging/picture_testing.h"
 
 namespace {
 
@@ -18,8 +17,10 @@ CSnapstoreRun::CSnapstoreRun(std::string snapstore_binary, std::string cli_binar
   home_.MakeDir("config");
   home_.MakeDir("tmp");
   // Only the root volume: the pictures are found where they were added.
-  home_.Write("volumes.txt", "/\tfixed\t\n");
+  SetVolumes("/\tfixed\t\n");
 }
+
+void CSnapstoreRun::SetVolumes(const std::string& table) { home_.Write("volumes.txt", table); }
 
 std::string CSnapstoreRun::SettingsPath() const { return home_ / "config/Albumcraft.ini"; }
 
@@ -36,15 +37,15 @@ std::string CSnapstoreRun::Cli(const std::vector<std::string>& args) {
   return result.out;
 }
 
-std::string CSnapstoreRun::MakeIndex(int pictures, int width, int height) {
-  const std::string index = home_.MakeDir("pictures") + "/trip.acx";
+std::string CSnapstoreRun::MakeIndex(int pictures, const std::vector<uint8_t>& jpeg,
+                                     const std::string& folder) {
+  const std::string index = home_.MakeDir("index") + "/trip.acx";
   Cli({"create", index});
   std::vector<std::string> add = {"add", index};
-  const std::vector<uint8_t> jpeg = EncodeTestJpeg(GradientJpeg(width, height));
   for (int i = 1; i <= pictures; ++i) {
     char name[32];
-    std::snprintf(name, sizeof name, "pictures/photo%03d.jpg", i);
-    add.push_back(home_.Write(name, std::string(jpeg.begin(), jpeg.end())));
+    std::snprintf(name, sizeof name, "/photo%03d.jpg", i);
+    add.push_back(home_.Write(folder + name, std::string(jpeg.begin(), jpeg.end())));
   }
   Cli(add);
   Cli({"search", index, "99:zzzwqwq"});

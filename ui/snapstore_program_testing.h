@@ -3,6 +3,7 @@
 // script (ui/automation_ui.h); photo indexes for it are made with snapstore-cli.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -16,10 +17,13 @@ class CSnapstoreRun {
   const CTempDir& home() const { return home_; }
   std::string SettingsPath() const;
 
-  // Makes an index of `pictures` JPEG files of `width` × `height` pixels with snapstore-cli,
-  // selects all of them (the result list the archiver opens with) and names the index in the
-  // settings as the one to open; returns its path.
-  std::string MakeIndex(int pictures, int width, int height);
+  // Makes an index of `pictures` copies of the JPEG file `jpeg`, written into `folder` of the
+  // home, with snapstore-cli; selects all of them (the result list the archiver opens with)
+  // and names the index in the settings as the one to open; returns its path.
+  std::string MakeIndex(int pictures, const std::vector<uint8_t>& jpeg,
+                        const std::string& folder = "pictures");
+  // The volume table the programs see: lines of "root<TAB>kind<TAB>label".
+  void SetVolumes(const std::string& table);
   // Runs snapstore-cli; its standard output. The test fails when it does not succeed.
   std::string Cli(const std::vector<std::string>& args);
 

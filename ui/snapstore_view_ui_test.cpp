@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <sstream>
 
 #include "app/settings_file.h"
+#include "imaging/picture_testing.h"
 #include "ui/snapstore_program_testing.h"
 #include "ui/strip_layout.h"
 
@@ -36,7 +38,7 @@ bool Has(const std::vector<std::string>& items, const std::string& item) {
 
 TEST(SnapstoreViewTest, BrowsingSelectingAndTheWindowsPlace) {
   CSnapstoreRun run(SNAPSTORE_BINARY, SNAPSTORE_CLI_BINARY);
-  const std::string index = run.MakeIndex(kPictures, 120, 80);
+  const std::string index = run.MakeIndex(kPictures, EncodeTestJpeg(GradientJpeg(120, 80)));
   const std::string placement = "0 1 -1 -1 -1 -1 40 30 1000 730";
   CSettingsFile(run.SettingsPath()).WriteString("WinPosition", placement);
 
@@ -114,4 +116,32 @@ TEST(SnapstoreViewTest, BrowsingSelectingAndTheWindowsPlace) {
 
   // Closing stored the window's place.
   EXPECT_EQ(CSettingsFile(run.SettingsPath()).ReadString("WinPosition", ""), placement);
+}
+
+TEST(SnapstoreViewTest, AnUnpluggedMediumShowsItsCachedThumbnailsAndThePlaceholder) {
+  CSnapstoreRun run(SNAPSTORE_BINARY, SNAPSTORE_CLI_BINARY);
+  const std::string usb = run.home().MakeDir("usb");
+  run.SetVolumes("/\tfixed\t\n" + usb + "\tremovable\tHOLIDAY\n");
+  CTestJpeg red{80, 60};
+  for (int i = 0; i < 80 * 60; ++i) red.samples.insert(red.samples.end(), {220, 20, 20});
+  run.MakeIndex(3, EncodeTestJpeg(red), "usb/photos");
+  // Shown once while the medium is plugged in, the thumbnails go to the cache file.
+  run.Run("sleep 300\nclose\n");
+  // The medium is unplugged.
+  std::filesystem::rename(usb, run.home() / "usb_away");
+  run.SetVolumes("/\tfixed\t\n");
+
+  const CRect cell = StripCells({3, 60, 284, 800}, 3, 1)[1].rect;
+  const auto lines = run.Run("sleep 300\nstatus 2\npixel " + Centre(cell) + "\nclose\n");
+  // The picture area shows the placeholder (240 x 180) for the picture's path.
+  EXPECT_EQ(Reports(lines, "status 2: "),
+            std::vector<std::string>{usb + "/photos/photo001.jpg   (240x180)"});
+  // The strip shows the thumbnail from the cache file.
+  const auto pixels = Reports(lines, "pixel ");
+  ASSERT_EQ(pixels.size(), 1u);
+  int r = 0, g = 0, b = 0;
+  std::istringstream(pixels[0].substr(pixels[0].find(':') + 1)) >> r >> g >> b;
+  EXPECT_GT(r, 180) << pixels[0];
+  EXPECT_LT(g, 60) << pixels[0];
+  EXPECT_LT(b, 60) << pixels[0];
 }

@@ -53,7 +53,6 @@ class ViewInputTest : public testing::Test {
     doc_->db.RunQuery("99:zzzwqwq");
     doc_->view_width = 800;
     doc_->view_height = 405;
-    PrepareStripPage(*doc_);
     front_end_.ClearRecord();
   }
 
@@ -86,12 +85,14 @@ TEST_F(ViewInputTest, APageFromTheSecondOfThreeShowsTheSecondAndThird) {
   EXPECT_TRUE(page[1].current);
   ASSERT_EQ(doc_->visible_cells.size(), 2u);
   EXPECT_EQ(doc_->visible_cells[1].record, doc_->db.results[2]->record);
-  // The store's current record is the current position's again.
+  // Reading the entries' texts moved the store's current record; it is the current
+  // position's again.
   EXPECT_EQ(doc_->db.fields[0], "000003");
 }
 
 TEST_F(ViewInputTest, ClicksSelectAndGoToPictures) {
   Open(8);
+  PrepareStripPage(*doc_);
   // Cells 0 .. 7 show positions 1 .. 8; the current position is 1.
   const int cell_of_position_6 = 5;
   ClickStripCell(*doc_, cell_of_position_6, false, false);
@@ -148,6 +149,7 @@ TEST_F(ViewInputTest, StripScrollingHomeEndPagesAndLines) {
 
 TEST_F(ViewInputTest, AHiddenStripLeavesTheWholeWidthToThePicture) {
   Open(2);
+  PrepareStripPage(*doc_);
   EXPECT_EQ(PictureAreaOf(*doc_).left, 284 + 3);
   EXPECT_EQ(StripCellAt(*doc_, 10, 10), 0);
   doc_->OnCommand(ID_THUMBPRINTS);

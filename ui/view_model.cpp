@@ -24,6 +24,12 @@ void ReadEntryTexts(Cdatabase& db, CPictureInfo& entry) {
   entry.texts_read = true;
 }
 
+void RestoreCurrentRecord(CSnapstoreDoc& doc) {
+  Cdatabase& db = doc.db;
+  if (db.position < 1 || db.position > static_cast<int>(db.results.size())) return;
+  db.GoToRecord(db.results[static_cast<size_t>(db.position) - 1]->record);
+}
+
 }  // namespace
 
 CStripGeometry StripGeometryOf(const CSnapstoreDoc& doc) {
@@ -67,12 +73,16 @@ std::vector<CStripPageCell> PrepareStripPage(CSnapstoreDoc& doc) {
   std::vector<CStripCell> cells = StripCells(StripGeometryOf(doc), count, doc.first_visible);
   if (cells.size() > kMaxPaintedCells) cells.resize(kMaxPaintedCells);
   doc.visible_cells.resize(cells.size());
+  bool read_records = false;
   {
     Cdatabase::COpenFiles files(db);  // one opening of the store for the whole page
     for (size_t i = 0; i < cells.size(); ++i) {
       CPictureInfo& entry = *db.results[static_cast<size_t>(cells[i].entry)];
       if (entry.record < 1) continue;
-      if (!entry.texts_read && files.ok()) ReadEntryTexts(db, entry);
+      if (!entry.texts_read && files.ok()) {
+        ReadEntryTexts(db, entry);
+        read_records = true;
+      }
       CStripPageCell cell;
       cell.cell = cells[i];
       cell.record = entry.record;
@@ -83,14 +93,8 @@ std::vector<CStripPageCell> PrepareStripPage(CSnapstoreDoc& doc) {
       page.push_back(cell);
     }
   }
-  RestoreCurrentRecord(doc);
+  if (read_records) RestoreCurrentRecord(doc);
   return page;
-}
-
-void RestoreCurrentRecord(CSnapstoreDoc& doc) {
-  Cdatabase& db = doc.db;
-  if (db.position < 1 || db.position > static_cast<int>(db.results.size())) return;
-  db.GoToRecord(db.results[static_cast<size_t>(db.position) - 1]->record);
 }
 
 std::string CaptionOf(const CSnapstoreDoc& doc) {

@@ -47,10 +47,6 @@ void PrepareViewPaint(CSnapstoreDoc& doc);
 // position again afterwards.
 std::vector<CStripPageCell> PrepareStripPage(CSnapstoreDoc& doc);
 
-// Makes the record of the current position the store's current record again (painting the
-// strip reads other records through it).
-void RestoreCurrentRecord(CSnapstoreDoc& doc);
-
 // The caption's text: ID, When, Where and Description of the current record, then the values
 // of the user-defined fields shown in captions.
 std::string CaptionOf(const CSnapstoreDoc& doc);
