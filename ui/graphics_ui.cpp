@@ -42,10 +42,6 @@ wxFont MakeFont(int pixel_height, int weight) {
       wxFontInfo(wxSize(0, std::max(1, pixel_height))).FaceName(kFontFace).Weight(weight));
 }
 
-wxRect ToWxRect(const CRect& rect) {
-  return wxRect(rect.left, rect.top, rect.Width(), rect.Height());
-}
-
 void FillRect(wxDC& dc, const CRect& rect, const wxColour& colour) {
   if (rect.Width() <= 0 || rect.Height() <= 0) return;
   dc.SetPen(*wxTRANSPARENT_PEN);
@@ -109,6 +105,10 @@ void DrawThumbnail(wxDC& dc, const CPicture& thumbnail, const CStripCell& cell, 
 }
 
 }  // namespace
+
+wxRect ToWxRect(const CRect& rect) {
+  return wxRect(rect.left, rect.top, rect.Width(), rect.Height());
+}
 
 CGraphics::CGraphics(int thumb_font_size, int caption_font_size)
     : thumb_font_size_(thumb_font_size),

@@ -12,6 +12,7 @@
 #include "app/rect.h"
 
 class CHoverTip;
+class wxRect;
 class CShownPicture;
 class CSnapstoreDoc;
 
@@ -25,6 +26,9 @@ struct CViewPaint {
   CRect picture_rect;
   CRect caption_rect;  // the caption box; empty when no caption is shown
 };
+
+// A view rectangle as wx has it.
+wxRect ToWxRect(const CRect& rect);
 
 class CGraphics {
  public:
