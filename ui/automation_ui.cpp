@@ -6,6 +6,7 @@
 #include <wx/menu.h>
 #include <wx/scrolbar.h>
 #include <wx/statusbr.h>
+#include <wx/textctrl.h>
 #include <wx/time.h>
 
 #include <sstream>
@@ -15,6 +16,7 @@
 #include "ui/command_ids_ui.h"
 #include "ui/main_frame_ui.h"
 #include "ui/menu_builder_ui.h"
+#include "ui/search_bar_ui.h"
 #include "ui/snapstore_view_ui.h"
 #include "ui/view_model.h"
 #include "ui/wx_text_ui.h"
@@ -324,6 +326,12 @@ bool CAutomation::RunViewLine(const std::string& verb, std::istringstream& words
     event.SetAltDown(modifiers.alt);
     event.SetEventObject(view);
     view->GetEventHandler()->ProcessEvent(event);
+  } else if (verb == "type-search") {
+    std::string text;
+    std::getline(words >> std::ws, text);
+    frame_.search_bar()->text_field()->SetValue(ToWx(text));
+  } else if (verb == "search-bar") {
+    Report("search-bar: " + frame_.search_bar()->Words() + "|" + frame_.search_bar()->Category());
   } else if (verb == "context-menu") {
     for (const std::string& item : view->LastContextMenu())
       Report("context-menu: " + Escaped(item));

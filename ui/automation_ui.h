@@ -23,6 +23,8 @@
 //   wheel up|down          the wheel rolled away from or towards the user over the view
 //   key NAME [ctrl] [shift] [alt]   a key pressed in the view: Delete, Left, Right, Up, Down,
 //                          PageUp, PageDown, Home, End, Space, or a letter
+//   type-search TEXT       type TEXT into the search bar's text field (replacing what it holds)
+//   search-bar             report "search-bar: <words>|<category>" as the search bar shows them
 //   context-menu           report the last context menu's items, one line each as
 //                          "context-menu: <item>" (see DescribeMenu), and close it
 //   command N              carry out command number N as its menu item would

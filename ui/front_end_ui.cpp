@@ -14,6 +14,7 @@
 #include "app/string_table.h"
 #include "import/log_dialog_ui.h"
 #include "ui/main_frame_ui.h"
+#include "ui/search_dialog_ui.h"
 #include "ui/wx_text_ui.h"
 
 std::string WxWildcardOf(const std::string& filter) {
@@ -161,6 +162,10 @@ void CWxFrontEnd::SetCategoryChoices(const std::vector<std::string>& choices) {
 
 bool CWxFrontEnd::RunImportDialog(CImport2Model& /*model*/) { return false; }
 
-std::optional<std::string> CWxFrontEnd::AskSearchQuery() { return std::nullopt; }
+std::optional<std::string> CWxFrontEnd::AskSearchQuery() {
+  CSoek dialog(&frame_);
+  if (dialog.ShowModal() != wxID_OK) return std::nullopt;
+  return dialog.Query();
+}
 
 void CWxFrontEnd::EndProgram(int exit_status) { std::exit(exit_status); }

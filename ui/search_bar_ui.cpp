@@ -38,6 +38,13 @@ CSearchBar::CSearchBar(wxWindow* parent) : wxPanel(parent, WxIdOf(IDD_SEARCH_BAR
     find_->GetEventHandler()->ProcessEvent(click);
   });
 
+  auto changed = [this](wxCommandEvent& event) {
+    event.Skip();
+    if (change_action_) change_action_();
+  };
+  text_->Bind(wxEVT_TEXT, changed);
+  category_->Bind(wxEVT_CHOICE, changed);
+
   const int gap = ConvertDialogToPixels(wxSize(kGap, 0)).x;
   auto* sizer = new wxBoxSizer(wxHORIZONTAL);
   sizer->Add(new wxStaticText(this, wxID_ANY, "Search:"), 0, wxALIGN_CENTER_VERTICAL | wxLEFT, gap);
@@ -57,13 +64,14 @@ void CSearchBar::SetCategoryChoices(const std::vector<std::string>& choices) {
   for (const std::string& choice : choices) category_->Append(ToWx(choice));
   // The box is sorted: the first of the choices given ("ALL") is found by its text.
   if (!choices.empty()) category_->SetStringSelection(ToWx(choices.front()));
+  if (change_action_) change_action_();
 }
 
 std::string CSearchBar::Words() const { return FromWx(text_->GetLineText(0)); }
 
 std::string CSearchBar::Category() const { return FromWx(category_->GetStringSelection()); }
 
-void CSearchBar::Reset(const std::string& category) {
-  text_->Clear();
-  category_->SetStringSelection(ToWx(category));
+void CSearchBar::ShowState(const std::string& words, const std::string& category) {
+  if (Words() != words) text_->ChangeValue(ToWx(words));
+  if (Category() != category) category_->SetStringSelection(ToWx(category));
 }

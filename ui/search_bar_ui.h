@@ -1,11 +1,13 @@
 // The search bar under the toolbar (dialog 141): "Search:" with its text field (1027, at most
 // 80 characters), "Category:" with the category box (1026, sorted, in capitals), "Find"
 // (1028, the default button) and "Clear" (1029). The buttons send their numbers as commands
-// to the frame, which hands them to the command targets.
+// to the frame, which hands them to the command targets; what the bar holds is handed over
+// as it changes.
 #pragma once
 
 #include <wx/panel.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,8 +27,10 @@ class CSearchBar : public wxPanel {
   std::string Words() const;
   // The category box's text.
   std::string Category() const;
-  // Empties the text field and selects the entry with the text `category`.
-  void Reset(const std::string& category);
+  // Runs whenever the user changes the words or the category, and after a refill.
+  void SetChangeAction(std::function<void()> action) { change_action_ = std::move(action); }
+  // Shows these words and selects the entry `category`, without running the change action.
+  void ShowState(const std::string& words, const std::string& category);
 
   wxTextCtrl* text_field() const { return text_; }
   wxChoice* category_box() const { return category_; }
@@ -35,4 +39,5 @@ class CSearchBar : public wxPanel {
   wxTextCtrl* text_;
   wxChoice* category_;
   wxButton* find_;
+  std::function<void()> change_action_;
 };

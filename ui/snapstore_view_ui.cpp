@@ -14,6 +14,7 @@
 #include "platform/path_text.h"
 #include "ui/command_ids_ui.h"
 #include "ui/main_frame_ui.h"
+#include "ui/search_bar_ui.h"
 #include "ui/view_model.h"
 #include "ui/wx_text_ui.h"
 
@@ -55,6 +56,13 @@ CSnapstoreView::CSnapstoreView(CMainFrame* frame, CSnapstoreDoc& doc)
   for (int command : kDescendantCommands) {
     Bind(wxEVT_MENU, &CSnapstoreView::OnViewCommand, this, WxIdOf(command));
   }
+  // The document keeps what the search bar holds; Find searches for it.
+  CSearchBar* bar = frame_->search_bar();
+  bar->SetChangeAction([this, bar] {
+    if (!doc_) return;
+    doc_->search_words = bar->Words();
+    doc_->search_category = bar->Category();
+  });
 }
 
 CSnapstoreView::~CSnapstoreView() { hover_timer_.Stop(); }
@@ -75,6 +83,8 @@ void CSnapstoreView::DetachDocument() {
 
 void CSnapstoreView::OnUpdate(int hint) {
   if (!doc_) return;
+  // The document changes the bar's words and category only by clearing the search.
+  frame_->search_bar()->ShowState(doc_->search_words, doc_->search_category);
   switch (hint) {
     case kHintStrip:
       RefreshArea(StripRegion(*doc_));

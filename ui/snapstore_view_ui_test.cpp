@@ -39,6 +39,8 @@ bool Has(const std::vector<std::string>& items, const std::string& item) {
 TEST(SnapstoreViewTest, BrowsingSelectingAndTheWindowsPlace) {
   CSnapstoreRun run(SNAPSTORE_BINARY, SNAPSTORE_CLI_BINARY);
   const std::string index = run.MakeIndex(kPictures, EncodeTestJpeg(GradientJpeg(120, 80)));
+  run.Cli({"set", index, "000004", "description=The old harbour at dawn"});
+  run.Cli({"set", index, "000009", "where=Harbour"});
   const std::string placement = "0 1 -1 -1 -1 -1 40 30 1000 730";
   CSettingsFile(run.SettingsPath()).WriteString("WinPosition", placement);
 
@@ -70,7 +72,12 @@ TEST(SnapstoreViewTest, BrowsingSelectingAndTheWindowsPlace) {
           "rclick " +
           Centre(cell0) +
           "\ncontext-menu\nrclick 700 300\ncontext-menu\n"
-          "menu 32788\ncommand 32838\nview-mode\ncommand 32786\nstrip\nclose\n",
+          "menu 32788\ncommand 32838\nview-mode\ncommand 32786\nstrip\n"
+          // A search from the search bar, then Clear.
+          "type-search harbour\ncommand 1028\nstatus 1\nstrip\n"
+          "command 1029\nsearch-bar\nstrip\n"
+          // The toolbar's search button opens the search dialog.
+          "command 32776\nwait-dialog\ndialog\npress Cancel\nclose\n",
       &result);
   EXPECT_EQ(result.exit_status, 0) << result.err;
 
@@ -79,8 +86,11 @@ TEST(SnapstoreViewTest, BrowsingSelectingAndTheWindowsPlace) {
             std::vector<std::string>{"Kestrel's Albumcraft 3.2.2 - Photo index: " + index});
   EXPECT_EQ(Reports(lines, "view-mode: "),
             (std::vector<std::string>{"4 columns", "1 column with text"}));
-  EXPECT_EQ(Reports(lines, "status 1: "),
-            (std::vector<std::string>{"Record: 1/30", "Record: 6/30", "Record: 7/30"}));
+  EXPECT_EQ(
+      Reports(lines, "status 1: "),
+      (std::vector<std::string>{"Record: 1/30", "Record: 6/30", "Record: 7/30", "Record: 1/2"}));
+  EXPECT_EQ(Reports(lines, "search-bar: "), std::vector<std::string>{"|ALL"});
+  EXPECT_EQ(Reports(lines, "dialog: "), std::vector<std::string>{"Search"});
   EXPECT_EQ(Reports(lines, "status 2: "),
             std::vector<std::string>{run.home() / "pictures/photo001.jpg   (120x80)"});
   EXPECT_EQ(Reports(lines, "cell 5: "), std::vector<std::string>{"69 83 132 146"});
@@ -90,7 +100,7 @@ TEST(SnapstoreViewTest, BrowsingSelectingAndTheWindowsPlace) {
   std::istringstream(Reports(lines, "view: ").at(0)) >> width >> height;
   const int page = NavigationRows(height, 60) * 4;
   auto strips = Reports(lines, "strip: first ");
-  ASSERT_EQ(strips.size(), 6u);
+  ASSERT_EQ(strips.size(), 8u);
   auto first = [&](size_t i) { return std::stoi(strips[i]); };
   EXPECT_EQ(first(0), 1);
   EXPECT_EQ(first(1), std::max(1, kPictures - page + 1));
@@ -99,6 +109,8 @@ TEST(SnapstoreViewTest, BrowsingSelectingAndTheWindowsPlace) {
   EXPECT_NE(strips[0].find("count 30 scrollbar 0/30"), std::string::npos) << strips[0];
   EXPECT_NE(strips[4].find("current 6"), std::string::npos) << strips[4];
   EXPECT_NE(strips[5].find("scrollbar hidden"), std::string::npos) << strips[5];
+  EXPECT_NE(strips[6].find("1 current 1 count 2 "), std::string::npos) << strips[6];
+  EXPECT_NE(strips[7].find("current 0 count 0"), std::string::npos) << strips[7];
 
   const auto pixels = Reports(lines, "pixel ");
   ASSERT_EQ(pixels.size(), 2u);

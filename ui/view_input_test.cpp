@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "app/document.h"
+#include "app/document_testing.h"
 #include "app/front_end_fake.h"
 #include "app/resource_ids.h"
-#include "platform/temp_dir_testing.h"
 #include "platform/volumes.h"
 #include "store/store_testing.h"
 #include "ui/view_model.h"
@@ -17,39 +17,23 @@ namespace {
 
 class ViewInputTest : public testing::Test {
  protected:
-  ViewInputTest()
-      : home_env_("HOME", home_.Path()),
-        config_env_("XDG_CONFIG_HOME", home_ / "config"),
-        temp_env_("TMPDIR", home_.MakeDir("tmp")) {}
-
   // Makes an index of `pictures` pictures; returns its path.
   std::string MakeIndex(int pictures) {
-    const std::string path = home_.MakeDir("pics") + "/index.acx";
+    const std::string path = home_.dir().MakeDir("pics") + "/index.acx";
     Cdatabase db;
     CreateIndex(db, path);
     db.id_counter = 1;
     for (int i = 1; i <= pictures; ++i) {
-      EXPECT_EQ(AddTestPicture(db, home_ / ("pics/img" + std::to_string(i) + ".jpg")), kAddDone);
+      EXPECT_EQ(AddTestPicture(db, home_.dir() / ("pics/img" + std::to_string(i) + ".jpg")),
+                kAddDone);
     }
     return path;
   }
 
-  // Opens an index of `pictures` pictures with all of them in the result list, in a view
-  // of 800 × 405 pixels (5 rows of 60-pixel thumbnails).
-  void Open(int pictures, int view_mode = 3) {
-    const std::string path = home_.MakeDir("pics") + "/index.acx";
-    {
-      Cdatabase db;
-      CreateIndex(db, path);
-      db.id_counter = 1;
-      for (int i = 1; i <= pictures; ++i) {
-        ASSERT_EQ(AddTestPicture(db, home_ / ("pics/img" + std::to_string(i) + ".jpg")), kAddDone);
-      }
-    }
-    CSettingsFile settings(home_ / "config/Albumcraft.ini");
-    settings.WriteString("File", path);
-    settings.WriteNumber("ViewMode", view_mode);
-    doc_ = std::make_unique<CSnapstoreDoc>(front_end_, volumes_, settings);
+  // Opens an index of `pictures` pictures with all of them in the result list, in view mode
+  // 3 and a view of 800 × 405 pixels (5 rows of 60-pixel thumbnails).
+  void Open(int pictures) {
+    doc_ = home_.OpenDocument(front_end_, volumes_, MakeIndex(pictures));
     doc_->db.RunQuery("99:zzzwqwq");
     doc_->view_width = 800;
     doc_->view_height = 405;
@@ -64,10 +48,7 @@ class ViewInputTest : public testing::Test {
     return positions;
   }
 
-  CTempDir home_;
-  CScopedEnv home_env_;
-  CScopedEnv config_env_;
-  CScopedEnv temp_env_;
+  CTestHome home_;
   CListVolumeSource volumes_{{{"/", VolumeKind::kFixed, ""}}};
   CScriptedFrontEnd front_end_;
   std::unique_ptr<CSnapstoreDoc> doc_;
@@ -169,9 +150,7 @@ TEST_F(ViewInputTest, TheIndexOpenedAtStartIsCheckedWhenTheViewIsFirstShown) {
     db.header.version = 13;
     ASSERT_TRUE(db.WriteHeader());
   }
-  CSettingsFile settings(home_ / "config/Albumcraft.ini");
-  settings.WriteString("File", path);
-  doc_ = std::make_unique<CSnapstoreDoc>(front_end_, volumes_, settings);
+  doc_ = home_.OpenDocument(front_end_, volumes_, path);
   EXPECT_TRUE(front_end_.Messages().empty());
   front_end_.AnswerNextQuestion(MsgAnswer::kNo);
   doc_->CheckStoreFormat();
