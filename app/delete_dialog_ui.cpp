@@ -5,8 +5,11 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
+#include "app/resource_ids.h"
+#include "ui/command_ids_ui.h"
+
 CDeleteDlg::CDeleteDlg(wxWindow* parent, DeleteScope preset)
-    : wxDialog(parent, wxID_ANY, "Delete picture") {
+    : wxDialog(parent, WxIdOf(IDD_DELETE), "Delete picture") {
   auto* sizer = new wxBoxSizer(wxVERTICAL);
   sizer->Add(new wxStaticText(this, wxID_ANY, "Are you sure you want to delete?"), 0, wxALL, 10);
   this_picture_ = new wxRadioButton(this, wxID_ANY, "This picture", wxDefaultPosition,

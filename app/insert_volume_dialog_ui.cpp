@@ -6,17 +6,11 @@
 #include <wx/textctrl.h>
 
 #include "app/front_end.h"
+#include "app/resource_ids.h"
 #include "ui/command_ids_ui.h"
 
-namespace {
-constexpr int IDC_VOLUME_LABEL = 1038;
-constexpr int IDC_VOLUME_SKIP = 1136;
-constexpr int IDC_VOLUME_OK = 1137;
-constexpr int IDC_VOLUME_ABORT = 1138;
-}  // namespace
-
 CDlgInsertVolume::CDlgInsertVolume(wxWindow* parent, const wxString& label, bool skip_enabled)
-    : wxDialog(parent, wxID_ANY, "Insert volume") {
+    : wxDialog(parent, WxIdOf(IDD_INSERT_VOLUME), "Insert volume") {
   auto* sizer = new wxBoxSizer(wxVERTICAL);
   sizer->Add(new wxStaticText(this, wxID_ANY, "Please insert media labeled :"), 0, wxALL, 8);
   auto* text = new wxTextCtrl(this, WxIdOf(IDC_VOLUME_LABEL), label, wxDefaultPosition,

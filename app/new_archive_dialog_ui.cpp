@@ -5,13 +5,10 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
+#include "app/resource_ids.h"
 #include "ui/command_ids_ui.h"
 
 namespace {
-
-constexpr int IDC_NEW_ARCHIVE_AUTO = 1069;
-constexpr int IDC_NEW_ARCHIVE_MANUAL = 1070;
-constexpr int IDC_NEW_ARCHIVE_SELECT = 1071;
 
 // The four thin bars along the dialog's left and top edges.
 const wxColour kBarColour(193, 12, 55);

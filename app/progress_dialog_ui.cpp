@@ -6,18 +6,11 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
+#include "app/resource_ids.h"
 #include "ui/command_ids_ui.h"
 
-namespace {
-constexpr int IDC_PROGRESS_BAR = 1017;
-constexpr int IDC_PROGRESS_TITLE = 1019;
-constexpr int IDC_PROGRESS_PERCENT = 1133;
-constexpr int IDC_PROGRESS_TIME_LEFT = 1134;
-constexpr int IDC_PROGRESS_ABORT = 1135;
-}  // namespace
-
 CProgressDialog::CProgressDialog(wxWindow* parent, const wxString& title, int range)
-    : wxDialog(parent, wxID_ANY, "Operation progress", wxDefaultPosition, wxDefaultSize,
+    : wxDialog(parent, WxIdOf(IDD_PROGRESS), "Operation progress", wxDefaultPosition, wxDefaultSize,
                wxCAPTION) {
   auto* sizer = new wxBoxSizer(wxVERTICAL);
   sizer->Add(new wxStaticText(this, WxIdOf(IDC_PROGRESS_TITLE), title), 0, wxALL | wxEXPAND, 8);
@@ -36,7 +29,7 @@ CProgressDialog::CProgressDialog(wxWindow* parent, const wxString& title, int ra
   sizer->Add(row, 0, wxALL | wxEXPAND, 8);
 
   auto* abort = new wxButton(this, WxIdOf(IDC_PROGRESS_ABORT), "Abort");
-  abort->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { aborted_ = true; });
+  abort->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Abort(); });
   sizer->Add(abort, 0, wxALL | wxALIGN_CENTER_HORIZONTAL, 8);
   SetSizerAndFit(sizer);
   CentreOnParent();
@@ -50,3 +43,7 @@ bool CProgressDialog::Step(int position, const wxString& percent, const wxString
   wxTheApp->Yield(true);
   return aborted_;
 }
+
+int CProgressDialog::Position() const { return bar_->GetValue(); }
+
+int CProgressDialog::Range() const { return bar_->GetRange(); }

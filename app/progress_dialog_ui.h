@@ -13,6 +13,11 @@ class CProgressDialog : public wxDialog {
   // Shows the position and the texts, then lets pending input through; true once "Abort"
   // was pressed.
   bool Step(int position, const wxString& percent, const wxString& time_left);
+  // What "Abort" does: the operation stops after its current step.
+  void Abort() { aborted_ = true; }
+  // The bar's position and range (for the automation).
+  int Position() const;
+  int Range() const;
 
  private:
   wxGauge* bar_ = nullptr;

@@ -86,6 +86,29 @@ constexpr int IDC_SEARCH_WORDS = 1027;     // text field, at most 80 characters
 constexpr int IDC_SEARCH_FIND = 1028;      // "Find": the bar search
 constexpr int IDC_SEARCH_CLEAR = 1029;     // "Clear"
 
+// --- the first-start dialog CNewArchiveDlg ("No Photo Index selected") ---
+constexpr int IDC_NEW_ARCHIVE_AUTO = 1069;
+constexpr int IDC_NEW_ARCHIVE_MANUAL = 1070;
+constexpr int IDC_NEW_ARCHIVE_SELECT = 1071;
+
+// --- the delete dialog CDeleteDlg ("Are you sure you want to delete?") ---
+constexpr int IDD_DELETE = 137;
+
+// --- the "Operation progress" dialog CProgress ---
+constexpr int IDD_PROGRESS = 138;
+constexpr int IDC_PROGRESS_BAR = 1017;
+constexpr int IDC_PROGRESS_TITLE = 1019;
+constexpr int IDC_PROGRESS_PERCENT = 1133;
+constexpr int IDC_PROGRESS_TIME_LEFT = 1134;
+constexpr int IDC_PROGRESS_ABORT = 1135;
+
+// --- the "Insert volume" dialog CDlgInsertVolume ---
+constexpr int IDD_INSERT_VOLUME = 194;
+constexpr int IDC_VOLUME_LABEL = 1038;  // read-only, the medium's label
+constexpr int IDC_VOLUME_SKIP = 1136;
+constexpr int IDC_VOLUME_OK = 1137;
+constexpr int IDC_VOLUME_ABORT = 1138;
+
 // --- the "Search" dialog CSoek ---
 constexpr int IDD_SEARCH = 130;
 constexpr int IDC_SEARCH_QUERY = 1000;  // multi-line text field

@@ -35,6 +35,15 @@ const std::string& LoadString(int id);
 constexpr const char* kArchiverTitleFormat = "Kestrel's Albumcraft 3.2.2 - Photo index: %s";
 constexpr const char* kViewerTitleFormat = "Kestrel's Snapview 1.1.1 - Database: %s";
 
+// The about box: the program's name, its version and what it is.
+constexpr const char* kProgramName = "Kestrel's Albumcraft";
+constexpr const char* kProgramVersion = "3.2.2";
+constexpr const char* kAboutTitle = "About Kestrel's Albumcraft";
+constexpr const char* kAboutVersionFormat = "Version %s";
+constexpr const char* kAboutDescription =
+    "A photo archive: a searchable index of your pictures on disks, removable media, network "
+    "shares and CDs, with their descriptions and thumbnails.";
+
 // Messages with their own codes.
 constexpr const char* kMsgMissingFiles = "F-0001: The following file(s) were not found:\n\n";
 constexpr const char* kMsgMissingFilesEnd =

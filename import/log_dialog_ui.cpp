@@ -4,10 +4,12 @@
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
 
+#include "app/resource_ids.h"
+#include "ui/command_ids_ui.h"
 #include "ui/wx_text_ui.h"
 
 CLogDialog::CLogDialog(wxWindow* parent, const std::string& text)
-    : wxDialog(parent, wxID_ANY, "Import log", wxDefaultPosition, wxDefaultSize,
+    : wxDialog(parent, WxIdOf(IDD_IMPORT_LOG), "Import log", wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER) {
   wxString shown = ToWx(text);
   shown.Replace("\r\n", "\n");

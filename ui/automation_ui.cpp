@@ -13,6 +13,7 @@
 
 #include "app/document.h"
 #include "app/resource_ids.h"
+#include "ui/automation_input_ui.h"
 #include "ui/command_ids_ui.h"
 #include "ui/main_frame_ui.h"
 #include "ui/menu_builder_ui.h"
@@ -24,85 +25,9 @@
 namespace {
 
 constexpr int kTickMilliseconds = 50;
-constexpr int kDialogWaitMilliseconds = 10000;
-
-// The modal wx dialog on screen, if any.
-wxDialog* ModalDialog() {
-  for (wxWindow* window : wxTopLevelWindows) {
-    auto* dialog = wxDynamicCast(window, wxDialog);
-    if (dialog && dialog->IsModal() && dialog->IsShown()) return dialog;
-  }
-  return nullptr;
-}
-
-// The native message box on screen, if any (wx shows message boxes as GTK dialogs of their
-// own, which wx does not list among its windows).
-GtkMessageDialog* MessageBox() {
-  GList* windows = gtk_window_list_toplevels();
-  GtkMessageDialog* found = nullptr;
-  for (GList* item = windows; item; item = item->next) {
-    if (GTK_IS_MESSAGE_DIALOG(item->data) && gtk_widget_get_visible(GTK_WIDGET(item->data))) {
-      found = GTK_MESSAGE_DIALOG(item->data);
-    }
-  }
-  g_list_free(windows);
-  return found;
-}
-
-std::string MessageText(GtkMessageDialog* box) {
-  gchar* text = nullptr;
-  gchar* secondary = nullptr;
-  g_object_get(box, "text", &text, "secondary-text", &secondary, nullptr);
-  std::string result = text ? text : "";
-  if (secondary && *secondary) result += std::string("\n") + secondary;
-  g_free(text);
-  g_free(secondary);
-  return result;
-}
-
-wxButton* FindButton(wxWindow* parent, const wxString& label) {
-  for (wxWindow* child : parent->GetChildren()) {
-    if (auto* button = wxDynamicCast(child, wxButton)) {
-      if (wxStripMenuCodes(button->GetLabel()) == label) return button;
-    }
-    if (wxButton* found = FindButton(child, label)) return found;
-  }
-  return nullptr;
-}
 
 constexpr int kViewModeCommands[] = {ID_VIEW_MODE_1, ID_VIEW_MODE_2, ID_VIEW_MODE_3, ID_VIEW_MODE_4,
                                      ID_VIEW_MODE_5};
-
-// The wx key code of a key name; 0 for a name not known.
-int KeyCodeOf(const std::string& name) {
-  const std::pair<const char*, int> keys[] = {{"Delete", WXK_DELETE},     {"Left", WXK_LEFT},
-                                              {"Right", WXK_RIGHT},       {"Up", WXK_UP},
-                                              {"Down", WXK_DOWN},         {"PageUp", WXK_PAGEUP},
-                                              {"PageDown", WXK_PAGEDOWN}, {"Home", WXK_HOME},
-                                              {"End", WXK_END},           {"Space", WXK_SPACE}};
-  for (auto [key_name, code] : keys) {
-    if (name == key_name) return code;
-  }
-  return name.size() == 1 && std::isalpha(static_cast<unsigned char>(name[0]))
-             ? std::toupper(static_cast<unsigned char>(name[0]))
-             : 0;
-}
-
-struct CModifiers {
-  bool ctrl = false;
-  bool shift = false;
-  bool alt = false;
-};
-
-CModifiers ReadModifiers(std::istringstream& words) {
-  CModifiers modifiers;
-  for (std::string word; words >> word;) {
-    modifiers.ctrl |= word == "ctrl";
-    modifiers.shift |= word == "shift";
-    modifiers.alt |= word == "alt";
-  }
-  return modifiers;
-}
 
 std::string RectText(const CRect& rect) {
   return std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
@@ -135,12 +60,6 @@ void SendMouse(wxWindow* view, wxEventType type, int x, int y, const CModifiers&
   event.SetEventObject(view);
   event.SetId(view->GetId());
   view->GetEventHandler()->ProcessEvent(event);
-}
-
-// Where the report of a line starts: what the line is about.
-std::string Escaped(std::string text) {
-  for (size_t i = 0; (i = text.find('\n', i)) != std::string::npos;) text.replace(i, 1, "\\n");
-  return text;
 }
 
 }  // namespace
@@ -212,57 +131,13 @@ bool CAutomation::Run(const std::string& line) {
     Report("view-mode: " + checked);
   } else if (verb == "command" && words >> number) {
     if (!frame_.ExecuteCommand(number)) Report("command " + std::to_string(number) + ": refused");
-  } else if (verb == "dialog") {
-    if (GtkMessageDialog* box = MessageBox()) {
-      Report("message: " + Escaped(MessageText(box)));
-    } else if (wxDialog* dialog = ModalDialog()) {
-      Report("dialog: " + FromWx(dialog->GetTitle()));
-    } else {
-      Report("dialog: none");
-    }
-  } else if (verb == "wait-dialog") {
-    if (MessageBox() || ModalDialog()) {
-      wait_until_ = 0;
-      return true;
-    }
-    if (wait_until_ == 0) wait_until_ = wxGetLocalTimeMillis() + kDialogWaitMilliseconds;
-    if (wxGetLocalTimeMillis() < wait_until_) return false;
-    wait_until_ = 0;
-    Report("error: no dialog came up");
-  } else if (verb == "answer") {
-    std::string button;
-    words >> button;
-    const std::pair<const char*, int> responses[] = {{"yes", GTK_RESPONSE_YES},
-                                                     {"no", GTK_RESPONSE_NO},
-                                                     {"ok", GTK_RESPONSE_OK},
-                                                     {"cancel", GTK_RESPONSE_CANCEL}};
-    GtkMessageDialog* box = MessageBox();
-    int response = 0;
-    for (auto [name, value] : responses) {
-      if (button == name) response = value;
-    }
-    if (!box || response == 0) {
-      Report("error: " + line);
-      return true;
-    }
-    gtk_dialog_response(GTK_DIALOG(box), response);
-  } else if (verb == "press") {
-    std::string label;
-    std::getline(words >> std::ws, label);
-    wxDialog* dialog = ModalDialog();
-    wxButton* button = dialog ? FindButton(dialog, ToWx(label)) : nullptr;
-    if (!button || !button->IsEnabled()) {
-      Report("error: " + line);
-      return true;
-    }
-    wxCommandEvent click(wxEVT_BUTTON, button->GetId());
-    click.SetEventObject(button);
-    button->GetEventHandler()->ProcessEvent(click);
   } else if (verb == "sleep" && words >> number) {
     resume_at_ = wxGetLocalTimeMillis() + number;
   } else if (verb == "close") {
     timer_.Stop();
     frame_.Close();
+  } else if (std::optional<bool> done = RunDialogLine(line, verb, words)) {
+    return *done;
   } else if (!RunViewLine(verb, words)) {
     Report("error: " + line);
   }

@@ -31,8 +31,22 @@
 //   dialog                 report the modal dialog on screen: "dialog: <title>" for a dialog,
 //                          "message: <text>" for a message box, "dialog: none"
 //   wait-dialog            wait (up to 10 s) until a modal dialog or message box is on screen
+//   wait-progress          wait (up to 10 s) until the progress dialog is on screen
 //   answer yes|no|ok|cancel   close the message box on screen with that button
-//   press LABEL            press the button labelled LABEL in the modal dialog on screen
+//   press LABEL            press the button labelled LABEL in the modal dialog on screen, or
+//                          else in the progress dialog
+//   check LABEL=on|off     set the modal dialog's check box LABEL, as a click would
+//   choose LABEL           pick the modal dialog's radio button LABEL, as a click would
+//   type ID TEXT           put TEXT into the modal dialog's text field with resource number ID
+//   dialog-text            report "dialog-text: <text>" of the modal dialog's first text field
+//   progress               report "progress: <title>|<percent>|<time left>" of the progress
+//                          dialog, or "progress: none"
+//   import-folder PATH     in the import dialog, open the tree along PATH and select it
+//   import-list            report "import-tree: <selected folder>", then one line per list
+//                          item: "import-list: <image index> <name>[ selected]"
+//   import-select NAME     add the import list's item NAME to its selection
+//   import-select-all      press Ctrl+A in the import list
+//   screenshot FILE        save the screen as a PNG file
 //   sleep MS               wait before the next line
 //   close                  close the main window (the program ends)
 // Lines starting with '#' and blank lines are skipped; a line that cannot be carried out is
@@ -43,6 +57,7 @@
 #include <wx/timer.h>
 
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -58,6 +73,9 @@ class CAutomation : public wxEvtHandler {
   void OnTick(wxTimerEvent& event);
   // False when the line must run again later (it waits for something).
   bool Run(const std::string& line);
+  // The lines about dialogs: whether the line is done (nothing when it is not one of them).
+  std::optional<bool> RunDialogLine(const std::string& line, const std::string& verb,
+                                    std::istringstream& words);
   // The lines about the view; false for a line that is not one of them.
   bool RunViewLine(const std::string& verb, std::istringstream& words);
   void Report(const std::string& text);

@@ -12,6 +12,8 @@
 #include "app/new_archive_dialog_ui.h"
 #include "app/progress_dialog_ui.h"
 #include "app/string_table.h"
+#include "app/resource_ids.h"
+#include "import/import_dialog_ui.h"
 #include "import/log_dialog_ui.h"
 #include "ui/main_frame_ui.h"
 #include "ui/search_dialog_ui.h"
@@ -109,6 +111,9 @@ VolumeAnswer CWxFrontEnd::AskInsertVolume(const std::string& label, bool skip_en
 void CWxFrontEnd::OpenProgress(const std::string& title, int range) {
   CloseProgress();
   progress_ = new CProgressDialog(&frame_, ToWx(title), range);
+  frame_.BeginBusy([this] {
+    if (progress_) progress_->Abort();
+  });
   progress_->Show();
   progress_->Update();
 }
@@ -122,6 +127,7 @@ void CWxFrontEnd::CloseProgress() {
   if (!progress_) return;
   progress_->Destroy();
   progress_ = nullptr;
+  frame_.EndBusy();
 }
 
 void CWxFrontEnd::ShowLog(const std::string& text) {
@@ -160,7 +166,11 @@ void CWxFrontEnd::SetCategoryChoices(const std::vector<std::string>& choices) {
   frame_.SetCategoryChoices(choices);
 }
 
-bool CWxFrontEnd::RunImportDialog(CImport2Model& /*model*/) { return false; }
+bool CWxFrontEnd::RunImportDialog(CImport2Model& model) {
+  // The frame waits under the dialog: F1 there opens the help at the command's topic.
+  CImport2 dialog(&frame_, model, [this] { frame_.ExecuteCommand(ID_HELP_CONTENTS); });
+  return dialog.Run();
+}
 
 std::optional<std::string> CWxFrontEnd::AskSearchQuery() {
   CSoek dialog(&frame_);

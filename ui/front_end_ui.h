@@ -33,7 +33,6 @@ class CWxFrontEnd : public CFrontEnd {
   NewArchiveChoice AskNewArchive(const std::string& folder, bool auto_enabled) override;
   std::optional<DeleteScope> AskDelete(DeleteScope preset) override;
   void SetCategoryChoices(const std::vector<std::string>& choices) override;
-  // For now without a window: the import dialog answers Cancel.
   bool RunImportDialog(CImport2Model& model) override;
   std::optional<std::string> AskSearchQuery() override;
   void EndProgram(int exit_status) override;

@@ -1,8 +1,7 @@
 #include "ui/main_frame_ui.h"
 
 #include <wx/display.h>
-#include <wx/image.h>
-#include <wx/imagpng.h>
+#include <wx/icon.h>
 #include <wx/menu.h>
 #include <wx/sizer.h>
 #include <wx/statusbr.h>
@@ -14,10 +13,10 @@
 
 #include "app/resource_ids.h"
 #include "app/string_table.h"
-#include "platform/folders.h"
-#include "platform/path_text.h"
 #include "store/string_printf.h"
+#include "ui/about_dialog_ui.h"
 #include "ui/command_ids_ui.h"
+#include "ui/data_image_ui.h"
 #include "ui/menu_builder_ui.h"
 #include "ui/menu_layout.h"
 #include "ui/search_bar_ui.h"
@@ -36,21 +35,21 @@ constexpr int kPaneWidths[kStatusPanes] = {260, 120, -1, 40, 40, 40};
 constexpr int kCapsPane = 3;
 constexpr int kKeyIndicatorMilliseconds = 500;
 
-// The toolbar's icon, drawn for this program and kept in its data folder.
-wxBitmap ToolIcon(const std::string& file) {
-  wxImage image;
-  const std::string path = JoinPath(InstallDataFolder(), file);
-  if (wxFileExists(ToWx(path)) && image.LoadFile(ToWx(path), wxBITMAP_TYPE_PNG)) {
-    return wxBitmap(image);
-  }
-  return wxBitmap(kToolbarIconSize, kToolbarIconSize);
-}
+// The program's icon, drawn for it, in its data folder.
+constexpr const char* kWindowIcon = "albumcraft.png";
+constexpr int kWindowIconSize = 128;
+
+// The commands the frame takes while a long operation runs: help, and Exit (which aborts).
+bool TakenWhileBusy(int command) { return command == ID_HELP_CONTENTS || command == ID_APP_EXIT; }
 
 }  // namespace
 
 CMainFrame::CMainFrame(std::optional<CSettingsFile> settings)
     : wxFrame(nullptr, wxID_ANY, wxString()), settings_(std::move(settings)) {
   SetTitleText("");
+  wxIcon icon;
+  icon.CopyFromBitmap(DataBitmap(kWindowIcon, kWindowIconSize));
+  SetIcon(icon);
   CreateMenus();
   CreateTools();
   CreateStatusPanes();
@@ -91,8 +90,13 @@ void CMainFrame::SetView(CSnapstoreView* view) {
 void CMainFrame::AddCommandTarget(CCommandTarget* target) { targets_.push_back(target); }
 
 bool CMainFrame::ExecuteCommand(int command) {
+  if (IsBusy() && !TakenWhileBusy(command)) return false;
   if (command == ID_APP_EXIT) {
     Close();
+    return true;
+  }
+  if (command == ID_APP_ABOUT) {
+    CAboutDlg(this).ShowModal();
     return true;
   }
   for (CCommandTarget* target : targets_) {
@@ -104,12 +108,18 @@ bool CMainFrame::ExecuteCommand(int command) {
 }
 
 std::optional<CCommandUi> CMainFrame::CommandState(int command) const {
-  if (command == ID_APP_EXIT) return CCommandUi{};
-  for (const CCommandTarget* target : targets_) {
-    if (auto ui = target->CommandUi(command)) return ui;
+  std::optional<CCommandUi> ui;
+  if (command == ID_APP_EXIT || command == ID_APP_ABOUT) ui = CCommandUi{};
+  for (auto target = targets_.begin(); !ui && target != targets_.end(); ++target) {
+    ui = (*target)->CommandUi(command);
   }
-  return std::nullopt;
+  if (ui && IsBusy() && !TakenWhileBusy(command)) ui->enabled = false;
+  return ui;
 }
+
+void CMainFrame::BeginBusy(std::function<void()> abort) { abort_busy_ = std::move(abort); }
+
+void CMainFrame::EndBusy() { abort_busy_ = nullptr; }
 
 void CMainFrame::SetTitleText(const std::string& title_text) {
   const wxString title = ToWx(StringPrintf(kArchiverTitleFormat, title_text.c_str()));
@@ -160,7 +170,6 @@ void CMainFrame::CreateMenus() {
 }
 
 void CMainFrame::CreateTools() {
-  if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
   wxToolBar* tools = CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT);
   tools->SetToolBitmapSize(wxSize(kToolbarIconSize, kToolbarIconSize));
   for (const CToolbarButton& button : ArchiverToolbar()) {
@@ -168,7 +177,7 @@ void CMainFrame::CreateTools() {
       tools->AddSeparator();
       continue;
     }
-    tools->AddTool(WxIdOf(button.command), ToWx(button.tooltip), ToolIcon(button.icon),
+    tools->AddTool(WxIdOf(button.command), ToWx(button.tooltip), DataBitmap(button.icon, kToolbarIconSize),
                    ToWx(button.tooltip), button.checkable ? wxITEM_CHECK : wxITEM_NORMAL);
     tools->SetToolLongHelp(WxIdOf(button.command), ToWx(button.flyby));
     BindCommand(button.command);
@@ -222,6 +231,12 @@ std::string CMainFrame::PlacementText() const {
 }
 
 void CMainFrame::OnClose(wxCloseEvent& event) {
+  if (IsBusy() && event.CanVeto()) {
+    // The operation stops after its current step; the window closes when asked again.
+    abort_busy_();
+    event.Veto();
+    return;
+  }
   if (settings_) settings_->WriteString(kWindowPlacementKey, PlacementText());
   key_timer_.Stop();
   if (close_action_) close_action_();

@@ -1,8 +1,13 @@
 // CMainFrame, the main window: menu bar, toolbar, search bar, status bar and the view. It
-// carries out no command itself (but Exit): menu, toolbar, accelerator, context-menu and
-// search-bar commands go to the command targets (document, view) by their numbers, and an
-// item that no target handles is shown disabled. It keeps its placement in the settings
-// file ("WinPosition") across runs.
+// carries out no command itself (but Exit and the about box): menu, toolbar, accelerator,
+// context-menu and search-bar commands go to the command targets (document, view) by their
+// numbers, and an item that no target handles is shown disabled. It keeps its placement in
+// the settings file ("WinPosition") across runs.
+//
+// While a long operation runs (its progress dialog lets input through so that "Abort" can be
+// pressed), the window stays enabled: it moves, repaints and takes F1, but it starts no other
+// command, and closing it presses "Abort" instead; a command started in the middle of the
+// operation would change the document under it.
 #pragma once
 
 #include <wx/frame.h>
@@ -50,6 +55,11 @@ class CMainFrame : public wxFrame {
   void SetCategoryChoices(const std::vector<std::string>& choices);
   const std::vector<std::string>& CategoryChoices() const { return category_choices_; }
 
+  // A long operation runs from now until EndBusy; `abort` stops it after its current step.
+  void BeginBusy(std::function<void()> abort);
+  void EndBusy();
+  bool IsBusy() const { return static_cast<bool>(abort_busy_); }
+
   // The help topic that F1 opens (a context number of the help book).
   int HelpTopic() const { return help_topic_; }
   void SetHelpTopic(int topic) { help_topic_ = topic; }
@@ -77,6 +87,7 @@ class CMainFrame : public wxFrame {
   CSnapstoreView* view_ = nullptr;
   CSearchBar* search_bar_ = nullptr;
   std::function<void()> close_action_;
+  std::function<void()> abort_busy_;
   wxRect normal_rect_;
   int help_topic_ = 0;
   wxTimer key_timer_;

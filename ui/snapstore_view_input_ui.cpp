@@ -52,9 +52,11 @@ int ViewKeyOf(int wx_key) {
 
 }  // namespace
 
+bool CSnapstoreView::TakesInput() const { return doc_ && !frame_->IsBusy(); }
+
 void CSnapstoreView::OnLeftDown(wxMouseEvent& event) {
   SetFocus();
-  if (!doc_) return;
+  if (!TakesInput()) return;
   const int x = event.GetX();
   const int y = event.GetY();
   if (InStrip(*doc_, x)) {
@@ -81,7 +83,7 @@ void CSnapstoreView::PressCaption() {
 }
 
 void CSnapstoreView::OnLeftDoubleClick(wxMouseEvent& event) {
-  if (!doc_) return;
+  if (!TakesInput()) return;
   const int x = event.GetX();
   const int y = event.GetY();
   if (InStrip(*doc_, x)) {
@@ -93,7 +95,7 @@ void CSnapstoreView::OnLeftDoubleClick(wxMouseEvent& event) {
 }
 
 void CSnapstoreView::OnRightDown(wxMouseEvent& event) {
-  if (!doc_) return;
+  if (!TakesInput()) return;
   doc_->context_menu_x = event.GetX();
   doc_->context_menu_y = event.GetY();
   ShowContextMenu(event.GetPosition());
@@ -140,7 +142,7 @@ void CSnapstoreView::OnHoverTimer(wxTimerEvent&) {
 }
 
 void CSnapstoreView::OnWheel(wxMouseEvent& event) {
-  if (!doc_ || event.GetWheelRotation() == 0) return;
+  if (!TakesInput() || event.GetWheelRotation() == 0) return;
   ScrollStripByWheel(*doc_, event.GetWheelRotation() < 0);
 }
 

@@ -196,7 +196,7 @@ void CSnapstoreView::PlaceScrollBar() {
 }
 
 void CSnapstoreView::OnScroll(wxScrollEvent& event) {
-  if (!doc_) return;
+  if (!TakesInput()) return;
   const wxEventType type = event.GetEventType();
   if (type == wxEVT_SCROLL_LINEUP) {
     ScrollStripLine(*doc_, false);

@@ -68,6 +68,9 @@ class CSnapstoreView : public wxWindow, public CCommandTarget {
   void OnScroll(wxScrollEvent& event);
   void OnViewCommand(wxCommandEvent& event);
 
+  // Whether mouse, wheel and scroll-bar input go to the document: not while a long operation
+  // runs (it would change the record the operation works on).
+  bool TakesInput() const;
   void HoverOver(int cell);
   void ShowScrollBar();
   void PlaceScrollBar();

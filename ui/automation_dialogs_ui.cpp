@@ -1,0 +1,243 @@
+// The automation's lines about dialogs: the modal dialog or message box on screen, the
+// modeless progress dialog, the import dialog's tree and list, and screenshots.
+#include <gtk/gtk.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/dialog.h>
+#include <wx/listctrl.h>
+#include <wx/radiobut.h>
+#include <wx/textctrl.h>
+#include <wx/time.h>
+
+#include "app/resource_ids.h"
+#include "import/import_dialog_model.h"
+#include "import/import_dialog_ui.h"
+#include "ui/automation_input_ui.h"
+#include "ui/automation_ui.h"
+#include "ui/command_ids_ui.h"
+#include "ui/wx_text_ui.h"
+
+namespace {
+
+constexpr int kDialogWaitMilliseconds = 10000;
+
+// The modal wx dialog on screen, if any.
+wxDialog* ModalDialog() {
+  for (wxWindow* window : wxTopLevelWindows) {
+    auto* dialog = wxDynamicCast(window, wxDialog);
+    if (dialog && dialog->IsModal() && dialog->IsShown()) return dialog;
+  }
+  return nullptr;
+}
+
+// The shown dialog with the resource number `id` (modal or not), if any.
+wxDialog* ShownDialog(int id) {
+  for (wxWindow* window : wxTopLevelWindows) {
+    auto* dialog = wxDynamicCast(window, wxDialog);
+    if (dialog && dialog->IsShown() && dialog->GetId() == WxIdOf(id)) return dialog;
+  }
+  return nullptr;
+}
+
+// The native message box on screen, if any (wx shows message boxes as GTK dialogs of their
+// own, which wx does not list among its windows).
+GtkMessageDialog* MessageBox() {
+  GList* windows = gtk_window_list_toplevels();
+  GtkMessageDialog* found = nullptr;
+  for (GList* item = windows; item; item = item->next) {
+    if (GTK_IS_MESSAGE_DIALOG(item->data) && gtk_widget_get_visible(GTK_WIDGET(item->data))) {
+      found = GTK_MESSAGE_DIALOG(item->data);
+    }
+  }
+  g_list_free(windows);
+  return found;
+}
+
+std::string MessageText(GtkMessageDialog* box) {
+  gchar* text = nullptr;
+  gchar* secondary = nullptr;
+  g_object_get(box, "text", &text, "secondary-text", &secondary, nullptr);
+  std::string result = text ? text : "";
+  if (secondary && *secondary) result += std::string("\n") + secondary;
+  g_free(text);
+  g_free(secondary);
+  return result;
+}
+
+// The first control of type T under `parent` whose label is `label` (any label when empty).
+template <typename T>
+T* FindControl(wxWindow* parent, const wxString& label) {
+  for (wxWindow* child : parent->GetChildren()) {
+    if (auto* control = wxDynamicCast(child, T)) {
+      if (label.empty() || wxStripMenuCodes(control->GetLabel()) == label) return control;
+    }
+    if (T* found = FindControl<T>(child, label)) return found;
+  }
+  return nullptr;
+}
+
+// Sends a control the event a click on it would send.
+void Click(wxWindow* control, wxEventType type, int value = 0) {
+  wxCommandEvent click(type, control->GetId());
+  click.SetEventObject(control);
+  click.SetInt(value);
+  control->GetEventHandler()->ProcessEvent(click);
+}
+
+std::string RestOf(std::istringstream& words) {
+  std::string rest;
+  std::getline(words >> std::ws, rest);
+  return rest;
+}
+
+// Saves what the screen shows as a PNG file.
+bool SaveScreen(const std::string& path) {
+  GdkWindow* root = gdk_get_default_root_window();
+  GdkPixbuf* pixbuf = gdk_pixbuf_get_from_window(root, 0, 0, gdk_window_get_width(root),
+                                                 gdk_window_get_height(root));
+  if (!pixbuf) return false;
+  const bool saved = gdk_pixbuf_save(pixbuf, path.c_str(), "png", nullptr, nullptr);
+  g_object_unref(pixbuf);
+  return saved;
+}
+
+}  // namespace
+
+std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const std::string& verb,
+                                               std::istringstream& words) {
+  auto* import = dynamic_cast<CImport2*>(ModalDialog());
+  if (verb == "dialog") {
+    if (GtkMessageDialog* box = MessageBox()) {
+      Report("message: " + Escaped(MessageText(box)));
+    } else if (wxDialog* dialog = ModalDialog()) {
+      Report("dialog: " + FromWx(dialog->GetTitle()));
+    } else {
+      Report("dialog: none");
+    }
+  } else if (verb == "wait-dialog" || verb == "wait-progress") {
+    const bool there = verb == "wait-dialog" ? MessageBox() || ModalDialog()
+                                             : ShownDialog(IDD_PROGRESS) != nullptr;
+    if (there) {
+      wait_until_ = 0;
+      return true;
+    }
+    if (wait_until_ == 0) wait_until_ = wxGetLocalTimeMillis() + kDialogWaitMilliseconds;
+    if (wxGetLocalTimeMillis() < wait_until_) return false;
+    wait_until_ = 0;
+    Report("error: nothing came up for " + verb);
+  } else if (verb == "answer") {
+    const std::string button = RestOf(words);
+    const std::pair<const char*, int> responses[] = {{"yes", GTK_RESPONSE_YES},
+                                                     {"no", GTK_RESPONSE_NO},
+                                                     {"ok", GTK_RESPONSE_OK},
+                                                     {"cancel", GTK_RESPONSE_CANCEL}};
+    GtkMessageDialog* box = MessageBox();
+    int response = 0;
+    for (auto [name, value] : responses) {
+      if (button == name) response = value;
+    }
+    if (!box || response == 0) {
+      Report("error: " + line);
+      return true;
+    }
+    gtk_dialog_response(GTK_DIALOG(box), response);
+  } else if (verb == "press") {
+    // The modal dialog's button, else the progress dialog's (it is modeless).
+    const wxString label = ToWx(RestOf(words));
+    wxButton* button = nullptr;
+    for (wxDialog* dialog : {ModalDialog(), ShownDialog(IDD_PROGRESS)}) {
+      if (!button && dialog) button = FindControl<wxButton>(dialog, label);
+    }
+    if (!button || !button->IsEnabled()) {
+      Report("error: " + line);
+      return true;
+    }
+    Click(button, wxEVT_BUTTON);
+  } else if (verb == "check" || verb == "choose") {
+    // check LABEL=on|off sets a check box; choose LABEL picks a radio button.
+    std::string label = RestOf(words);
+    bool on = true;
+    if (verb == "check") {
+      const size_t equals = label.rfind('=');
+      on = equals != std::string::npos && label.substr(equals + 1) == "on";
+      label = label.substr(0, equals);
+    }
+    wxDialog* dialog = ModalDialog();
+    wxWindow* control = nullptr;
+    if (dialog && verb == "check") {
+      if (auto* box = FindControl<wxCheckBox>(dialog, ToWx(label))) {
+        box->SetValue(on);
+        control = box;
+      }
+    } else if (dialog) {
+      if (auto* radio = FindControl<wxRadioButton>(dialog, ToWx(label))) {
+        radio->SetValue(true);
+        control = radio;
+      }
+    }
+    if (!control) {
+      Report("error: " + line);
+      return true;
+    }
+    Click(control, verb == "check" ? wxEVT_CHECKBOX : wxEVT_RADIOBUTTON, on ? 1 : 0);
+  } else if (verb == "type") {
+    // type ID TEXT: the text control with resource number ID of the modal dialog gets TEXT.
+    int id = 0;
+    words >> id;
+    wxDialog* dialog = ModalDialog();
+    auto* text = dialog ? wxDynamicCast(dialog->FindWindow(WxIdOf(id)), wxTextCtrl) : nullptr;
+    if (!text) {
+      Report("error: " + line);
+      return true;
+    }
+    text->SetValue(ToWx(RestOf(words)));
+  } else if (verb == "dialog-text") {
+    wxDialog* dialog = ModalDialog();
+    auto* text = dialog ? FindControl<wxTextCtrl>(dialog, wxString()) : nullptr;
+    Report("dialog-text: " + (text ? Escaped(FromWx(text->GetValue())) : std::string("none")));
+  } else if (verb == "progress") {
+    wxDialog* dialog = ShownDialog(IDD_PROGRESS);
+    auto text = [dialog](int id) {
+      wxWindow* control = dialog->FindWindow(WxIdOf(id));
+      return control ? FromWx(control->GetLabel()) : std::string();
+    };
+    Report("progress: " + (dialog ? text(IDC_PROGRESS_TITLE) + "|" + text(IDC_PROGRESS_PERCENT) +
+                                        "|" + text(IDC_PROGRESS_TIME_LEFT)
+                                  : std::string("none")));
+  } else if (verb == "import-folder" && import) {
+    if (!import->OpenTreeAlong(RestOf(words))) Report("error: " + line);
+  } else if (verb == "import-list" && import) {
+    Report("import-tree: " + import->SelectedTreeFolder());
+    wxListCtrl* list = import->list();
+    for (long i = 0; i < list->GetItemCount(); ++i) {
+      wxListItem item;
+      item.SetId(i);
+      item.SetMask(wxLIST_MASK_IMAGE | wxLIST_MASK_STATE | wxLIST_MASK_TEXT);
+      item.SetStateMask(wxLIST_STATE_SELECTED);
+      list->GetItem(item);
+      Report("import-list: " + std::to_string(item.GetImage()) + " " + FromWx(item.GetText()) +
+             (item.GetState() & wxLIST_STATE_SELECTED ? " selected" : ""));
+    }
+  } else if (verb == "import-select" && import) {
+    // import-select NAME: the list item NAME is added to the selection.
+    const long item = import->list()->FindItem(-1, ToWx(RestOf(words)));
+    if (item < 0) {
+      Report("error: " + line);
+      return true;
+    }
+    import->list()->SetItemState(item, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+  } else if (verb == "import-select-all" && import) {
+    // Ctrl+A as the list receives it.
+    wxKeyEvent key(wxEVT_CHAR_HOOK);
+    key.m_keyCode = 'A';
+    key.SetControlDown(true);
+    key.SetEventObject(import->list());
+    import->GetEventHandler()->ProcessEvent(key);
+  } else if (verb == "screenshot") {
+    const std::string path = RestOf(words);
+    if (!SaveScreen(path)) Report("error: " + line);
+  } else {
+    return std::nullopt;
+  }
+  return true;
+}

@@ -1,0 +1,21 @@
+// What the automation's lines share: key names, modifier words and report texts.
+#pragma once
+
+#include <sstream>
+#include <string>
+
+// The wx key code of a key name (Delete, Left, Right, Up, Down, PageUp, PageDown, Home, End,
+// Space, F1, or a letter); 0 for a name not known.
+int KeyCodeOf(const std::string& name);
+
+struct CModifiers {
+  bool ctrl = false;
+  bool shift = false;
+  bool alt = false;
+};
+
+// The words "ctrl", "shift" and "alt" among the rest of the line.
+CModifiers ReadModifiers(std::istringstream& words);
+
+// A text for one report line: each line feed written as "\n".
+std::string Escaped(std::string text);
