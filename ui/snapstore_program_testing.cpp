@@ -47,7 +47,7 @@ std::string CSnapstoreRun::MakeIndex(int pictures, const std::vector<uint8_t>& j
     std::snprintf(name, sizeof name, "/photo%03d.jpg", i);
     add.push_back(home_.Write(folder + name, std::string(jpeg.begin(), jpeg.end())));
   }
-  Cli(add);
+  if (pictures > 0) Cli(add);
   Cli({"search", index, "99:zzzwqwq"});
   CSettingsFile(SettingsPath()).WriteString("File", index);
   return index;
