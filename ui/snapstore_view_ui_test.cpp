@@ -133,17 +133,18 @@ TEST(SnapstoreViewTest, BrowsingSelectingAndTheWindowsPlace) {
 TEST(SnapstoreViewTest, AnUnpluggedMediumShowsItsCachedThumbnailsAndThePlaceholder) {
   CSnapstoreRun run(SNAPSTORE_BINARY, SNAPSTORE_CLI_BINARY);
   const std::string usb = run.home().MakeDir("usb");
-  run.SetVolumes("/\tfixed\t\n" + usb + "\tremovable\tHOLIDAY\n");
+  run.SetVolumes("/\tfixed\t\n" + usb + "\tremovable\tPHOTOS1\n");
   CTestJpeg red{80, 60};
   for (int i = 0; i < 80 * 60; ++i) red.samples.insert(red.samples.end(), {220, 20, 20});
   // The import keeps each picture's thumbnail in the index's cache file.
   run.MakeIndex(3, EncodeTestJpeg(red), "usb/photos");
   // The medium is unplugged.
-  std::filesystem::rename(usb, run.home() / "usb_away");
+  const std::string elsewhere = run.home().MakeDir("media") + "/PHOTOS1";
+  std::filesystem::rename(usb, elsewhere);
   run.SetVolumes("/\tfixed\t\n");
 
   const CRect cell = StripCells({3, 60, 284, 800}, 3, 1)[1].rect;
-  const auto lines = run.Run("sleep 300\nstatus 2\npixel " + Centre(cell) + "\nclose\n");
+  auto lines = run.Run("sleep 300\nstatus 2\npixel " + Centre(cell) + "\nclose\n");
   // The picture area shows the placeholder (240 x 180) for the picture's path.
   EXPECT_EQ(Reports(lines, "status 2: "),
             std::vector<std::string>{usb + "/photos/photo001.jpg   (240x180)"});
@@ -155,4 +156,11 @@ TEST(SnapstoreViewTest, AnUnpluggedMediumShowsItsCachedThumbnailsAndThePlacehold
   EXPECT_GT(r, 180) << pixels[0];
   EXPECT_LT(g, 60) << pixels[0];
   EXPECT_LT(b, 60) << pixels[0];
+
+  // The medium comes back, mounted somewhere else: the picture shows again (its own size),
+  // read from the new place; the record keeps the path it was added with.
+  run.SetVolumes("/\tfixed\t\n" + elsewhere + "\tremovable\tPHOTOS1\n");
+  lines = run.Run("sleep 300\nstatus 2\nclose\n");
+  EXPECT_EQ(Reports(lines, "status 2: "),
+            std::vector<std::string>{usb + "/photos/photo001.jpg   (80x60)"});
 }
