@@ -88,6 +88,9 @@ CImportOutcome CSnapstoreDoc::ImportSelection(CImport2Model& dialog) {
   db.ClearResults();
   db.position = 0;
   db.count = 0;
+  // The views show the emptied list while the import runs (they repaint between pictures).
+  RefreshRecordStatus();
+  front_end_.UpdateViews(kHintAll);
   outcome.total = static_cast<int>(work_list.size());
 
   const std::string results[] = {LoadString(IDS_IMPORTED_OK), LoadString(IDS_DUPLICATE_ID),
