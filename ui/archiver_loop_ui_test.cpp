@@ -11,15 +11,6 @@
 
 namespace {
 
-// The reported lines that start with `prefix`, with the prefix taken off.
-std::vector<std::string> Reports(const std::vector<std::string>& lines, const std::string& prefix) {
-  std::vector<std::string> found;
-  for (const std::string& line : lines) {
-    if (line.rfind(prefix, 0) == 0) found.push_back(line.substr(prefix.size()));
-  }
-  return found;
-}
-
 // Writes `count` pictures photo01.jpg, photo02.jpg, ... into `folder` of the home, each
 // `jpeg`; the second and later are hard links to the first, so that many large pictures
 // cost the disk one. Returns the folder's path.

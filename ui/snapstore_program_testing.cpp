@@ -67,3 +67,11 @@ std::vector<std::string> CSnapstoreRun::Run(const std::string& script, CChildRes
   if (result) *result = run;
   return lines;
 }
+
+std::vector<std::string> Reports(const std::vector<std::string>& lines, const std::string& prefix) {
+  std::vector<std::string> found;
+  for (const std::string& line : lines) {
+    if (line.rfind(prefix, 0) == 0) found.push_back(line.substr(prefix.size()));
+  }
+  return found;
+}

@@ -37,3 +37,6 @@ class CSnapstoreRun {
   std::string cli_binary_;
   CTempDir home_;
 };
+
+// The reported lines that start with `prefix`, with the prefix taken off.
+std::vector<std::string> Reports(const std::vector<std::string>& lines, const std::string& prefix);

@@ -16,15 +16,6 @@ namespace {
 
 constexpr int kPictures = 30;
 
-// The reported lines that start with `prefix`, with the prefix taken off.
-std::vector<std::string> Reports(const std::vector<std::string>& lines, const std::string& prefix) {
-  std::vector<std::string> found;
-  for (const std::string& line : lines) {
-    if (line.rfind(prefix, 0) == 0) found.push_back(line.substr(prefix.size()));
-  }
-  return found;
-}
-
 std::string Centre(const CRect& rect) {
   return std::to_string((rect.left + rect.right) / 2) + " " +
          std::to_string((rect.top + rect.bottom) / 2);
