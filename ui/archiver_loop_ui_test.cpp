@@ -144,3 +144,27 @@ TEST(ArchiverLoopTest, AbortStopsAnImportAfterTheCurrentPicture) {
   std::snprintf(last_added, sizeof last_added, "/photo%02d.jpg", count + 1);
   EXPECT_EQ(log.find(last_added), std::string::npos) << log;
 }
+
+TEST(ArchiverLoopTest, NewAndSelectGoThroughTheFileDialogs) {
+  CSnapstoreRun run(SNAPSTORE_BINARY, SNAPSTORE_CLI_BINARY);
+  const std::string first = run.MakeIndex(0, {});
+  const std::string second = run.home() / "index/second.acx";
+  CChildResult result;
+  const auto lines = run.Run("sleep 200\ncommand 57600\nwait-dialog\ndialog\nfile-dialog " +
+                                 second + "\nanswer ok\nwait-dialog\ndialog\nanswer ok\n"
+                                 "sleep 300\ntitle\n"
+                                 "command 57601\nwait-dialog\ndialog\nfile-dialog " +
+                                 first + "\nsleep 500\nanswer ok\nsleep 300\ntitle\nclose\n",
+                             &result);
+  EXPECT_EQ(result.exit_status, 0) << result.err;
+  const auto dialogs = Reports(lines, "file-dialog: ");
+  ASSERT_EQ(dialogs.size(), 2u) << testing::PrintToString(lines);
+  EXPECT_EQ(dialogs[0], "Create new photo archive|Albumcraft (*.acx)");
+  EXPECT_EQ(dialogs[1], "Select a file|Framehold (*.acx)");
+  EXPECT_EQ(Reports(lines, "message: "),
+            std::vector<std::string>{"I-0001: A new database was successfully created."});
+  EXPECT_EQ(Reports(lines, "title: "),
+            (std::vector<std::string>{"Kestrel's Albumcraft 3.2.2 - Photo index: " + second,
+                                      "Kestrel's Albumcraft 3.2.2 - Photo index: " + first}));
+  EXPECT_TRUE(std::filesystem::exists(second));
+}

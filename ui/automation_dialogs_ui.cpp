@@ -53,6 +53,38 @@ GtkMessageDialog* MessageBox() {
   return found;
 }
 
+// Whether `widget` is still one of the shown top-level windows.
+bool IsShownToplevel(const void* widget) {
+  GList* windows = gtk_window_list_toplevels();
+  bool shown = false;
+  for (GList* item = windows; item; item = item->next) {
+    shown |= item->data == widget && gtk_widget_get_visible(GTK_WIDGET(item->data));
+  }
+  g_list_free(windows);
+  return shown;
+}
+
+// The native file dialog on screen, if any (wx shows it as a GTK dialog of its own too).
+GtkFileChooser* FileChooser() {
+  GList* windows = gtk_window_list_toplevels();
+  GtkFileChooser* found = nullptr;
+  for (GList* item = windows; item; item = item->next) {
+    if (GTK_IS_FILE_CHOOSER_DIALOG(item->data) && gtk_widget_get_visible(GTK_WIDGET(item->data))) {
+      found = GTK_FILE_CHOOSER(item->data);
+    }
+  }
+  g_list_free(windows);
+  return found;
+}
+
+// "<title>|<name of the chosen filter>" of a file dialog.
+std::string FileChooserText(GtkFileChooser* chooser) {
+  const gchar* title = gtk_window_get_title(GTK_WINDOW(chooser));
+  GtkFileFilter* filter = gtk_file_chooser_get_filter(chooser);
+  const gchar* filter_name = filter ? gtk_file_filter_get_name(filter) : nullptr;
+  return std::string(title ? title : "") + "|" + (filter_name ? filter_name : "");
+}
+
 std::string MessageText(GtkMessageDialog* box) {
   gchar* text = nullptr;
   gchar* secondary = nullptr;
@@ -109,13 +141,15 @@ std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const st
   if (verb == "dialog") {
     if (GtkMessageDialog* box = MessageBox()) {
       Report("message: " + Escaped(MessageText(box)));
+    } else if (GtkFileChooser* chooser = FileChooser()) {
+      Report("file-dialog: " + FileChooserText(chooser));
     } else if (wxDialog* dialog = ModalDialog()) {
       Report("dialog: " + FromWx(dialog->GetTitle()));
     } else {
       Report("dialog: none");
     }
   } else if (verb == "wait-dialog" || verb == "wait-progress") {
-    const bool there = verb == "wait-dialog" ? MessageBox() || ModalDialog()
+    const bool there = verb == "wait-dialog" ? MessageBox() || FileChooser() || ModalDialog()
                                              : ShownDialog(IDD_PROGRESS) != nullptr;
     if (there) {
       wait_until_ = 0;
@@ -125,22 +159,37 @@ std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const st
     if (wxGetLocalTimeMillis() < wait_until_) return false;
     wait_until_ = 0;
     Report("error: nothing came up for " + verb);
+  } else if (verb == "answer" && answered_) {
+    // The line is done when the dialog it answered has gone (a file dialog goes a little
+    // later), so that the next line sees what came after it.
+    if (IsShownToplevel(answered_) && wxGetLocalTimeMillis() < wait_until_) return false;
+    answered_ = nullptr;
+    wait_until_ = 0;
   } else if (verb == "answer") {
     const std::string button = RestOf(words);
     const std::pair<const char*, int> responses[] = {{"yes", GTK_RESPONSE_YES},
                                                      {"no", GTK_RESPONSE_NO},
                                                      {"ok", GTK_RESPONSE_OK},
                                                      {"cancel", GTK_RESPONSE_CANCEL}};
-    GtkMessageDialog* box = MessageBox();
+    GtkWidget* box = GTK_WIDGET(MessageBox());
     int response = 0;
     for (auto [name, value] : responses) {
       if (button == name) response = value;
+    }
+    if (!box && (box = GTK_WIDGET(FileChooser()))) {
+      // A file dialog's OK is "accept".
+      if (response == GTK_RESPONSE_OK) response = GTK_RESPONSE_ACCEPT;
     }
     if (!box || response == 0) {
       Report("error: " + line);
       return true;
     }
     gtk_dialog_response(GTK_DIALOG(box), response);
+    if (IsShownToplevel(box)) {
+      answered_ = box;
+      wait_until_ = wxGetLocalTimeMillis() + kDialogWaitMilliseconds;
+      return false;
+    }
   } else if (verb == "press") {
     // The modal dialog's button, else the progress dialog's (it is modeless).
     const wxString label = ToWx(RestOf(words));
@@ -233,6 +282,21 @@ std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const st
     key.SetControlDown(true);
     key.SetEventObject(import->list());
     import->GetEventHandler()->ProcessEvent(key);
+  } else if (verb == "file-dialog") {
+    // The file dialog on screen gets PATH, as a user typing it would; "answer ok" accepts it.
+    GtkFileChooser* chooser = FileChooser();
+    if (!chooser) {
+      Report("error: " + line);
+      return true;
+    }
+    const std::string path = RestOf(words);
+    if (gtk_file_chooser_get_action(chooser) == GTK_FILE_CHOOSER_ACTION_SAVE) {
+      const size_t slash = path.rfind('/');
+      gtk_file_chooser_set_current_folder(chooser, path.substr(0, slash + 1).c_str());
+      gtk_file_chooser_set_current_name(chooser, path.substr(slash + 1).c_str());
+    } else {
+      gtk_file_chooser_set_filename(chooser, path.c_str());
+    }
   } else if (verb == "screenshot") {
     const std::string path = RestOf(words);
     if (!SaveScreen(path)) Report("error: " + line);

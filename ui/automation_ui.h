@@ -29,10 +29,12 @@
 //                          "context-menu: <item>" (see DescribeMenu), and close it
 //   command N              carry out command number N as its menu item would
 //   dialog                 report the modal dialog on screen: "dialog: <title>" for a dialog,
-//                          "message: <text>" for a message box, "dialog: none"
-//   wait-dialog            wait (up to 10 s) until a modal dialog or message box is on screen
+//                          "message: <text>" for a message box, "file-dialog: <title>|<filter
+//                          name>" for a file dialog, "dialog: none"
+//   wait-dialog            wait (up to 10 s) until a modal dialog, message box or file dialog
+//                          is on screen
 //   wait-progress          wait (up to 10 s) until the progress dialog is on screen
-//   answer yes|no|ok|cancel   close the message box on screen with that button
+//   answer yes|no|ok|cancel   close the message box or file dialog on screen with that button
 //   press LABEL            press the button labelled LABEL in the modal dialog on screen, or
 //                          else in the progress dialog
 //   check LABEL=on|off     set the modal dialog's check box LABEL, as a click would
@@ -46,6 +48,7 @@
 //                          item: "import-list: <image index> <name>[ selected]"
 //   import-select NAME     add the import list's item NAME to its selection
 //   import-select-all      press Ctrl+A in the import list
+//   file-dialog PATH       type PATH into the file dialog on screen ("answer ok" accepts it)
 //   screenshot FILE        save the screen as a PNG file
 //   sleep MS               wait before the next line
 //   close                  close the main window (the program ends)
@@ -85,6 +88,7 @@ class CAutomation : public wxEvtHandler {
   size_t next_ = 0;
   wxLongLong resume_at_ = 0;
   wxLongLong wait_until_ = 0;
+  const void* answered_ = nullptr;  // the GTK dialog an "answer" line waits to see gone
   std::ofstream output_;
   wxTimer timer_;
 };
