@@ -135,7 +135,12 @@ TEST(SnapstoreViewTest, AnUnpluggedMediumShowsItsCachedThumbnailsAndThePlacehold
   run.SetVolumes("/\tfixed\t\n");
 
   const CRect cell = StripCells({3, 60, 284, 800}, 3, 1)[1].rect;
-  auto lines = run.Run("sleep 300\nstatus 2\npixel " + Centre(cell) + "\nclose\n");
+  // Refreshing the thumbnails asks for the medium by its label; "Skip volume" goes on without.
+  auto lines = run.Run("sleep 300\nstatus 2\npixel " + Centre(cell) +
+                       "\ncommand 32854\nwait-dialog\ndialog\ndialog-text\npress Skip volume\n"
+                       "sleep 300\ndialog\nclose\n");
+  EXPECT_EQ(Reports(lines, "dialog: "), (std::vector<std::string>{"Insert volume", "none"}));
+  EXPECT_EQ(Reports(lines, "dialog-text: "), std::vector<std::string>{"PHOTOS1"});
   // The picture area shows the placeholder (240 x 180) for the picture's path.
   EXPECT_EQ(Reports(lines, "status 2: "),
             std::vector<std::string>{usb + "/photos/photo001.jpg   (240x180)"});
