@@ -92,14 +92,22 @@ TEST(ArchiverLoopTest, FirstStartImportSearchDeleteAndTheNextStart) {
   ASSERT_EQ(frame.size(), 1u);
 
   // The next start: no first-start dialog, the same index, result list and window place.
-  // The about box comes from the Help menu.
+  // The about box comes from the Help menu. F1 opens the help at the main window's topic, and
+  // inside the import dialog at the topic of adding pictures.
   lines = run.Run(
       "sleep 300\ndialog\ntitle\nstatus 1\nstatus 2\nframe\n"
-      "command 57664\nwait-dialog\ndialog\npress OK\nclose\n",
+      "command 57664\nwait-dialog\ndialog\npress OK\n"
+      "command 57670\nsleep 300\nhelp-page\n"
+      "command 32771\nwait-dialog\ndialog-key F1\nsleep 300\nhelp-page\npress Close\npress Cancel\n"
+      "close\n",
       &result);
   EXPECT_EQ(result.exit_status, 0) << result.err;
   EXPECT_EQ(Reports(lines, "dialog: "),
             (std::vector<std::string>{"none", "About Kestrel's Albumcraft"}));
+  const auto help = Reports(lines, "help-page: ");
+  ASSERT_EQ(help.size(), 2u);
+  EXPECT_NE(help[0].find("help_main_window.html"), std::string::npos) << help[0];
+  EXPECT_NE(help[1].find("help_add_pictures.html"), std::string::npos) << help[1];
   EXPECT_EQ(Reports(lines, "title: "),
             std::vector<std::string>{"Kestrel's Albumcraft 3.2.2 - Photo index: " + index});
   EXPECT_EQ(Reports(lines, "frame: "), frame);

@@ -4,6 +4,10 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/dialog.h>
+#include <wx/html/helpdlg.h>
+#include <wx/html/helpfrm.h>
+#include <wx/html/helpwnd.h>
+#include <wx/html/htmlwin.h>
 #include <wx/listctrl.h>
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
@@ -15,20 +19,12 @@
 #include "ui/automation_input_ui.h"
 #include "ui/automation_ui.h"
 #include "ui/command_ids_ui.h"
+#include "ui/modal_dialog_ui.h"
 #include "ui/wx_text_ui.h"
 
 namespace {
 
 constexpr int kDialogWaitMilliseconds = 10000;
-
-// The modal wx dialog on screen, if any.
-wxDialog* ModalDialog() {
-  for (wxWindow* window : wxTopLevelWindows) {
-    auto* dialog = wxDynamicCast(window, wxDialog);
-    if (dialog && dialog->IsModal() && dialog->IsShown()) return dialog;
-  }
-  return nullptr;
-}
 
 // The shown dialog with the resource number `id` (modal or not), if any.
 wxDialog* ShownDialog(int id) {
@@ -137,19 +133,19 @@ bool SaveScreen(const std::string& path) {
 
 std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const std::string& verb,
                                                std::istringstream& words) {
-  auto* import = dynamic_cast<CImport2*>(ModalDialog());
+  auto* import = dynamic_cast<CImport2*>(ShownModalDialog());
   if (verb == "dialog") {
     if (GtkMessageDialog* box = MessageBox()) {
       Report("message: " + Escaped(MessageText(box)));
     } else if (GtkFileChooser* chooser = FileChooser()) {
       Report("file-dialog: " + FileChooserText(chooser));
-    } else if (wxDialog* dialog = ModalDialog()) {
+    } else if (wxDialog* dialog = ShownModalDialog()) {
       Report("dialog: " + FromWx(dialog->GetTitle()));
     } else {
       Report("dialog: none");
     }
   } else if (verb == "wait-dialog" || verb == "wait-progress") {
-    const bool there = verb == "wait-dialog" ? MessageBox() || FileChooser() || ModalDialog()
+    const bool there = verb == "wait-dialog" ? MessageBox() || FileChooser() || ShownModalDialog()
                                              : ShownDialog(IDD_PROGRESS) != nullptr;
     if (there) {
       wait_until_ = 0;
@@ -194,7 +190,7 @@ std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const st
     // The modal dialog's button, else the progress dialog's (it is modeless).
     const wxString label = ToWx(RestOf(words));
     wxButton* button = nullptr;
-    for (wxDialog* dialog : {ModalDialog(), ShownDialog(IDD_PROGRESS)}) {
+    for (wxDialog* dialog : {ShownModalDialog(), ShownDialog(IDD_PROGRESS)}) {
       if (!button && dialog) button = FindControl<wxButton>(dialog, label);
     }
     if (!button || !button->IsEnabled()) {
@@ -211,7 +207,7 @@ std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const st
       on = equals != std::string::npos && label.substr(equals + 1) == "on";
       label = label.substr(0, equals);
     }
-    wxDialog* dialog = ModalDialog();
+    wxDialog* dialog = ShownModalDialog();
     wxWindow* control = nullptr;
     if (dialog && verb == "check") {
       if (auto* box = FindControl<wxCheckBox>(dialog, ToWx(label))) {
@@ -233,7 +229,7 @@ std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const st
     // type ID TEXT: the text control with resource number ID of the modal dialog gets TEXT.
     int id = 0;
     words >> id;
-    wxDialog* dialog = ModalDialog();
+    wxDialog* dialog = ShownModalDialog();
     auto* text = dialog ? wxDynamicCast(dialog->FindWindow(WxIdOf(id)), wxTextCtrl) : nullptr;
     if (!text) {
       Report("error: " + line);
@@ -241,7 +237,7 @@ std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const st
     }
     text->SetValue(ToWx(RestOf(words)));
   } else if (verb == "dialog-text") {
-    wxDialog* dialog = ModalDialog();
+    wxDialog* dialog = ShownModalDialog();
     auto* text = dialog ? FindControl<wxTextCtrl>(dialog, wxString()) : nullptr;
     Report("dialog-text: " + (text ? Escaped(FromWx(text->GetValue())) : std::string("none")));
   } else if (verb == "progress") {
@@ -297,6 +293,29 @@ std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const st
     } else {
       gtk_file_chooser_set_filename(chooser, path.c_str());
     }
+  } else if (verb == "dialog-key") {
+    // dialog-key NAME: a key pressed in the modal dialog, as its window sees it first.
+    std::string name;
+    words >> name;
+    wxDialog* dialog = ShownModalDialog();
+    const int code = KeyCodeOf(name);
+    if (!dialog || code == 0) {
+      Report("error: " + line);
+      return true;
+    }
+    wxKeyEvent key(wxEVT_CHAR_HOOK);
+    key.m_keyCode = code;
+    key.SetEventObject(dialog);
+    dialog->GetEventHandler()->ProcessEvent(key);
+  } else if (verb == "help-page") {
+    std::string page = "none";
+    for (wxWindow* window : wxTopLevelWindows) {
+      wxHtmlHelpWindow* help = nullptr;
+      if (auto* frame = wxDynamicCast(window, wxHtmlHelpFrame)) help = frame->GetHelpWindow();
+      if (auto* dialog = wxDynamicCast(window, wxHtmlHelpDialog)) help = dialog->GetHelpWindow();
+      if (help && window->IsShown()) page = FromWx(help->GetHtmlWindow()->GetOpenedPage());
+    }
+    Report("help-page: " + page);
   } else if (verb == "screenshot") {
     const std::string path = RestOf(words);
     if (!SaveScreen(path)) Report("error: " + line);

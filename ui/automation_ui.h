@@ -48,6 +48,8 @@
 //                          item: "import-list: <image index> <name>[ selected]"
 //   import-select NAME     add the import list's item NAME to its selection
 //   import-select-all      press Ctrl+A in the import list
+//   dialog-key NAME        a key pressed in the modal dialog (F1, or a name as for "key")
+//   help-page              report "help-page: <page>" the help window shows, or "none"
 //   file-dialog PATH       type PATH into the file dialog on screen ("answer ok" accepts it)
 //   screenshot FILE        save the screen as a PNG file
 //   sleep MS               wait before the next line

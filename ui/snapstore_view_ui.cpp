@@ -14,6 +14,7 @@
 #include "platform/path_text.h"
 #include "ui/command_ids_ui.h"
 #include "ui/main_frame_ui.h"
+#include "ui/modal_dialog_ui.h"
 #include "ui/search_bar_ui.h"
 #include "ui/view_model.h"
 #include "ui/wx_text_ui.h"
@@ -27,6 +28,10 @@ constexpr int kDescendantCommands[] = {
     CMD_STRIP_PAGE_DOWN,       CMD_STRIP_HOME,           CMD_STRIP_END};
 
 constexpr const char* kHelpBook = "albumcraft.hhp";
+// The help window's tabs: contents, full-text search and bookmarks. Not the keyword index:
+// under GTK 3 its empty list is laid out with a negative size and GTK complains on every
+// opening.
+constexpr int kHelpStyle = wxHF_DEFAULT_STYLE & ~wxHF_INDEX;
 
 bool Intersects(const wxRegion& region, const CRect& rect) {
   return rect.Width() > 0 && rect.Height() > 0 && region.Contains(ToWxRect(rect)) != wxOutRegion;
@@ -279,9 +284,20 @@ void CSnapstoreView::CopyToClipboard() {
 }
 
 void CSnapstoreView::ShowHelp() {
+  const wxFileName book(ToWx(JoinPath(doc_->settings.InstallPath, kHelpBook)));
+  if (wxDialog* dialog = ShownModalDialog()) {
+    // Over a modal dialog the help is a modal dialog of its own, closed before the user goes
+    // back: a help frame beside the dialog would not get its input under GTK, and would be
+    // destroyed still holding the dialog's grab. It shows the topic with search and
+    // bookmarks; the contents tree, laid out in a dialog, makes GTK complain as the index does.
+    wxHtmlHelpController help((kHelpStyle & ~wxHF_CONTENTS) | wxHF_DIALOG | wxHF_MODAL, dialog);
+    help.AddBook(book);
+    help.Display(frame_->HelpTopic());
+    return;
+  }
   if (!help_) {
-    help_ = std::make_unique<wxHtmlHelpController>(wxHF_DEFAULT_STYLE, frame_);
-    help_->AddBook(wxFileName(ToWx(JoinPath(doc_->settings.InstallPath, kHelpBook))));
+    help_ = std::make_unique<wxHtmlHelpController>(kHelpStyle, frame_);
+    help_->AddBook(book);
   }
   help_->Display(frame_->HelpTopic());
 }
