@@ -35,42 +35,35 @@ wxDialog* ShownDialog(int id) {
   return nullptr;
 }
 
-// The native message box on screen, if any (wx shows message boxes as GTK dialogs of their
-// own, which wx does not list among its windows).
-GtkMessageDialog* MessageBox() {
+// The last shown GTK top-level window for which `wanted` holds, if any. wx shows message
+// boxes and file dialogs as GTK dialogs of their own, which it does not list among its windows.
+template <typename Test>
+GtkWidget* ShownToplevel(Test wanted) {
   GList* windows = gtk_window_list_toplevels();
-  GtkMessageDialog* found = nullptr;
+  GtkWidget* found = nullptr;
   for (GList* item = windows; item; item = item->next) {
-    if (GTK_IS_MESSAGE_DIALOG(item->data) && gtk_widget_get_visible(GTK_WIDGET(item->data))) {
-      found = GTK_MESSAGE_DIALOG(item->data);
-    }
+    auto* widget = static_cast<GtkWidget*>(item->data);
+    if (wanted(widget) && gtk_widget_get_visible(widget)) found = widget;
   }
   g_list_free(windows);
   return found;
+}
+
+// The native message box on screen, if any.
+GtkMessageDialog* MessageBox() {
+  return reinterpret_cast<GtkMessageDialog*>(
+      ShownToplevel([](GtkWidget* widget) { return GTK_IS_MESSAGE_DIALOG(widget); }));
+}
+
+// The native file dialog on screen, if any.
+GtkFileChooser* FileChooser() {
+  return reinterpret_cast<GtkFileChooser*>(
+      ShownToplevel([](GtkWidget* widget) { return GTK_IS_FILE_CHOOSER_DIALOG(widget); }));
 }
 
 // Whether `widget` is still one of the shown top-level windows.
 bool IsShownToplevel(const void* widget) {
-  GList* windows = gtk_window_list_toplevels();
-  bool shown = false;
-  for (GList* item = windows; item; item = item->next) {
-    shown |= item->data == widget && gtk_widget_get_visible(GTK_WIDGET(item->data));
-  }
-  g_list_free(windows);
-  return shown;
-}
-
-// The native file dialog on screen, if any (wx shows it as a GTK dialog of its own too).
-GtkFileChooser* FileChooser() {
-  GList* windows = gtk_window_list_toplevels();
-  GtkFileChooser* found = nullptr;
-  for (GList* item = windows; item; item = item->next) {
-    if (GTK_IS_FILE_CHOOSER_DIALOG(item->data) && gtk_widget_get_visible(GTK_WIDGET(item->data))) {
-      found = GTK_FILE_CHOOSER(item->data);
-    }
-  }
-  g_list_free(windows);
-  return found;
+  return ShownToplevel([widget](GtkWidget* shown) { return shown == widget; }) != nullptr;
 }
 
 // "<title>|<name of the chosen filter>" of a file dialog.
