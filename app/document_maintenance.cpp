@@ -9,6 +9,18 @@ namespace {
 constexpr const char* kExportFilter = "Export (*.exp)|*.exp||";
 constexpr const char* kExportExtension = "exp";
 
+// The file dialog of a text export beside the index: a save dialog to export, an open dialog
+// for an existing file to import.
+CFileRequest ExportFileRequest(const std::string& index_path, bool save) {
+  CFileRequest request;
+  request.save = save;
+  request.must_exist = !save;
+  request.default_ext = kExportExtension;
+  request.filter = kExportFilter;
+  request.initial_path = index_path;
+  return request;
+}
+
 }  // namespace
 
 void CSnapstoreDoc::SortIndex() {
@@ -28,12 +40,7 @@ void CSnapstoreDoc::ReorganiseIndex() {
 void CSnapstoreDoc::DumpIndex() { db.DumpStore(); }
 
 void CSnapstoreDoc::ExportIndex() {
-  CFileRequest request;
-  request.save = true;
-  request.default_ext = kExportExtension;
-  request.filter = kExportFilter;
-  request.initial_path = index_path;
-  std::optional<std::string> path = front_end_.AskFile(request);
+  std::optional<std::string> path = front_end_.AskFile(ExportFileRequest(index_path, true));
   if (!path) return;
   const int exported = ExportTo(*path);
   front_end_.ShowMessage(StringPrintf(kMsgExportedFormat, exported, path->c_str()), MsgButtons::kOk,
@@ -41,12 +48,7 @@ void CSnapstoreDoc::ExportIndex() {
 }
 
 void CSnapstoreDoc::ImportIndex() {
-  CFileRequest request;
-  request.must_exist = true;
-  request.default_ext = kExportExtension;
-  request.filter = kExportFilter;
-  request.initial_path = index_path;
-  std::optional<std::string> path = front_end_.AskFile(request);
+  std::optional<std::string> path = front_end_.AskFile(ExportFileRequest(index_path, false));
   if (!path) return;
   int imported = 0;
   {

@@ -42,6 +42,17 @@ class DocumentTest : public testing::Test {
     return path;
   }
 
+  // A photo index of one picture whose header names the old format version 13.
+  std::string MakeOldFormatIndex(const std::string& name) {
+    const std::string path = MakeIndex(name, 1);
+    Cdatabase db;
+    db.SetFileNames(path);
+    EXPECT_TRUE(db.ReadHeader());
+    db.header.version = 13;
+    EXPECT_TRUE(db.WriteHeader());
+    return path;
+  }
+
   void UseIndex(const std::string& path) {
     CSettingsFile(SettingsPath()).WriteString("File", path);
   }
@@ -228,14 +239,7 @@ TEST_F(DocumentTest, ResultListAndPositionComeBackWithTheIndex) {
 }
 
 TEST_F(DocumentTest, RefusedUpgradeEndsTheProgramWithStatusFour) {
-  const std::string index = MakeIndex("trip.acx", 1);
-  {
-    Cdatabase db;
-    db.SetFileNames(index);
-    ASSERT_TRUE(db.ReadHeader());
-    db.header.version = 13;
-    ASSERT_TRUE(db.WriteHeader());
-  }
+  const std::string index = MakeOldFormatIndex("trip.acx");
   Start();
   front_end_.AnswerNextFile(index);
   front_end_.AnswerNextQuestion(MsgAnswer::kNo);
@@ -245,14 +249,7 @@ TEST_F(DocumentTest, RefusedUpgradeEndsTheProgramWithStatusFour) {
 }
 
 TEST_F(DocumentTest, AcceptedUpgradeKeepsTheOldFilesAndMakesAValidIndex) {
-  const std::string index = MakeIndex("trip.acx", 1);
-  {
-    Cdatabase db;
-    db.SetFileNames(index);
-    ASSERT_TRUE(db.ReadHeader());
-    db.header.version = 13;
-    ASSERT_TRUE(db.WriteHeader());
-  }
+  const std::string index = MakeOldFormatIndex("trip.acx");
   Start();
   front_end_.AnswerNextFile(index);
   front_end_.AnswerNextQuestion(MsgAnswer::kYes);

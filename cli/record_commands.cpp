@@ -88,6 +88,17 @@ int RecordOf(Cdatabase& db, const std::string& index, const std::string& id,
   return record;
 }
 
+// Finds and reads the record with the picture ID `id`: its number; 0 when there is none and
+// -1 when the store failed, both reported.
+int ReadRecordOf(Cdatabase& db, const std::string& index, const std::string& id,
+                 CConsoleFrontEnd& console) {
+  const int record = RecordOf(db, index, id, console);
+  if (record == 0) return 0;
+  db.GoToRecord(record);
+  if (!db.status().ok()) return ReportFailure(db, console), -1;
+  return record;
+}
+
 // The editor's checks of a new picture ID; the message that refuses it, or nothing.
 std::optional<std::string> RefuseNewId(Cdatabase& db, const std::string& id,
                                        const std::string& old_id) {
@@ -119,10 +130,8 @@ int RunSet(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (!session.Open(args[0])) return kExitRefused;
   Cdatabase& db = session.db();
   CConsoleFrontEnd& console = session.console();
-  const int record = RecordOf(db, args[0], args[1], console);
-  if (record == 0) return kExitRefused;
-  db.GoToRecord(record);
-  if (!db.status().ok()) return ReportFailure(db, console);
+  const int record = ReadRecordOf(db, args[0], args[1], console);
+  if (record <= 0) return kExitRefused;
   const std::string old_id = db.fields[kFieldId];
   for (auto& [field, value] : changes) {
     if (field == kFieldId) {
@@ -153,13 +162,13 @@ int RunDelete(const std::vector<std::string>& args, std::ostream& out, std::ostr
   CConsoleFrontEnd& console = session.console();
   int status = kExitOk;
   for (size_t i = 1; i < args.size(); ++i) {
-    const int record = RecordOf(db, args[0], args[i], console);
+    const int record = ReadRecordOf(db, args[0], args[i], console);
+    if (record < 0) return kExitRefused;
     if (record == 0) {
       status = kExitRefused;
       continue;
     }
-    db.GoToRecord(record);
-    if (db.status().ok()) db.DeleteCurrent();
+    db.DeleteCurrent();
     if (!db.status().ok()) return ReportFailure(db, console);
     session.doc().modified = true;
   }
@@ -200,10 +209,8 @@ int RunShow(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   if (!session.Open(args[0])) return kExitRefused;
   Cdatabase& db = session.db();
   CConsoleFrontEnd& console = session.console();
-  const int record = RecordOf(db, args[0], args[1], console);
-  if (record == 0) return kExitRefused;
-  db.GoToRecord(record);
-  if (!db.status().ok()) return ReportFailure(db, console);
+  const int record = ReadRecordOf(db, args[0], args[1], console);
+  if (record <= 0) return kExitRefused;
   for (int i = 0; i < kFieldCount; ++i) {
     if (!db.fields[i].empty()) out << i << ": " << ConsoleLines(DisplayText(db.fields[i])) << '\n';
   }

@@ -22,10 +22,10 @@ std::string FormatId(std::string_view format, int number) {
            (std::isdigit(static_cast<unsigned char>(format[j])) || format[j] == '.')) {
       ++j;
     }
-    const std::string_view spec = format.substr(i + 1, j - i - 1);
-    const bool valid_spec = spec.find('.') == spec.rfind('.') && spec.size() <= 5;
-    if (!used && valid_spec && j < format.size() && (format[j] == 'd' || format[j] == 'i')) {
-      const std::string conversion = "%" + std::string(spec) + "d";
+    const std::string_view width = format.substr(i + 1, j - i - 1);
+    const bool valid_width = width.find('.') == width.rfind('.') && width.size() <= 5;
+    if (!used && valid_width && j < format.size() && (format[j] == 'd' || format[j] == 'i')) {
+      const std::string conversion = "%" + std::string(width) + "d";
       out += StringPrintf(conversion.c_str(), number);
       used = true;
       i = j;
