@@ -162,8 +162,8 @@ void CSnapstoreDoc::ShowStoreFailure() {
   }
 }
 
-int CSnapstoreDoc::LoadPicture(const std::string& path, const std::string& volume_label,
-                               int width, int height, bool apply_gamma) {
+int CSnapstoreDoc::LoadPicture(const std::string& path, const std::string& volume_label, int width,
+                               int height, bool apply_gamma) {
   return LoadPictureInto(picture, path, volume_label, width, height, apply_gamma);
 }
 

@@ -39,7 +39,8 @@ const std::map<int, std::string>& Table() {
       {IDS_ID_TOO_LONG, "The ID is too long. Only 19 characters are allowed."},
       {IDS_ID_ILLEGAL_CHARACTER,
        "ID contains a space or an illegal character (*?%|)\nThis is not allowed!"},
-      {IDS_BULK_ID_WITHOUT_NUMBERS, "An ID specified in the bulk update form must contain numbers."},
+      {IDS_BULK_ID_WITHOUT_NUMBERS,
+       "An ID specified in the bulk update form must contain numbers."},
       {IDS_NO_IMAGE_EDITOR,
        "No image editor is specified.\nYou must specify an image editor in the preferences "
        "form."},

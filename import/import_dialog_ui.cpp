@@ -74,7 +74,7 @@ CImport2::CImport2(wxWindow* parent, CImport2Model& model, std::function<void()>
       model_(model),
       show_help_(std::move(show_help)) {
   images_ = std::make_unique<wxImageList>(kIconSize, kIconSize, true,
-                                         static_cast<int>(std::size(kIcons)));
+                                          static_cast<int>(std::size(kIcons)));
   for (const CIcon& icon : kIcons) {
     [[maybe_unused]] const int index = images_->Add(DataBitmap(icon.file, kIconSize));
     wxASSERT(index == icon.index);

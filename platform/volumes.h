@@ -9,7 +9,7 @@
 enum class VolumeKind { kFixed, kNetwork, kCdRom, kRemovable };
 
 struct CVolume {
-  std::string root;   // mount point, without a trailing '/' (except "/" itself)
+  std::string root;  // mount point, without a trailing '/' (except "/" itself)
   VolumeKind kind = VolumeKind::kFixed;
   std::string label;  // file-system label; empty when it has none
 

@@ -17,8 +17,8 @@ namespace {
 std::string WritePictures(const CSnapstoreRun& run, const std::string& folder, int count,
                           const CTestJpeg& picture) {
   const std::vector<uint8_t> jpeg = EncodeTestJpeg(picture);
-  const std::string first = run.home().Write(folder + "/photo01.jpg",
-                                             std::string(jpeg.begin(), jpeg.end()));
+  const std::string first =
+      run.home().Write(folder + "/photo01.jpg", std::string(jpeg.begin(), jpeg.end()));
   for (int i = 2; i <= count; ++i) {
     char name[32];
     std::snprintf(name, sizeof name, "/photo%02d.jpg", i);
@@ -77,9 +77,8 @@ TEST(ArchiverLoopTest, FirstStartImportSearchDeleteAndTheNextStart) {
   EXPECT_NE(log[0].find("photo04.jpg"), std::string::npos) << log[0];
   EXPECT_EQ(Reports(lines, "title: "),
             std::vector<std::string>{"Kestrel's Albumcraft 3.2.2 - Photo index: " + index});
-  EXPECT_EQ(Reports(lines, "status 1: "),
-            (std::vector<std::string>{"Record: 1/4   ", "Record: 1/1", "Record: 3/4",
-                                      "Record: 3/3"}));
+  EXPECT_EQ(Reports(lines, "status 1: "), (std::vector<std::string>{"Record: 1/4   ", "Record: 1/1",
+                                                                    "Record: 3/4", "Record: 3/3"}));
   EXPECT_EQ(Reports(lines, "status 2: "),
             (std::vector<std::string>{folder + "/photo03.jpg   (160x120)",
                                       folder + "/photo04.jpg   (160x120)"}));
@@ -158,12 +157,13 @@ TEST(ArchiverLoopTest, NewAndSelectGoThroughTheFileDialogs) {
   const std::string first = run.MakeIndex(0, {});
   const std::string second = run.home() / "index/second.acx";
   CChildResult result;
-  const auto lines = run.Run("sleep 200\ncommand 57600\nwait-dialog\ndialog\nfile-dialog " +
-                                 second + "\nanswer ok\nwait-dialog\ndialog\nanswer ok\n"
-                                 "sleep 300\ntitle\n"
-                                 "command 57601\nwait-dialog\ndialog\nfile-dialog " +
-                                 first + "\nsleep 500\nanswer ok\nsleep 300\ntitle\nclose\n",
-                             &result);
+  const auto lines =
+      run.Run("sleep 200\ncommand 57600\nwait-dialog\ndialog\nfile-dialog " + second +
+                  "\nanswer ok\nwait-dialog\ndialog\nanswer ok\n"
+                  "sleep 300\ntitle\n"
+                  "command 57601\nwait-dialog\ndialog\nfile-dialog " +
+                  first + "\nsleep 500\nanswer ok\nsleep 300\ntitle\nclose\n",
+              &result);
   EXPECT_EQ(result.exit_status, 0) << result.err;
   const auto dialogs = Reports(lines, "file-dialog: ");
   ASSERT_EQ(dialogs.size(), 2u) << testing::PrintToString(lines);

@@ -6,11 +6,17 @@
 #include <utility>
 
 int KeyCodeOf(const std::string& name) {
-  const std::pair<const char*, int> keys[] = {
-      {"Delete", WXK_DELETE}, {"Left", WXK_LEFT},         {"Right", WXK_RIGHT},
-      {"Up", WXK_UP},         {"Down", WXK_DOWN},         {"PageUp", WXK_PAGEUP},
-      {"PageDown", WXK_PAGEDOWN}, {"Home", WXK_HOME},     {"End", WXK_END},
-      {"Space", WXK_SPACE},   {"F1", WXK_F1}};
+  const std::pair<const char*, int> keys[] = {{"Delete", WXK_DELETE},
+                                              {"Left", WXK_LEFT},
+                                              {"Right", WXK_RIGHT},
+                                              {"Up", WXK_UP},
+                                              {"Down", WXK_DOWN},
+                                              {"PageUp", WXK_PAGEUP},
+                                              {"PageDown", WXK_PAGEDOWN},
+                                              {"Home", WXK_HOME},
+                                              {"End", WXK_END},
+                                              {"Space", WXK_SPACE},
+                                              {"F1", WXK_F1}};
   for (auto [key_name, code] : keys) {
     if (name == key_name) return code;
   }

@@ -177,8 +177,9 @@ void CMainFrame::CreateTools() {
       tools->AddSeparator();
       continue;
     }
-    tools->AddTool(WxIdOf(button.command), ToWx(button.tooltip), DataBitmap(button.icon, kToolbarIconSize),
-                   ToWx(button.tooltip), button.checkable ? wxITEM_CHECK : wxITEM_NORMAL);
+    tools->AddTool(WxIdOf(button.command), ToWx(button.tooltip),
+                   DataBitmap(button.icon, kToolbarIconSize), ToWx(button.tooltip),
+                   button.checkable ? wxITEM_CHECK : wxITEM_NORMAL);
     tools->SetToolLongHelp(WxIdOf(button.command), ToWx(button.flyby));
     BindCommand(button.command);
   }
