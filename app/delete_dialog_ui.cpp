@@ -5,7 +5,7 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
-#include "app/resource_ids.h"
+#include "base/resource_ids.h"
 #include "ui/command_ids_ui.h"
 
 CDeleteDlg::CDeleteDlg(wxWindow* parent, DeleteScope preset)

@@ -2,14 +2,14 @@
 
 #include <cctype>
 
-#include "app/resource_ids.h"
 #include "app/result_list_file.h"
-#include "app/string_table.h"
+#include "base/resource_ids.h"
+#include "base/string_printf.h"
+#include "base/string_table.h"
 #include "classify/user_def_fields.h"
 #include "imaging/picture_loader.h"
 #include "platform/file_copy.h"
 #include "platform/folders.h"
-#include "store/string_printf.h"
 #include "store/text_rules.h"
 
 CSnapstoreDoc::CSnapstoreDoc(CFrontEnd& front_end, CVolumeSource& volumes,

@@ -13,13 +13,13 @@
 
 #include "app/command_target.h"
 #include "app/document_state.h"
-#include "app/front_end.h"
 #include "app/idle_sort_pass.h"
 #include "app/picture_finder.h"
-#include "app/rect.h"
 #include "app/settings.h"
 #include "app/settings_file.h"
 #include "app/thumbnail_list.h"
+#include "base/front_end.h"
+#include "base/rect.h"
 #include "imaging/picture.h"
 #include "store/database.h"
 

@@ -1,6 +1,6 @@
 // The document's commands by number, and the state of their menu items and toolbar buttons.
 #include "app/document.h"
-#include "app/resource_ids.h"
+#include "base/resource_ids.h"
 #include "ui/strip_layout.h"
 
 namespace {

@@ -5,14 +5,14 @@
 #include <unordered_map>
 
 #include "app/document.h"
-#include "app/progress.h"
-#include "app/resource_ids.h"
-#include "app/string_table.h"
+#include "base/progress.h"
+#include "base/resource_ids.h"
+#include "base/string_printf.h"
+#include "base/string_table.h"
 #include "import/import_decoder.h"
 #include "import/import_dialog_model.h"
 #include "import/import_log.h"
 #include "platform/debug_log.h"
-#include "store/string_printf.h"
 
 namespace {
 

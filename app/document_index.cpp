@@ -2,11 +2,11 @@
 #include <filesystem>
 
 #include "app/document.h"
-#include "app/resource_ids.h"
-#include "app/string_table.h"
+#include "base/resource_ids.h"
+#include "base/string_printf.h"
+#include "base/string_table.h"
 #include "platform/folders.h"
 #include "platform/path_text.h"
-#include "store/string_printf.h"
 
 namespace {
 

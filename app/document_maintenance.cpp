@@ -1,8 +1,8 @@
 // The "Photo Index maintenance" commands: sort, reorganise, dump, export and import.
 #include "app/document.h"
-#include "app/resource_ids.h"
-#include "app/string_table.h"
-#include "store/string_printf.h"
+#include "base/resource_ids.h"
+#include "base/string_printf.h"
+#include "base/string_table.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 #include <algorithm>
 
 #include "app/document.h"
-#include "app/resource_ids.h"
-#include "app/string_table.h"
+#include "base/resource_ids.h"
+#include "base/string_printf.h"
+#include "base/string_table.h"
 #include "platform/process.h"
-#include "store/string_printf.h"
 #include "ui/strip_layout.h"
 
 int CSnapstoreDoc::VisibleThumbnails() const {

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "app/document.h"
-#include "app/resource_ids.h"
-#include "app/string_table.h"
-#include "store/string_printf.h"
+#include "base/resource_ids.h"
+#include "base/string_printf.h"
+#include "base/string_table.h"
 #include "store/text_rules.h"
 
 namespace {

@@ -5,9 +5,9 @@
 
 #include "app/document.h"
 #include "app/document_testing.h"
-#include "app/front_end_fake.h"
-#include "app/resource_ids.h"
-#include "app/string_table.h"
+#include "base/front_end_fake.h"
+#include "base/resource_ids.h"
+#include "base/string_table.h"
 #include "platform/volumes.h"
 #include "store/store_testing.h"
 

@@ -4,9 +4,9 @@
 #include <charconv>
 #include <unordered_set>
 
-#include "app/archive_reader.h"
-#include "app/archive_writer.h"
-#include "app/string_table.h"
+#include "base/archive_reader.h"
+#include "base/archive_writer.h"
+#include "base/string_table.h"
 
 namespace {
 

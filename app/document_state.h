@@ -1,6 +1,6 @@
 // The document state file of a photo index (NAME.kw0 beside the store files): the index's
 // category names, storage locations, user-defined field definitions, CSV import data and two
-// counters, in the archive conventions (app/archive_reader.h). Version 18 is written; every
+// counters, in the archive conventions (base/archive_reader.h). Version 18 is written; every
 // earlier version is read. Reading and writing work on plain data: the document applies a
 // CDocumentState and a CResultListState to itself and to its store.
 //

@@ -4,10 +4,10 @@
 
 #include <filesystem>
 
-#include "app/archive_reader.h"
-#include "app/archive_writer.h"
+#include "base/archive_reader.h"
+#include "base/archive_writer.h"
+#include "base/string_printf.h"
 #include "platform/temp_dir_testing.h"
-#include "store/string_printf.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/front_end_fake.h"
-#include "app/resource_ids.h"
-#include "app/string_table.h"
+#include "base/front_end_fake.h"
+#include "base/resource_ids.h"
+#include "base/string_table.h"
 #include "platform/temp_dir_testing.h"
 #include "platform/volumes.h"
 #include "store/store_testing.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "app/document.h"
-#include "app/progress.h"
-#include "app/string_table.h"
+#include "base/progress.h"
+#include "base/string_table.h"
 #include "imaging/gamma_correction.h"
 #include "platform/path_text.h"
 

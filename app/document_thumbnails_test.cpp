@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "app/document.h"
-#include "app/front_end_fake.h"
-#include "app/resource_ids.h"
+#include "base/front_end_fake.h"
+#include "base/resource_ids.h"
 #include "imaging/picture_loader.h"
 #include "imaging/picture_testing.h"
 #include "platform/temp_dir_testing.h"

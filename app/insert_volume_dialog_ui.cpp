@@ -5,8 +5,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "app/front_end.h"
-#include "app/resource_ids.h"
+#include "base/front_end.h"
+#include "base/resource_ids.h"
 #include "ui/command_ids_ui.h"
 
 CDlgInsertVolume::CDlgInsertVolume(wxWindow* parent, const wxString& label, bool skip_enabled)

@@ -4,7 +4,7 @@
 
 #include <wx/dialog.h>
 
-#include "app/front_end.h"
+#include "base/front_end.h"
 
 class CNewArchiveDlg : public wxDialog {
  public:

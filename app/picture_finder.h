@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/front_end.h"
+#include "base/front_end.h"
 #include "platform/volumes.h"
 
 class CPictureFinder {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/front_end_fake.h"
+#include "base/front_end_fake.h"
 #include "platform/temp_dir_testing.h"
 
 namespace {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/archive_reader.h"
-#include "app/archive_writer.h"
-#include "store/string_printf.h"
+#include "base/archive_reader.h"
+#include "base/archive_writer.h"
+#include "base/string_printf.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/archive_writer.h"
+#include "base/archive_writer.h"
 
 namespace {
 

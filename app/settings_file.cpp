@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/string_table.h"
+#include "base/string_table.h"
 #include "platform/folders.h"
 #include "platform/path_text.h"
 #include "platform/whole_file.h"

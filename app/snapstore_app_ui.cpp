@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/document.h"
-#include "app/resource_ids.h"
+#include "base/resource_ids.h"
 #include "platform/volumes.h"
 #include "ui/assert_handler_ui.h"
 #include "ui/automation_ui.h"

@@ -1,8 +1,8 @@
 #include "app/state_file_status.h"
 
-#include "app/string_table.h"
+#include "base/string_printf.h"
+#include "base/string_table.h"
 #include "platform/whole_file.h"
-#include "store/string_printf.h"
 
 std::string CStateFileStatus::Message() const {
   switch (kind) {

@@ -26,11 +26,11 @@
 #include <vector>
 
 #include "app/document.h"
-#include "app/silent_front_end.h"
+#include "base/silent_front_end.h"
+#include "base/string_printf.h"
 #include "imaging/picture_testing.h"
 #include "import/import_dialog_model.h"
 #include "platform/folders.h"
-#include "store/string_printf.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 #include <memory>
 #include <string>
 
+#include "base/string_printf.h"
 #include "import/id_format_mask.h"
 #include "store/database.h"
-#include "store/string_printf.h"
 
 namespace {
 

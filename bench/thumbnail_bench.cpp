@@ -26,7 +26,7 @@
 #include <vector>
 
 #include "app/document.h"
-#include "app/silent_front_end.h"
+#include "base/silent_front_end.h"
 #include "imaging/picture.h"
 #include "platform/folders.h"
 #include "platform/volumes.h"

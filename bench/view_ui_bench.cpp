@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "app/document.h"
-#include "app/silent_front_end.h"
+#include "base/silent_front_end.h"
 #include "imaging/jpeg_writer.h"
 #include "imaging/picture.h"
 #include "platform/volumes.h"

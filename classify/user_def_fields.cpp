@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/archive_reader.h"
-#include "app/archive_writer.h"
+#include "base/archive_reader.h"
+#include "base/archive_writer.h"
 
 namespace {
 

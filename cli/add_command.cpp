@@ -4,7 +4,7 @@
 #include <optional>
 #include <ostream>
 
-#include "app/string_table.h"
+#include "base/string_table.h"
 #include "cli/cli.h"
 #include "cli/cli_index.h"
 #include "cli/console_front_end.h"

@@ -2,9 +2,9 @@
 
 #include <unistd.h>
 
-#include "app/string_table.h"
+#include "base/string_printf.h"
+#include "base/string_table.h"
 #include "cli/console_front_end.h"
-#include "store/string_printf.h"
 
 namespace {
 

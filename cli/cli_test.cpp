@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/string_table.h"
+#include "base/string_table.h"
 #include "imaging/picture_testing.h"
 #include "import/import_decoder.h"
 #include "platform/child_process_testing.h"

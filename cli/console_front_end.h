@@ -7,7 +7,7 @@
 #include <functional>
 #include <iosfwd>
 
-#include "app/front_end.h"
+#include "base/front_end.h"
 
 class CConsoleFrontEnd : public CFrontEnd {
  public:

@@ -1,7 +1,7 @@
 // snapstore-cli create, dump and check: whole-index commands.
 #include <ostream>
 
-#include "app/string_table.h"
+#include "base/string_table.h"
 #include "cli/cli.h"
 #include "cli/cli_index.h"
 #include "cli/console_front_end.h"

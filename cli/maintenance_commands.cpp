@@ -2,10 +2,10 @@
 // "Photo Index maintenance" menu.
 #include <ostream>
 
-#include "app/string_table.h"
+#include "base/string_printf.h"
+#include "base/string_table.h"
 #include "cli/cli.h"
 #include "cli/cli_index.h"
-#include "store/string_printf.h"
 
 namespace {
 

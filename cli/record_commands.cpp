@@ -2,12 +2,12 @@
 #include <map>
 #include <ostream>
 
-#include "app/string_table.h"
+#include "base/string_printf.h"
+#include "base/string_table.h"
 #include "cli/cli.h"
 #include "cli/cli_index.h"
 #include "cli/console_front_end.h"
 #include "import/id_format_mask.h"
-#include "store/string_printf.h"
 #include "store/text_rules.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "app/silent_front_end.h"
+#include "base/silent_front_end.h"
 #include "imaging/gamma_correction.h"
 #include "imaging/jpeg_decoder.h"
 #include "imaging/picture_reduction.h"

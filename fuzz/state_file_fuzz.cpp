@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/archive_reader.h"
-#include "app/archive_writer.h"
 #include "app/document_state.h"
 #include "app/result_list_file.h"
+#include "base/archive_reader.h"
+#include "base/archive_writer.h"
 #include "classify/user_def_fields.h"
 
 namespace {

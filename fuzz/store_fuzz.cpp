@@ -12,7 +12,7 @@
 #include <fstream>
 #include <string>
 
-#include "store/coding.h"
+#include "base/coding.h"
 #include "store/database.h"
 #include "store/store_check.h"
 

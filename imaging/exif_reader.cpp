@@ -6,8 +6,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "base/coding.h"
 #include "imaging/open_file.h"
-#include "store/coding.h"
 
 namespace {
 

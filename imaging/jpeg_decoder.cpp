@@ -5,11 +5,11 @@
 #include <memory>
 #include <vector>
 
-#include "app/front_end.h"
-#include "app/string_table.h"
+#include "base/front_end.h"
+#include "base/string_printf.h"
+#include "base/string_table.h"
 #include "imaging/jpeg_error.h"
 #include "imaging/open_file.h"
-#include "store/string_printf.h"
 
 namespace {
 

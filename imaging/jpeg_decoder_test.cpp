@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-#include "app/front_end_fake.h"
+#include "base/front_end_fake.h"
 #include "imaging/jpeg_writer.h"
 #include "imaging/picture_testing.h"
 

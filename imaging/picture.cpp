@@ -1,6 +1,6 @@
 #include "imaging/picture.h"
 
-#include "store/coding.h"
+#include "base/coding.h"
 
 void CPicture::Release() {
   // Swapping with empty vectors gives the memory back, which clear() would not.

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/front_end.h"
-#include "app/string_table.h"
+#include "base/front_end.h"
+#include "base/string_table.h"
 #include "imaging/gamma_correction.h"
 #include "imaging/jpeg_decoder.h"
 #include "imaging/picture_reduction.h"

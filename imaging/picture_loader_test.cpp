@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/front_end_fake.h"
+#include "base/front_end_fake.h"
 #include "imaging/picture_testing.h"
 
 namespace {

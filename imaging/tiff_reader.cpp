@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "base/coding.h"
 #include "imaging/open_file.h"
-#include "store/coding.h"
 
 namespace {
 

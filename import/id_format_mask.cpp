@@ -1,7 +1,7 @@
 #include "import/id_format_mask.h"
 
-#include "app/string_table.h"
-#include "store/string_printf.h"
+#include "base/string_printf.h"
+#include "base/string_table.h"
 #include "store/text_rules.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/string_table.h"
+#include "base/string_table.h"
 #include "store/id_format.h"
 
 TEST(IdFormatMaskTest, TheLastDigitRunIsTheCounter) {

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <ctime>
 
-#include "app/silent_front_end.h"
+#include "base/silent_front_end.h"
 #include "imaging/exif_reader.h"
 #include "imaging/picture_loader.h"
 #include "platform/utility.h"

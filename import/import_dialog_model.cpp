@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/front_end.h"
 #include "app/picture_finder.h"
-#include "app/string_table.h"
+#include "base/front_end.h"
+#include "base/string_table.h"
 #include "import/id_format_mask.h"
 #include "import/picture_folder.h"
 #include "platform/path_text.h"

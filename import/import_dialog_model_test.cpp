@@ -5,9 +5,9 @@
 
 #include <filesystem>
 
-#include "app/front_end_fake.h"
 #include "app/picture_finder.h"
-#include "app/string_table.h"
+#include "base/front_end_fake.h"
+#include "base/string_table.h"
 #include "store/store_testing.h"
 
 namespace {

@@ -13,7 +13,7 @@
 
 #include <iterator>
 
-#include "app/resource_ids.h"
+#include "base/resource_ids.h"
 #include "import/import_dialog_model.h"
 #include "ui/command_ids_ui.h"
 #include "ui/data_image_ui.h"

@@ -1,7 +1,7 @@
 #include "import/import_log.h"
 
-#include "app/string_table.h"
-#include "store/string_printf.h"
+#include "base/string_printf.h"
+#include "base/string_table.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "store/string_printf.h"
+#include "base/string_printf.h"
 #include "store/text_rules.h"
 
 std::string CWorkItem::Text() const { return StringPrintf("%4.4d", group) + path; }

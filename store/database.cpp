@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "store/string_printf.h"
+#include "base/string_printf.h"
 
 namespace {
 

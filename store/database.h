@@ -22,13 +22,13 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/status.h"
 #include "platform/debug_log.h"
 #include "store/cached_file.h"
 #include "store/field_text.h"
 #include "store/key_node.h"
 #include "store/posting_block.h"
 #include "store/record_entry.h"
-#include "store/status.h"
 #include "store/store_header.h"
 #include "store/store_io.h"
 #include "store/text_block.h"

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "store/coding.h"
+#include "base/coding.h"
 #include "store/store_testing.h"
 
 namespace {

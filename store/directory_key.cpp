@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "store/string_printf.h"
+#include "base/string_printf.h"
 
 std::string ForwardSlashes(std::string path) {
   for (char& c : path) {

@@ -2,8 +2,8 @@
 // before it is read or written, and the reads and writes go through the files' caches.
 #include <cerrno>
 
+#include "base/string_printf.h"
 #include "store/database.h"
-#include "store/string_printf.h"
 
 uint32_t Cdatabase::EntryCount(const CCachedFile& file, size_t entry_size) const {
   const uint64_t count = file.size() / entry_size;

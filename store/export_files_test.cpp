@@ -4,11 +4,11 @@
 
 #include <filesystem>
 
+#include "base/string_printf.h"
 #include "classify/user_def_fields.h"
 #include "platform/temp_dir_testing.h"
 #include "store/maintenance_testing.h"
 #include "store/store_testing.h"
-#include "store/string_printf.h"
 
 namespace {
 

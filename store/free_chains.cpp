@@ -4,8 +4,8 @@
 // Invariant: after every allocation the free head stays at least 10 (record table, posting
 // blocks) or 20 (text blocks) entries below the growth mark, so allocation never reaches the
 // unwritten end of a file; a text chain that walks further grows the file first.
+#include "base/string_printf.h"
 #include "store/database.h"
-#include "store/string_printf.h"
 
 bool Cdatabase::GrowFile(CCachedFile& file, int32_t& mark, size_t entry_size, const char* what) {
   if (!status_.ok()) return false;

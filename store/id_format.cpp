@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "store/string_printf.h"
+#include "base/string_printf.h"
 
 std::string FormatId(std::string_view format, int number) {
   std::string out;

@@ -4,8 +4,8 @@
 // inserted again further down.
 #include <vector>
 
+#include "base/string_printf.h"
 #include "store/database.h"
-#include "store/string_printf.h"
 #include "store/text_rules.h"
 
 int Cdatabase::FindKey(const std::string& key, uint32_t n) {

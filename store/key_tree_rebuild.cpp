@@ -4,9 +4,9 @@
 #include <cstring>
 #include <functional>
 
-#include "store/coding.h"
+#include "base/coding.h"
+#include "base/string_printf.h"
 #include "store/database.h"
-#include "store/string_printf.h"
 #include "store/text_rules.h"
 
 struct Cdatabase::CRebuildRecord {

@@ -3,9 +3,9 @@
 
 #include <functional>
 
+#include "base/string_printf.h"
 #include "store/database.h"
 #include "store/store_testing.h"
-#include "store/string_printf.h"
 
 namespace {
 

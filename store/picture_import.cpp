@@ -1,14 +1,14 @@
 // The store's part of adding pictures: the import step AddPicture with its picture IDs, and
 // the two questions the import asks: was this file imported before, and which files of a
 // folder are stored.
-#include "app/front_end.h"
-#include "app/string_table.h"
+#include "base/front_end.h"
+#include "base/string_printf.h"
+#include "base/string_table.h"
 #include "platform/picture_path.h"
 #include "store/database.h"
 #include "store/directory_key.h"
 #include "store/id_format.h"
 #include "store/posting_walk.h"
-#include "store/string_printf.h"
 #include "store/text_rules.h"
 #include "store/tracked_writes.h"
 

@@ -1,6 +1,6 @@
 #include "store/posting_block.h"
 
-#include "store/coding.h"
+#include "base/coding.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/string_table.h"
+#include "base/string_printf.h"
+#include "base/string_table.h"
 #include "store/database.h"
 #include "store/store_progress.h"
-#include "store/string_printf.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // Sorting posting lists: order by picture ID, compaction, and the lists that stay as they are.
 #include <gtest/gtest.h>
 
-#include "app/front_end_fake.h"
+#include "base/front_end_fake.h"
+#include "base/string_printf.h"
 #include "platform/temp_dir_testing.h"
 #include "store/maintenance_testing.h"
 #include "store/store_testing.h"
-#include "store/string_printf.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "base/string_printf.h"
 #include "store/database.h"
 #include "store/directory_key.h"
 #include "store/index_words.h"
 #include "store/posting_walk.h"
-#include "store/string_printf.h"
 #include "store/text_rules.h"
 #include "store/tracked_writes.h"
 

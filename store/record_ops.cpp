@@ -3,9 +3,9 @@
 // node of kind 1 pointing at its record number, its words are posted under their field codes,
 // and every record is posted under the all-records marker (code 99) and its directory key
 // (code 0).
+#include "base/string_printf.h"
 #include "store/database.h"
 #include "store/directory_key.h"
-#include "store/string_printf.h"
 #include "store/text_rules.h"
 #include "store/tracked_writes.h"
 

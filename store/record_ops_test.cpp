@@ -2,7 +2,7 @@
 // import asks.
 #include <gtest/gtest.h>
 
-#include "app/front_end_fake.h"
+#include "base/front_end_fake.h"
 #include "store/database.h"
 #include "store/store_testing.h"
 

@@ -3,9 +3,9 @@
 #include <functional>
 #include <unordered_map>
 
+#include "base/string_printf.h"
 #include "store/database.h"
 #include "store/directory_key.h"
-#include "store/string_printf.h"
 #include "store/text_rules.h"
 
 namespace {

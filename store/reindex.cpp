@@ -3,7 +3,7 @@
 // word index can be replaced. Every record's picture ID goes into the tree before any word is
 // posted, so that a word equal to another picture's ID (a Description naming it) is posted
 // under that ID's node as little as when the picture was there first.
-#include "app/string_table.h"
+#include "base/string_table.h"
 #include "platform/file_copy.h"
 #include "store/database.h"
 #include "store/store_progress.h"

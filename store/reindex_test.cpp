@@ -3,7 +3,7 @@
 
 #include <random>
 
-#include "app/front_end_fake.h"
+#include "base/front_end_fake.h"
 #include "platform/temp_dir_testing.h"
 #include "store/maintenance_testing.h"
 #include "store/store_check.h"

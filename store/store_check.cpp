@@ -3,9 +3,9 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "base/string_printf.h"
 #include "store/database.h"
 #include "store/directory_key.h"
-#include "store/string_printf.h"
 #include "store/text_rules.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "store/coding.h"
+#include "base/coding.h"
 #include "store/database.h"
 #include "store/store_testing.h"
 

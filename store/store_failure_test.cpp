@@ -2,7 +2,7 @@
 // naming the file.
 #include <gtest/gtest.h>
 
-#include "store/coding.h"
+#include "base/coding.h"
 #include "store/database.h"
 #include "store/store_check.h"
 #include "store/store_testing.h"

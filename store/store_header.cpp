@@ -1,6 +1,6 @@
 #include "store/store_header.h"
 
-#include "store/coding.h"
+#include "base/coding.h"
 
 namespace {
 

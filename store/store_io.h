@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "store/coding.h"
+#include "base/coding.h"
 
 // What identifies a file's content between two operations: another program's write changes
 // the size or the modification time (the store sets its own writes' modification time to

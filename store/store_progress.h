@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "app/progress.h"
+#include "base/progress.h"
 
 class CStoreProgress {
  public:

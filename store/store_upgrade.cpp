@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/string_printf.h"
 #include "classify/user_def_fields.h"
 #include "store/database.h"
-#include "store/string_printf.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "store/coding.h"
+#include "base/coding.h"
 #include "store/fixed_text.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "base/string_printf.h"
 #include "store/database.h"
-#include "store/string_printf.h"
 
 uint32_t Cdatabase::WriteTextChain(const std::string& raw_text) {
   // A NUL would end a piece early and lose the rest of it.

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/string_printf.h"
 #include "classify/user_def_fields.h"
 #include "store/database.h"
-#include "store/string_printf.h"
 #include "store/text_export_format.h"
 
 namespace {

@@ -4,12 +4,12 @@
 
 #include <algorithm>
 
-#include "app/front_end_fake.h"
+#include "base/front_end_fake.h"
+#include "base/string_printf.h"
 #include "classify/user_def_fields.h"
 #include "platform/temp_dir_testing.h"
 #include "store/maintenance_testing.h"
 #include "store/store_testing.h"
-#include "store/string_printf.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <cstring>
 #include <unordered_set>
 
-#include "app/string_table.h"
+#include "base/string_printf.h"
+#include "base/string_table.h"
 #include "classify/user_def_fields.h"
 #include "store/database.h"
 #include "store/store_progress.h"
-#include "store/string_printf.h"
 #include "store/text_export_format.h"
 #include "store/text_line_reader.h"
 #include "store/text_rules.h"

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "store/coding.h"
+#include "base/coding.h"
 #include "store/store_io.h"
 
 constexpr uint32_t kCacheSlotCount = 2000;

@@ -4,9 +4,9 @@
 #include <cerrno>
 #include <cstring>
 
-#include "app/string_table.h"
+#include "base/string_printf.h"
+#include "base/string_table.h"
 #include "store/database.h"
-#include "store/string_printf.h"
 
 namespace {
 

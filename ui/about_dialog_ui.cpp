@@ -6,8 +6,8 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 
-#include "app/string_table.h"
-#include "store/string_printf.h"
+#include "base/string_printf.h"
+#include "base/string_table.h"
 #include "ui/data_image_ui.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include <wx/textctrl.h>
 #include <wx/time.h>
 
-#include "app/resource_ids.h"
+#include "base/resource_ids.h"
 #include "import/import_dialog_model.h"
 #include "import/import_dialog_ui.h"
 #include "ui/automation_input_ui.h"

@@ -12,7 +12,7 @@
 #include <sstream>
 
 #include "app/document.h"
-#include "app/resource_ids.h"
+#include "base/resource_ids.h"
 #include "ui/automation_input_ui.h"
 #include "ui/command_ids_ui.h"
 #include "ui/main_frame_ui.h"

@@ -2,7 +2,7 @@
 
 #include <wx/defs.h>
 
-#include "app/resource_ids.h"
+#include "base/resource_ids.h"
 
 namespace {
 

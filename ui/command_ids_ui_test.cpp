@@ -5,7 +5,7 @@
 
 #include <set>
 
-#include "app/resource_ids.h"
+#include "base/resource_ids.h"
 #include "ui/menu_layout.h"
 
 TEST(CommandIdsTest, EveryMenuCommandHasItsOwnUsableWxId) {

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "app/front_end.h"
+#include "base/front_end.h"
 
 class CMainFrame;
 class CProgressDialog;

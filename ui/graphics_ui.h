@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "app/rect.h"
+#include "base/rect.h"
 
 class CHoverTip;
 class wxRect;

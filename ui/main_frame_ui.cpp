@@ -11,9 +11,9 @@
 #include <algorithm>
 #include <functional>
 
-#include "app/resource_ids.h"
-#include "app/string_table.h"
-#include "store/string_printf.h"
+#include "base/resource_ids.h"
+#include "base/string_printf.h"
+#include "base/string_table.h"
 #include "ui/about_dialog_ui.h"
 #include "ui/command_ids_ui.h"
 #include "ui/data_image_ui.h"

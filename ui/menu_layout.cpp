@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "app/resource_ids.h"
+#include "base/resource_ids.h"
 
 namespace {
 

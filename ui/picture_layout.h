@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/rect.h"
+#include "base/rect.h"
 
 // The picture area: from the strip's right edge (+3) to the view's edges, 1 pixel inside.
 CRect PictureArea(int strip_width, bool strip_shown, int view_width, int view_height);

@@ -6,7 +6,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "app/resource_ids.h"
+#include "base/resource_ids.h"
 #include "ui/command_ids_ui.h"
 #include "ui/wx_text_ui.h"
 

@@ -6,7 +6,7 @@
 #include <wx/menu.h>
 
 #include "app/document.h"
-#include "app/resource_ids.h"
+#include "base/resource_ids.h"
 #include "ui/main_frame_ui.h"
 #include "ui/menu_builder_ui.h"
 #include "ui/view_model.h"

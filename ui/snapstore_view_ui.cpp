@@ -9,8 +9,8 @@
 #include <wx/statusbr.h>
 
 #include "app/document.h"
-#include "app/resource_ids.h"
-#include "app/string_table.h"
+#include "base/resource_ids.h"
+#include "base/string_table.h"
 #include "platform/path_text.h"
 #include "ui/command_ids_ui.h"
 #include "ui/main_frame_ui.h"

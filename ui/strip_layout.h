@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "app/rect.h"
+#include "base/rect.h"
 
 // View modes 1 to 5 show 1, 2, 4, 6 or 8 columns; other values are treated as mode 3.
 int NormalisedViewMode(int view_mode);

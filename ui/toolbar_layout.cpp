@@ -1,6 +1,6 @@
 #include "ui/toolbar_layout.h"
 
-#include "app/resource_ids.h"
+#include "base/resource_ids.h"
 
 std::vector<CToolbarButton> ArchiverToolbar() {
   const CToolbarButton separator;

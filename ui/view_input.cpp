@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/document.h"
-#include "app/resource_ids.h"
+#include "base/resource_ids.h"
 #include "ui/strip_layout.h"
 #include "ui/view_model.h"
 

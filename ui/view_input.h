@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "app/rect.h"
+#include "base/rect.h"
 
 class CSnapstoreDoc;
 

@@ -7,8 +7,8 @@
 
 #include "app/document.h"
 #include "app/document_testing.h"
-#include "app/front_end_fake.h"
-#include "app/resource_ids.h"
+#include "base/front_end_fake.h"
+#include "base/resource_ids.h"
 #include "platform/volumes.h"
 #include "store/store_testing.h"
 #include "ui/view_model.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "app/document.h"
+#include "base/string_printf.h"
 #include "store/field_text.h"
-#include "store/string_printf.h"
 #include "ui/picture_layout.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/rect.h"
+#include "base/rect.h"
 #include "ui/strip_layout.h"
 
 class CPictureInfo;

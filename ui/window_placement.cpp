@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "store/string_printf.h"
+#include "base/string_printf.h"
 
 namespace {
 

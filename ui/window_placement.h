@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/rect.h"
+#include "base/rect.h"
 
 constexpr const char* kWindowPlacementKey = "WinPosition";
 

@@ -1,4 +1,4 @@
-#include "app/front_end_fake.h"
+#include "base/front_end_fake.h"
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>

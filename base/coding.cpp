@@ -1,4 +1,4 @@
-#include "store/coding.h"
+#include "base/coding.h"
 
 uint8_t CByteReader::U8() {
   auto value = ok_ ? GetUint8(in_, offset_) : std::nullopt;

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "store/coding.h"
+#include "base/coding.h"
 
 // A string's length prefix: one byte below kArchiveLengthEscape8; else that byte and a
 // 16-bit length below kArchiveLengthEscape16 - 1; else that byte, kArchiveLengthEscape16

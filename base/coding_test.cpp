@@ -1,4 +1,4 @@
-#include "store/coding.h"
+#include "base/coding.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // Abort or nothing. For runs without a user: benchmarks and fuzz targets.
 #pragma once
 
-#include "app/front_end.h"
+#include "base/front_end.h"
 
 class CSilentFrontEnd : public CFrontEnd {
  public:

@@ -1,8 +1,8 @@
-#include "app/archive_writer.h"
+#include "base/archive_writer.h"
 
 #include <algorithm>
 
-#include "app/archive_format.h"
+#include "base/archive_format.h"
 
 void CArchiveWriter::WriteInt32(int32_t value) {
   AppendUint32LE(data_, static_cast<uint32_t>(value));

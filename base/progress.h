@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "app/front_end.h"
+#include "base/front_end.h"
 
 class CProgress {
  public:

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/front_end.h"
+#include "base/front_end.h"
 
 class CScriptedFrontEnd : public CFrontEnd {
  public:

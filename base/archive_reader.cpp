@@ -1,7 +1,7 @@
-#include "app/archive_reader.h"
+#include "base/archive_reader.h"
 
-#include "app/archive_format.h"
-#include "store/string_printf.h"
+#include "base/archive_format.h"
+#include "base/string_printf.h"
 
 std::optional<std::string_view> CArchiveReader::Take(std::string_view field, size_t count) {
   if (!ok()) return std::nullopt;

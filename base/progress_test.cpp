@@ -1,8 +1,8 @@
-#include "app/progress.h"
+#include "base/progress.h"
 
 #include <gtest/gtest.h>
 
-#include "app/front_end_fake.h"
+#include "base/front_end_fake.h"
 
 TEST(ProgressTest, PercentTextIsThreeWide) {
   EXPECT_EQ(CProgress::PercentText(0, 4), "  0%");

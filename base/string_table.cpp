@@ -1,4 +1,4 @@
-#include "app/string_table.h"
+#include "base/string_table.h"
 
 #include <map>
 

@@ -1,5 +1,5 @@
 // CArchiveWriter builds the bytes of a file in the archive conventions that CArchiveReader
-// reads (app/archive_reader.h): int32 little-endian, single bytes, length-prefixed strings.
+// reads (base/archive_reader.h): int32 little-endian, single bytes, length-prefixed strings.
 #pragma once
 
 #include <cstdint>

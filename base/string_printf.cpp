@@ -1,4 +1,4 @@
-#include "store/string_printf.h"
+#include "base/string_printf.h"
 
 #include <cstdarg>
 #include <cstdio>
