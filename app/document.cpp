@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "app/definition_export.h"
 #include "app/result_list_file.h"
 #include "base/resource_ids.h"
 #include "base/string_printf.h"
@@ -65,7 +66,8 @@ void CSnapstoreDoc::Close() {
     // The backup holds the whole index, whatever the last search left in the result list.
     db.RunQuery(kAllRecordsQuery);
     const std::string backup = BackupExportPath(std::time(nullptr));
-    if (db.ExportText(backup, state.definitions) == 0 && !db.status().ok()) ShowStoreFailure();
+    if (db.ExportText(backup, ExportDefinitions(state.definitions)) == 0 && !db.status().ok())
+      ShowStoreFailure();
   }
   Cdatabase::RemoveOldExports(index_path, settings.ExportsToKeep);
 }

@@ -1,7 +1,7 @@
 // The document's commands by number, and the state of their menu items and toolbar buttons.
 #include "app/document.h"
+#include "app/strip_grid.h"
 #include "base/resource_ids.h"
-#include "ui/strip_layout.h"
 
 namespace {
 

@@ -1,4 +1,5 @@
 // The "Photo Index maintenance" commands: sort, reorganise, dump, export and import.
+#include "app/definition_export.h"
 #include "app/document.h"
 #include "base/resource_ids.h"
 #include "base/string_printf.h"
@@ -60,15 +61,15 @@ void CSnapstoreDoc::ImportIndex() {
 }
 
 int CSnapstoreDoc::ExportTo(const std::string& path) {
-  const int exported = db.ExportText(path, state.definitions);
+  const int exported = db.ExportText(path, ExportDefinitions(state.definitions));
   ShowStoreFailure();
   return exported;
 }
 
 int CSnapstoreDoc::ImportFrom(const std::string& path) {
-  std::vector<CUserDefFields> definitions;
+  std::vector<CExportDefinition> definitions;
   const int imported = db.ImportText(path, state.category_names, definitions);
-  if (!definitions.empty()) state.definitions = std::move(definitions);
+  if (!definitions.empty()) state.definitions = ImportedDefinitions(definitions);
   ShowStoreFailure();
   RefillCategoryChoices();
   modified = true;

@@ -2,11 +2,11 @@
 #include <algorithm>
 
 #include "app/document.h"
+#include "app/strip_grid.h"
 #include "base/resource_ids.h"
 #include "base/string_printf.h"
 #include "base/string_table.h"
 #include "platform/process.h"
-#include "ui/strip_layout.h"
 
 int CSnapstoreDoc::VisibleThumbnails() const {
   return NavigationRows(view_height, settings.Thumbsize) * StripColumns(settings.ViewMode);

@@ -311,7 +311,7 @@ TEST_F(DocumentTest, ClosingAChangedIndexWritesOneBackupAndThinsTheOldest) {
   Cdatabase copy;
   CreateIndex(copy, home_ / "copy.acx");
   std::vector<std::string> categories;
-  std::vector<CUserDefFields> definitions;
+  std::vector<CExportDefinition> definitions;
   EXPECT_EQ(copy.ImportText(backup, categories, definitions), 3);
 }
 

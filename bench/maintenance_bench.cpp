@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "app/idle_sort_pass.h"
-#include "classify/user_def_fields.h"
 #include "platform/folders.h"
 #include "store/database.h"
 
@@ -193,7 +192,7 @@ void BM_ImportIntoEmptyIndex(benchmark::State& state) {
     db.SetFileNames(base + ".acx");
     Require(db.CreateFiles(), "create");
     std::vector<std::string> categories;
-    std::vector<CUserDefFields> definitions;
+    std::vector<CExportDefinition> definitions;
     state.ResumeTiming();
     added = db.ImportText(Cache() + "/export.exp", categories, definitions);
     Require(db, "import");

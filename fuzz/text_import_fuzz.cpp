@@ -13,7 +13,6 @@
 #include <unordered_set>
 #include <vector>
 
-#include "classify/user_def_fields.h"
 #include "store/database.h"
 
 namespace {
@@ -44,12 +43,12 @@ std::string ReadAll(const std::string& path) {
 }
 
 // A new index named `name` with the file imported; the definitions it read.
-std::vector<CUserDefFields> Import(Cdatabase& db, const std::string& name,
-                                   const std::string& file) {
+std::vector<CExportDefinition> Import(Cdatabase& db, const std::string& name,
+                                      const std::string& file) {
   db.SetFileNames(Folder() + "/" + name + ".acx");
   Check(db.CreateFiles());
   std::vector<std::string> categories;
-  std::vector<CUserDefFields> definitions;
+  std::vector<CExportDefinition> definitions;
   const int added = db.ImportText(file, categories, definitions);
   Check(db.status().ok());
 
@@ -75,7 +74,7 @@ std::vector<CUserDefFields> Import(Cdatabase& db, const std::string& name,
 }
 
 std::string ExportAll(Cdatabase& db, const std::string& file,
-                      const std::vector<CUserDefFields>& definitions) {
+                      const std::vector<CExportDefinition>& definitions) {
   const int records = db.RunQuery("99:zzzwqwq");
   Check(db.ExportText(file, definitions) == records);
   Check(db.status().ok());

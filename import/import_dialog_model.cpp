@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/picture_finder.h"
+#include "platform/picture_finder.h"
 #include "base/front_end.h"
 #include "base/string_table.h"
 #include "import/id_format_mask.h"

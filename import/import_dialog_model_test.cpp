@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "app/picture_finder.h"
+#include "platform/picture_finder.h"
 #include "base/front_end_fake.h"
 #include "base/string_table.h"
 #include "store/store_testing.h"

@@ -32,10 +32,10 @@
 #include "store/store_header.h"
 #include "store/store_io.h"
 #include "store/text_block.h"
+#include "store/text_export_format.h"
 #include "store/thumbnail_cache.h"
 
 class CFrontEnd;
-class CUserDefFields;
 
 // One entry of the result list.
 class CPictureInfo {
@@ -299,13 +299,13 @@ class Cdatabase {
   // Writes the definitions as "UDF:" lines, then the records of the result list, to a text
   // export with "\r\n" line ends; the number of records written (0 when the file cannot be
   // created). Records that cannot be read are skipped; status() names the first.
-  int ExportText(const std::string& file, const std::vector<CUserDefFields>& definitions);
+  int ExportText(const std::string& file, const std::vector<CExportDefinition>& definitions);
   // Adds the records of a text export whose picture IDs the index does not hold yet, appends
   // the category words it meets to `categories` (each once) and its field definitions to
   // `definitions`, and rebuilds the key tree once; the number of records added (0 when the file
   // cannot be opened).
   int ImportText(const std::string& file, std::vector<std::string>& categories,
-                 std::vector<CUserDefFields>& definitions);
+                 std::vector<CExportDefinition>& definitions);
   // Deletes the oldest text export of the index with this main file when it has more than
   // `keep`; at most one per call. True when one was deleted.
   static bool RemoveOldExports(const std::string& main_file, int keep);

@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "base/string_printf.h"
-#include "classify/user_def_fields.h"
 #include "platform/temp_dir_testing.h"
 #include "store/maintenance_testing.h"
 #include "store/store_testing.h"

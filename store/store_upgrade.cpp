@@ -6,7 +6,6 @@
 #include <cstring>
 
 #include "base/string_printf.h"
-#include "classify/user_def_fields.h"
 #include "store/database.h"
 
 namespace {
@@ -46,7 +45,7 @@ bool Cdatabase::UpgradeStore() {
   }
   // The document keeps its own categories and definitions (from the state file).
   std::vector<std::string> categories;
-  std::vector<CUserDefFields> definitions;
+  std::vector<CExportDefinition> definitions;
   const std::string newest = NewestExport(main_file_);
   if (!newest.empty()) ImportText(newest, categories, definitions);
   return status_.ok();

@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "base/string_printf.h"
-#include "classify/user_def_fields.h"
 #include "store/database.h"
 #include "store/text_export_format.h"
 
@@ -42,7 +41,7 @@ std::vector<std::string_view> ExportValueLines(std::string_view value) {
 }
 
 int Cdatabase::ExportText(const std::string& file_name,
-                          const std::vector<CUserDefFields>& definitions) {
+                          const std::vector<CExportDefinition>& definitions) {
   if (open_depth_ == 0) ResetOperation();
   std::FILE* out = std::fopen(file_name.c_str(), "wb");
   if (!out) {
@@ -64,7 +63,7 @@ int Cdatabase::ExportText(const std::string& file_name,
   {
     COpenFiles files(*this);
     std::string text;
-    for (const CUserDefFields& field : definitions) {
+    for (const CExportDefinition& field : definitions) {
       AppendLine(text, kExportDefinitionTag,
                  StringPrintf("%s|%d|%d|%d", field.label.c_str(), field.value_slot, field.search,
                               field.enabled));

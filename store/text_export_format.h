@@ -5,6 +5,7 @@
 // ("IM:"), volume label ("LB:"), sort text ("SO:"), quality ("QU:") and "XX" to end it.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,18 @@ constexpr char kExportTagEnd = ':';
 constexpr char kExportListSeparator = '|';
 // The import reads lines of at most this many bytes; longer ones come as several lines.
 constexpr size_t kExportLongestLine = 31999;
+
+// A user-defined field's definition as an export carries it. The import numbers the
+// definitions 1, 2, ... in the order read; an old "UD:" line gives its number as value slot
+// and Enabled 1.
+struct CExportDefinition {
+  std::string label;
+  int32_t number = 0;
+  int32_t value_slot = 0;
+  int32_t search = 0;
+  int32_t enabled = 0;
+  bool operator==(const CExportDefinition&) const = default;
+};
 
 // The lines that a field value is written as: blanks, tabs and line breaks at both ends are
 // dropped, and the value is cut at every line feed (a carriage return just before it goes

@@ -6,7 +6,6 @@
 
 #include "base/front_end_fake.h"
 #include "base/string_printf.h"
-#include "classify/user_def_fields.h"
 #include "platform/temp_dir_testing.h"
 #include "store/maintenance_testing.h"
 #include "store/store_testing.h"
@@ -15,12 +14,8 @@ namespace {
 
 using Ids = std::vector<std::string>;
 
-CUserDefFields Definition(const std::string& label, int slot, int search, int enabled) {
-  CUserDefFields field;
-  field.Set(label, 0, slot);
-  field.search = search;
-  field.enabled = enabled;
-  return field;
+CExportDefinition Definition(const std::string& label, int slot, int search, int enabled) {
+  return {label, 0, slot, search, enabled};
 }
 
 class TextExportTest : public ::testing::Test {
@@ -32,7 +27,7 @@ class TextExportTest : public ::testing::Test {
 
   // Exports every record of `db` as the closing backup does; the file's bytes.
   std::string ExportAll(Cdatabase& db, const std::string& name,
-                        const std::vector<CUserDefFields>& definitions = {}) {
+                        const std::vector<CExportDefinition>& definitions = {}) {
     db.RunQuery("99:zzzwqwq");
     const int exported = db.ExportText(dir_ / name, definitions);
     EXPECT_TRUE(db.status().ok()) << db.status().message();
@@ -58,7 +53,7 @@ class TextExportTest : public ::testing::Test {
   Cdatabase db_;
   Cdatabase other_;
   std::vector<std::string> categories_;
-  std::vector<CUserDefFields> definitions_;
+  std::vector<CExportDefinition> definitions_;
 };
 
 TEST_F(TextExportTest, ExportWritesEveryLineOfAValueAndKeepsEveryCharacter) {

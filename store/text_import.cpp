@@ -9,7 +9,6 @@
 
 #include "base/string_printf.h"
 #include "base/string_table.h"
-#include "classify/user_def_fields.h"
 #include "store/database.h"
 #include "store/store_progress.h"
 #include "store/text_export_format.h"
@@ -68,7 +67,7 @@ void PrepareLine(std::string& line) {
 }  // namespace
 
 int Cdatabase::ImportText(const std::string& file_name, std::vector<std::string>& categories,
-                          std::vector<CUserDefFields>& definitions) {
+                          std::vector<CExportDefinition>& definitions) {
   if (open_depth_ == 0) ResetOperation();
   std::FILE* in = std::fopen(file_name.c_str(), "rb");
   if (!in) {
@@ -164,16 +163,18 @@ int Cdatabase::ImportText(const std::string& file_name, std::vector<std::string>
       progress.Step(added);
       reset_record();
     } else if (tag == kExportDefinitionTag) {
-      CUserDefFields field;
-      field.Set(std::string(ListPart(value, 0)), ++definitions_read,
-                DecimalValue(ListPart(value, 1)));
+      CExportDefinition field;
+      field.label = ListPart(value, 0);
+      field.number = ++definitions_read;
+      field.value_slot = DecimalValue(ListPart(value, 1));
       field.search = DecimalValue(ListPart(value, 2));
       field.enabled = DecimalValue(ListPart(value, 3));
       definitions.push_back(std::move(field));
     } else if (tag == kExportOldDefinitionTag) {
-      CUserDefFields field;
-      ++definitions_read;
-      field.Set(std::string(ListPart(value, 0)), definitions_read, definitions_read);
+      CExportDefinition field;
+      field.label = ListPart(value, 0);
+      field.number = ++definitions_read;
+      field.value_slot = field.number;
       field.enabled = 1;
       field.search = DecimalValue(ListPart(value, 2));
       definitions.push_back(std::move(field));

@@ -5,20 +5,12 @@
 
 namespace {
 
-constexpr int kColumns[] = {1, 2, 4, 6, 8};
-constexpr int kDefaultViewMode = 3;
 constexpr int kScrollBarWidth = 10;
 constexpr int kCellColumnStep = 6;  // pixels between cells of a row, besides the thumbnail
 constexpr int kTipRightGap = 12;    // the hover tip ends this far left of the strip's edge
 constexpr int kTipTextPadding = 5;
 
 }  // namespace
-
-int NormalisedViewMode(int view_mode) {
-  return view_mode >= 1 && view_mode <= 5 ? view_mode : kDefaultViewMode;
-}
-
-int StripColumns(int view_mode) { return kColumns[NormalisedViewMode(view_mode) - 1]; }
 
 int StripWidth(int view_mode, int thumb_size, int thumbs_view_size) {
   if (NormalisedViewMode(view_mode) == 1) return thumbs_view_size;
@@ -28,10 +20,6 @@ int StripWidth(int view_mode, int thumb_size, int thumbs_view_size) {
 
 int StripRowHeight(int view_mode, int thumb_size) {
   return NormalisedViewMode(view_mode) == 1 ? thumb_size + 10 : thumb_size + 20;
-}
-
-int NavigationRows(int view_height, int thumb_size) {
-  return (view_height - 5) / (thumb_size + 20);
 }
 
 std::vector<CStripCell> StripCells(const CStripGeometry& geometry, int count, int first_visible) {

@@ -1,21 +1,18 @@
-// The thumbnail strip's geometry: its width and columns per view mode, the rows counted for
-// navigation and scrolling, the cells painted for a page, the hover tip and the scroll bar.
-// Pure arithmetic over the document's numbers, shared by the screen painter and its tests.
+// The thumbnail strip's geometry: its width per view mode, the cells painted for a page, the
+// hover tip and the scroll bar, over the grid of columns and rows that the document steps
+// through (app/strip_grid.h). Pure arithmetic over the document's numbers, shared by the
+// screen painter and its tests.
 #pragma once
 
 #include <vector>
 
+#include "app/strip_grid.h"
 #include "base/rect.h"
 
-// View modes 1 to 5 show 1, 2, 4, 6 or 8 columns; other values are treated as mode 3.
-int NormalisedViewMode(int view_mode);
-int StripColumns(int view_mode);
 // Strip width in pixels: `Thumbsviewsize` in mode 1, else columns × (T + 6) + 20 (2T + 32 ...).
 int StripWidth(int view_mode, int thumb_size, int thumbs_view_size);
 // The painted row spacing: T + 10 in mode 1, T + 20 in the other modes.
 int StripRowHeight(int view_mode, int thumb_size);
-// Rows counted by navigation and scrolling in every mode: (view height − 5) / (T + 20).
-int NavigationRows(int view_height, int thumb_size);
 
 // One painted cell: `entry` is the 0-based index into the result list.
 struct CStripCell {

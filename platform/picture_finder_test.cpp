@@ -1,4 +1,4 @@
-#include "app/picture_finder.h"
+#include "platform/picture_finder.h"
 
 #include <gtest/gtest.h>
 

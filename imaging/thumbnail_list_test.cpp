@@ -1,4 +1,4 @@
-#include "app/thumbnail_list.h"
+#include "imaging/thumbnail_list.h"
 
 #include <gtest/gtest.h>
 
