@@ -15,10 +15,10 @@
 
 #include "base/resource_ids.h"
 #include "import/import_dialog_model.h"
-#include "import/import_dialog_ui.h"
 #include "ui/automation_input_ui.h"
 #include "ui/automation_ui.h"
 #include "ui/command_ids_ui.h"
+#include "ui/import_dialog_ui.h"
 #include "ui/modal_dialog_ui.h"
 #include "ui/wx_text_ui.h"
 

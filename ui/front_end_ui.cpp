@@ -7,15 +7,15 @@
 
 #include <cstdlib>
 
-#include "app/delete_dialog_ui.h"
-#include "app/insert_volume_dialog_ui.h"
-#include "app/new_archive_dialog_ui.h"
-#include "app/progress_dialog_ui.h"
 #include "base/resource_ids.h"
 #include "base/string_table.h"
-#include "import/import_dialog_ui.h"
-#include "import/log_dialog_ui.h"
+#include "ui/delete_dialog_ui.h"
+#include "ui/import_dialog_ui.h"
+#include "ui/insert_volume_dialog_ui.h"
+#include "ui/log_dialog_ui.h"
 #include "ui/main_frame_ui.h"
+#include "ui/new_archive_dialog_ui.h"
+#include "ui/progress_dialog_ui.h"
 #include "ui/search_dialog_ui.h"
 #include "ui/wx_text_ui.h"
 

@@ -1,4 +1,4 @@
-#include "import/import_dialog_ui.h"
+#include "ui/import_dialog_ui.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>

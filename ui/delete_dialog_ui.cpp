@@ -1,4 +1,4 @@
-#include "app/delete_dialog_ui.h"
+#include "ui/delete_dialog_ui.h"
 
 #include <wx/button.h>
 #include <wx/radiobut.h>

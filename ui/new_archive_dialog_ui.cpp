@@ -1,4 +1,4 @@
-#include "app/new_archive_dialog_ui.h"
+#include "ui/new_archive_dialog_ui.h"
 
 #include <wx/button.h>
 #include <wx/dcclient.h>

@@ -1,4 +1,4 @@
-#include "app/progress_dialog_ui.h"
+#include "ui/progress_dialog_ui.h"
 
 #include <wx/app.h>
 #include <wx/button.h>

@@ -1,4 +1,4 @@
-#include "import/log_dialog_ui.h"
+#include "ui/log_dialog_ui.h"
 
 #include <wx/button.h>
 #include <wx/sizer.h>

@@ -1,4 +1,4 @@
-#include "app/insert_volume_dialog_ui.h"
+#include "ui/insert_volume_dialog_ui.h"
 
 #include <wx/button.h>
 #include <wx/sizer.h>
