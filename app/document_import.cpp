@@ -53,7 +53,7 @@ CImportOutcome CSnapstoreDoc::AddPictures() {
   dialog.make_thumbnails = settings.CacheOnImport;
 
   CImportOutcome outcome;
-  if (front_end_.RunImportDialog(dialog)) {
+  if (front_end_.RunDialog(dialog)) {
     settings.Format_select = dialog.id_mode;
     settings.ImportTextEdit = dialog.to_be_described;
     settings.ShowImported = dialog.show_imported != 0;

@@ -43,7 +43,7 @@ class DocumentImportTest : public testing::Test {
   void AnswerImport(const std::string& folder, const std::vector<std::string>& names,
                     std::function<void(CImport2Model&)> settings = {}) {
     if (names.empty()) front_end_.AnswerNextQuestion(MsgAnswer::kYes);
-    front_end_.AnswerNextImportDialog([=](CImport2Model& dialog) {
+    front_end_.AnswerNextDialog<CImport2Model>([=](CImport2Model& dialog) {
       dialog.SelectFolder(folder);
       if (settings) settings(dialog);
       EXPECT_TRUE(dialog.SelectNames(names));
@@ -267,7 +267,7 @@ TEST_F(DocumentImportTest, AbortEndsTheImportAfterTheCurrentFile) {
 TEST_F(DocumentImportTest, CancelNoIndexAndAFailingStoreImportNothingMore) {
   Start();
   const std::string folder = doc_->settings.Import_dir;
-  front_end_.AnswerNextImportDialog([](CImport2Model& dialog) {
+  front_end_.AnswerNextDialog<CImport2Model>([](CImport2Model& dialog) {
     dialog.id_mode = 2;
     dialog.SetFormatMask("IMG01");
     return false;  // Cancel

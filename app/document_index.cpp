@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "app/document.h"
+#include "app/new_archive_dialog_model.h"
 #include "base/resource_ids.h"
 #include "base/string_printf.h"
 #include "base/string_table.h"
@@ -161,7 +162,8 @@ void CSnapstoreDoc::RunFirstStart() {
                               std::filesystem::exists(proposed, error));
 
   bool created = false;
-  switch (front_end_.AskNewArchive(folder, auto_enabled)) {
+  CNewArchiveModel dialog(folder, auto_enabled);
+  switch (dialog.ChoiceOf(front_end_.RunDialog(dialog))) {
     case NewArchiveChoice::kAuto:
       std::filesystem::create_directories(folder, error);
       CreateAt(proposed);

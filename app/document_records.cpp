@@ -1,6 +1,7 @@
 // Moving through the result list, selecting, deleting and editing pictures.
 #include <algorithm>
 
+#include "app/delete_dialog_model.h"
 #include "app/document.h"
 #include "app/strip_grid.h"
 #include "base/resource_ids.h"
@@ -77,12 +78,13 @@ void CSnapstoreDoc::DeletePicture(bool from_context_menu) {
 
   const DeleteScope preset =
       db.AnySelected() ? DeleteScope::kSelectedPictures : DeleteScope::kThisPicture;
-  std::optional<DeleteScope> scope = front_end_.AskDelete(preset);
-  if (!scope) return;
+  CDeleteModel dialog(preset);
+  if (!front_end_.RunDialog(dialog)) return;
+  const DeleteScope scope = dialog.scope;
   // Every deletion changes the index, so the closing backup export must follow it.
   modified = true;
 
-  if (*scope == DeleteScope::kSelectedPictures) {
+  if (scope == DeleteScope::kSelectedPictures) {
     for (const auto& entry : db.results) {
       if (entry->selected) ForgetThumbnail(entry->record);
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/document.h"
+#include "app/search_dialog_model.h"
 #include "base/resource_ids.h"
 #include "base/string_printf.h"
 #include "base/string_table.h"
@@ -54,8 +55,8 @@ void CSnapstoreDoc::FindFromBar(const std::string& words, const std::string& cat
 }
 
 void CSnapstoreDoc::SearchWithDialog() {
-  const std::optional<std::string> query = front_end_.AskSearchQuery();
-  if (query) ShowSearch(*query, false);
+  CSoekModel dialog;
+  if (front_end_.RunDialog(dialog)) ShowSearch(dialog.query, false);
 }
 
 void CSnapstoreDoc::ShowSearch(const std::string& query, bool from_bar) {

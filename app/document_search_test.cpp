@@ -5,6 +5,7 @@
 
 #include "app/document.h"
 #include "app/document_testing.h"
+#include "app/search_dialog_model.h"
 #include "base/front_end_fake.h"
 #include "base/resource_ids.h"
 #include "base/string_table.h"
@@ -31,6 +32,14 @@ class DocumentSearchTest : public testing::Test {
     }
     doc_ = test_home_.OpenDocument(front_end_, volumes_, index_);
     doc_->state.category_names = {"Summer"};
+  }
+
+  // Answers the next search dialog with the text typed into it and Search.
+  void AnswerSearch(const std::string& typed) {
+    front_end_.AnswerNextDialog<CSoekModel>([typed](CSoekModel& dialog) {
+      dialog.SetTypedText(typed);
+      return dialog.Accept();
+    });
   }
 
   std::vector<std::string> FoundIds() {
@@ -99,17 +108,17 @@ TEST_F(DocumentSearchTest, TheBarFindsWordsAndCategoriesAndStartsTheStripAtTheTo
 TEST_F(DocumentSearchTest, TheDialogSearchesAsTypedAndKeepsTheStripsPlace) {
   doc_->FindFromBar("", "ALL");
   doc_->first_visible = 2;
-  front_end_.AnswerNextSearch("italy +milan");
+  AnswerSearch("italy\n+milan");  // a line break typed in the field stands between words
   EXPECT_TRUE(doc_->OnCommand(ID_SEARCH_DIALOG));
   EXPECT_EQ(FoundIds(), std::vector<std::string>{"000003"});
   EXPECT_EQ(doc_->first_visible, 1);  // kept, but not beyond the one picture found
-  front_end_.AnswerNextSearch("italy");
+  AnswerSearch("italy");
   doc_->first_visible = 2;
   doc_->SearchWithDialog();
   EXPECT_EQ(doc_->first_visible, 2);
   EXPECT_EQ(doc_->record_status_text, "Record: 1/3");
 
-  front_end_.AnswerNextSearch(std::nullopt);  // Cancel
+  front_end_.AnswerNextDialog<CSoekModel>([](CSoekModel&) { return false; });  // Cancel
   doc_->SearchWithDialog();
   EXPECT_EQ(doc_->db.count, 3);
 }

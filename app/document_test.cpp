@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/delete_dialog_model.h"
+#include "app/new_archive_dialog_model.h"
 #include "base/front_end_fake.h"
 #include "base/resource_ids.h"
 #include "base/string_table.h"
@@ -74,16 +76,38 @@ class DocumentTest : public testing::Test {
   std::unique_ptr<CSnapstoreDoc> doc_;
 };
 
+// Answers the next first-start dialog with the button; `auto_enabled` gets whether Auto was
+// offered.
+void AnswerNewArchive(CScriptedFrontEnd& front_end, NewArchiveChoice choice, bool& auto_enabled) {
+  front_end.AnswerNextDialog<CNewArchiveModel>([choice, &auto_enabled](CNewArchiveModel& dialog) {
+    auto_enabled = dialog.auto_enabled;
+    dialog.choice = choice;
+    return choice != NewArchiveChoice::kCancel && dialog.Accept();
+  });
+}
+
+// Answers the next delete dialog: Yes with the scope, or No; `preset` gets the scope the
+// dialog was opened with.
+void AnswerDelete(CScriptedFrontEnd& front_end, std::optional<DeleteScope> scope,
+                  std::optional<DeleteScope>* preset = nullptr) {
+  front_end.AnswerNextDialog<CDeleteModel>([scope, preset](CDeleteModel& dialog) {
+    if (preset) *preset = dialog.scope;
+    if (scope) dialog.scope = *scope;
+    return scope.has_value();
+  });
+}
+
 TEST_F(DocumentTest, FirstStartAutoCreatesTheIndexInTheDocumentsFolderOnce) {
   Start();
   EXPECT_EQ(doc_->title_text, "");
-  front_end_.AnswerNextNewArchive(NewArchiveChoice::kAuto);
+  bool auto_enabled = false;
+  AnswerNewArchive(front_end_, NewArchiveChoice::kAuto, auto_enabled);
   front_end_.AnswerNextQuestion(MsgAnswer::kNo);
   doc_->RunFirstStart();
   doc_->RunFirstStart();  // offered once per run
 
   const std::string index = home_ / "Documents/Albumcraft/PhotoIndex.acx";
-  EXPECT_TRUE(front_end_.NewArchiveAutoEnabled());
+  EXPECT_TRUE(auto_enabled);
   EXPECT_EQ(doc_->title_text, index);
   EXPECT_EQ(doc_->index_path, index);
   for (const char* extension : {".acx", ".kw1", ".kw2", ".kw3", ".kw4"}) {
@@ -102,9 +126,10 @@ TEST_F(DocumentTest, FirstStartAutoCreatesTheIndexInTheDocumentsFolderOnce) {
 TEST_F(DocumentTest, FirstStartOffersNoAutoWhenTheProposedIndexExists) {
   home_.Write("Documents/Albumcraft/PhotoIndex.acx", "");
   Start();
-  front_end_.AnswerNextNewArchive(NewArchiveChoice::kCancel);
+  bool auto_enabled = true;
+  AnswerNewArchive(front_end_, NewArchiveChoice::kCancel, auto_enabled);
   doc_->RunFirstStart();
-  EXPECT_FALSE(front_end_.NewArchiveAutoEnabled());
+  EXPECT_FALSE(auto_enabled);
   EXPECT_EQ(doc_->title_text, "");
 }
 
@@ -176,9 +201,10 @@ TEST_F(DocumentTest, NavigationKeepsTheCurrentThumbnailInTheStrip) {
 
 TEST_F(DocumentTest, DeletingTheOnlyPictureEmptiesTheList) {
   OpenWithAll(MakeIndex("trip.acx", 1));
-  front_end_.AnswerNextDelete(DeleteScope::kThisPicture);
+  std::optional<DeleteScope> preset;
+  AnswerDelete(front_end_, DeleteScope::kThisPicture, &preset);
   EXPECT_TRUE(doc_->OnCommand(ID_DELETE_PICTURE_KEY));
-  EXPECT_EQ(front_end_.LastDeletePreset(), DeleteScope::kThisPicture);
+  EXPECT_EQ(preset, DeleteScope::kThisPicture);
   EXPECT_EQ(doc_->db.count, 0);
   EXPECT_EQ(doc_->db.position, 0);
   EXPECT_TRUE(doc_->modified);
@@ -190,13 +216,14 @@ TEST_F(DocumentTest, DeleteOffersTheSelectionWhenThereIsOne) {
   OpenWithAll(MakeIndex("trip.acx", 5));
   doc_->db.results[1]->selected = 1;
   doc_->db.results[3]->selected = 1;
-  front_end_.AnswerNextDelete(DeleteScope::kSelectedPictures);
+  std::optional<DeleteScope> preset;
+  AnswerDelete(front_end_, DeleteScope::kSelectedPictures, &preset);
   doc_->DeletePicture(false);
-  EXPECT_EQ(front_end_.LastDeletePreset(), DeleteScope::kSelectedPictures);
+  EXPECT_EQ(preset, DeleteScope::kSelectedPictures);
   EXPECT_EQ(doc_->db.count, 3);
   EXPECT_EQ(doc_->db.RunQuery("99:zzzwqwq"), 3);
 
-  front_end_.AnswerNextDelete(std::nullopt);  // No keeps everything
+  AnswerDelete(front_end_, std::nullopt);  // No keeps everything
   doc_->DeletePicture(false);
   EXPECT_EQ(doc_->db.count, 3);
 }
@@ -213,7 +240,7 @@ TEST_F(DocumentTest, ContextMenuDeleteTakesTheThumbnailUnderThePoint) {
 
   doc_->context_menu_x = 80;
   doc_->context_menu_y = 10;
-  front_end_.AnswerNextDelete(DeleteScope::kThisPicture);
+  AnswerDelete(front_end_, DeleteScope::kThisPicture);
   doc_->DeletePicture(true);
   ASSERT_EQ(doc_->db.count, 3);
   for (const auto& entry : doc_->db.results) EXPECT_NE(entry->record, record_at_position_3);

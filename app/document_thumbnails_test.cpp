@@ -3,11 +3,13 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/delete_dialog_model.h"
 #include "app/document.h"
 #include "base/front_end_fake.h"
 #include "base/resource_ids.h"
 #include "imaging/picture_loader.h"
 #include "imaging/picture_testing.h"
+#include "platform/insert_volume_dialog_model.h"
 #include "platform/temp_dir_testing.h"
 #include "platform/volumes.h"
 #include "store/store_testing.h"
@@ -185,7 +187,14 @@ TEST_F(DocumentThumbnailsTest, RefreshGoesMediumByMediumAndSkipsTheOneNotInserte
   }
   volumes_.Set({{"/", VolumeKind::kFixed, ""}, {Media("one"), VolumeKind::kRemovable, "PHOTOS1"}});
   doc_->db.GoToRecord(second);
-  front_end_.AnswerNextInsertVolume(VolumeAnswer::kSkip);
+  std::vector<std::string> asked;
+  bool skip_enabled = false;
+  front_end_.AnswerNextDialog<CInsertVolumeModel>([&](CInsertVolumeModel& dialog) {
+    asked.push_back(dialog.label);
+    skip_enabled = dialog.skip_enabled;
+    dialog.answer = VolumeAnswer::kSkip;
+    return dialog.Accept();
+  });
 
   EXPECT_TRUE(doc_->CommandUi(ID_REFRESH_THUMBNAILS)->enabled);
   EXPECT_TRUE(doc_->OnCommand(ID_REFRESH_THUMBNAILS));
@@ -193,12 +202,8 @@ TEST_F(DocumentThumbnailsTest, RefreshGoesMediumByMediumAndSkipsTheOneNotInserte
   EXPECT_EQ(front_end_.ProgressTitles(),
             (std::vector<std::string>{"Refreshing thumbnails (online)...",
                                       "Refreshing thumbnails (offline)..."}));
-  EXPECT_TRUE(front_end_.LastSkipEnabled());
-  std::vector<std::string> asked;
-  for (const std::string& call : front_end_.Calls()) {
-    if (call.rfind("insert volume", 0) == 0) asked.push_back(call);
-  }
-  EXPECT_EQ(asked, (std::vector<std::string>{"insert volume: PHOTOS2"}));
+  EXPECT_TRUE(skip_enabled);
+  EXPECT_EQ(asked, (std::vector<std::string>{"PHOTOS2"}));
   // Kept anew, in the order refreshed: the fixed disk first, then PHOTOS1.
   const std::pair<int, uint32_t> new_slots[] = {{fixed, 5}, {first, 6}, {second, 7}};
   for (const auto& [record, slot] : new_slots) {
@@ -219,7 +224,7 @@ TEST_F(DocumentThumbnailsTest, RefreshEndsWhenTheInsertDialogOrTheProgressIsAbor
   const int away = AddPicture(Media("two/s.jpg"), "PHOTOS2");
   const int late = AddPicture(home_ / "photos/g.jpg");
   Start();
-  front_end_.AnswerNextInsertVolume(VolumeAnswer::kAbort);
+  front_end_.AnswerNextDialog<CInsertVolumeModel>([](CInsertVolumeModel&) { return false; });
   doc_->RefreshThumbnails();
   EXPECT_EQ(Entry(fixed).thumb_slot, 1u);
   EXPECT_EQ(Entry(late).thumb_slot, 2u);
@@ -231,8 +236,7 @@ TEST_F(DocumentThumbnailsTest, RefreshEndsWhenTheInsertDialogOrTheProgressIsAbor
   EXPECT_EQ(Entry(fixed).thumb_slot, 3u);
   EXPECT_EQ(Entry(late).thumb_slot, 2u);  // not reached
   EXPECT_EQ(front_end_.ProgressTitles().size(), 1u);
-  for (const std::string& call : front_end_.Calls())
-    EXPECT_EQ(call.rfind("insert volume", 0), std::string::npos);
+  for (const std::string& call : front_end_.Calls()) EXPECT_NE(call, "dialog: Insert volume");
 }
 
 TEST_F(DocumentThumbnailsTest, RefreshThumbnailReleasesTheOneUnderTheContextPoint) {
@@ -262,7 +266,10 @@ TEST_F(DocumentThumbnailsTest, DeletingAPictureForgetsItsThumbnailAndOpeningAnIn
   ASSERT_EQ(doc_->FetchThumbnail(record), 1);
   ASSERT_EQ(doc_->FetchThumbnail(2), 2);
   ASSERT_EQ(doc_->db.position, 1);
-  front_end_.AnswerNextDelete(DeleteScope::kThisPicture);
+  front_end_.AnswerNextDialog<CDeleteModel>([](CDeleteModel& dialog) {
+    dialog.scope = DeleteScope::kThisPicture;
+    return true;
+  });
   doc_->DeletePicture(false);
   EXPECT_EQ(doc_->thumbnails.Entry(1).record, CThumbnailList::kForgotten);
   EXPECT_EQ(doc_->thumbnails.Find(record), -1);

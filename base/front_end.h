@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-class CImport2Model;
+#include "base/dialog_model.h"
 
 // The buttons of a message box.
 enum class MsgButtons { kOk, kOkCancel, kYesNo, kYesNoCancel };
@@ -32,15 +32,6 @@ struct CFileRequest {
   std::string initial_path;  // folder or file the dialog starts at; empty: the current folder
 };
 
-// The answer of the "Insert volume" dialog; the values are the dialog's return codes.
-enum class VolumeAnswer { kOk = 1, kSkip = 2, kAbort = 4 };
-
-// The choice of the first-start dialog "No Photo Index selected".
-enum class NewArchiveChoice { kAuto, kManual, kSelect, kCancel };
-
-// The scope of the delete dialog "Are you sure you want to delete?".
-enum class DeleteScope { kThisPicture, kSelectedPictures };
-
 // View update hints: which part of the main view must be repainted.
 enum ViewHint {
   kHintAll = 0,      // everything, with background erase
@@ -61,9 +52,10 @@ class CFrontEnd {
   // A modal file dialog; nothing when the user cancels.
   virtual std::optional<std::string> AskFile(const CFileRequest& request) = 0;
 
-  // The "Insert volume" dialog asking for the medium labelled `label`. "Skip volume" is
-  // offered only when `skip_enabled`.
-  virtual VolumeAnswer AskInsertVolume(const std::string& label, bool skip_enabled) = 0;
+  // A modal dialog that collects input, shown over its model (see base/dialog_model.h): the
+  // front end opens the model, lets the user work on it until OK (which the model accepted)
+  // or Cancel, and cancels the model on Cancel. True when the dialog ended with OK.
+  virtual bool RunDialog(CDialogModel& model) = 0;
 
   // The modeless "Operation progress" dialog. The core's CProgress computes the texts; the
   // front end shows them. StepProgress lets pending input through (so "Abort" can be pressed
@@ -93,25 +85,9 @@ class CFrontEnd {
   // The help topic that F1 opens (110 the main window, 3 adding pictures).
   virtual void SetHelpTopic(int topic) = 0;
 
-  // The first-start dialog "No Photo Index selected" (buttons Auto, Manual, Select), which
-  // proposes an index in `folder`; Auto is offered only when `auto_enabled`.
-  virtual NewArchiveChoice AskNewArchive(const std::string& folder, bool auto_enabled) = 0;
-
-  // The delete dialog with the scope preset; nothing when the user answers No.
-  virtual std::optional<DeleteScope> AskDelete(DeleteScope preset) = 0;
-
   // The entries of the search bar's category box ("ALL", "TO_BE_DESCRIBED", the index's
   // categories), of which the first is selected.
   virtual void SetCategoryChoices(const std::vector<std::string>& choices) = 0;
-
-  // The "Import pictures" dialog (CImport2) on its model, which holds the options and the
-  // folder going in and the selection coming out; the dialog only shows the model and lets it
-  // decide (its Accept on "IMPORT", its Cancel on "Cancel"). True when the user chose IMPORT
-  // and the model accepted.
-  virtual bool RunImportDialog(CImport2Model& model) = 0;
-
-  // The "Search" dialog (CSoek): the query as the user typed it; nothing on Cancel.
-  virtual std::optional<std::string> AskSearchQuery() = 0;
 
   // Ends the program at once with the exit status, writing nothing more (the user refused
   // the format upgrade).

@@ -2,21 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "import/import_dialog_model.h"
-
 CScriptedFrontEnd::~CScriptedFrontEnd() {
   EXPECT_TRUE(message_answers_.empty()) << message_answers_.size() << " answer(s) never asked for";
   EXPECT_TRUE(file_answers_.empty()) << file_answers_.size() << " file answer(s) never asked for";
-  EXPECT_TRUE(volume_answers_.empty())
-      << volume_answers_.size() << " insert-volume answer(s) never asked for";
-  EXPECT_TRUE(new_archive_answers_.empty())
-      << new_archive_answers_.size() << " first-start answer(s) never asked for";
-  EXPECT_TRUE(delete_answers_.empty())
-      << delete_answers_.size() << " delete answer(s) never asked for";
-  EXPECT_TRUE(import_answers_.empty())
-      << import_answers_.size() << " import dialog answer(s) never asked for";
-  EXPECT_TRUE(search_answers_.empty())
-      << search_answers_.size() << " search answer(s) never asked for";
+  for (const auto& [type, scripts] : dialog_answers_) {
+    EXPECT_TRUE(scripts.empty()) << scripts.size() << " dialog answer(s) for " << type.name()
+                                 << " never asked for";
+  }
   EXPECT_EQ(wait_depth_, 0) << "the wait cursor was left on";
 }
 
@@ -63,19 +55,20 @@ std::optional<std::string> CScriptedFrontEnd::AskFile(const CFileRequest& reques
   return answer;
 }
 
-VolumeAnswer CScriptedFrontEnd::AskInsertVolume(const std::string& label, bool skip_enabled) {
-  calls_.push_back("insert volume: " + label);
-  last_skip_enabled_ = skip_enabled;
-  if (volume_answers_.empty()) {
-    ADD_FAILURE() << "unexpected insert-volume dialog for " << label;
-    return VolumeAnswer::kAbort;
+bool CScriptedFrontEnd::RunDialog(CDialogModel& model) {
+  calls_.push_back("dialog: " + model.Title());
+  auto scripts = dialog_answers_.find(typeid(model));
+  if (scripts == dialog_answers_.end() || scripts->second.empty()) {
+    ADD_FAILURE() << "unexpected dialog: " << model.Title();
+    model.Cancel();
+    return false;
   }
-  VolumeAnswer answer = volume_answers_.front();
-  volume_answers_.pop_front();
-  if (answer == VolumeAnswer::kSkip && !skip_enabled) {
-    ADD_FAILURE() << "\"Skip volume\" answered while it is disabled";
-  }
-  return answer;
+  const std::function<bool(CDialogModel&)> script = std::move(scripts->second.front());
+  scripts->second.pop_front();
+  model.Open();
+  const bool accepted = script(model);
+  if (!accepted) model.Cancel();
+  return accepted;
 }
 
 void CScriptedFrontEnd::OpenProgress(const std::string& title, int range) {
@@ -132,64 +125,11 @@ void CScriptedFrontEnd::SetHelpTopic(int topic) {
   help_topic_ = topic;
 }
 
-NewArchiveChoice CScriptedFrontEnd::AskNewArchive(const std::string& folder, bool auto_enabled) {
-  calls_.push_back("new archive: " + folder);
-  new_archive_auto_enabled_ = auto_enabled;
-  if (new_archive_answers_.empty()) {
-    ADD_FAILURE() << "unexpected first-start dialog for " << folder;
-    return NewArchiveChoice::kCancel;
-  }
-  NewArchiveChoice choice = new_archive_answers_.front();
-  new_archive_answers_.pop_front();
-  if (choice == NewArchiveChoice::kAuto && !auto_enabled) {
-    ADD_FAILURE() << "\"Auto\" answered while it is disabled";
-  }
-  return choice;
-}
-
-std::optional<DeleteScope> CScriptedFrontEnd::AskDelete(DeleteScope preset) {
-  calls_.push_back(std::string("delete: ") +
-                   (preset == DeleteScope::kThisPicture ? "this" : "selected"));
-  last_delete_preset_ = preset;
-  if (delete_answers_.empty()) {
-    ADD_FAILURE() << "unexpected delete dialog";
-    return std::nullopt;
-  }
-  auto answer = delete_answers_.front();
-  delete_answers_.pop_front();
-  return answer;
-}
-
 void CScriptedFrontEnd::SetCategoryChoices(const std::vector<std::string>& choices) {
   std::string joined;
   for (const std::string& choice : choices) joined += (joined.empty() ? "" : "|") + choice;
   calls_.push_back("categories: " + joined);
   category_choices_ = choices;
-}
-
-bool CScriptedFrontEnd::RunImportDialog(CImport2Model& model) {
-  calls_.push_back("import dialog: " + model.directory);
-  if (import_answers_.empty()) {
-    ADD_FAILURE() << "unexpected import dialog";
-    return false;
-  }
-  ImportDialogScript script = std::move(import_answers_.front());
-  import_answers_.pop_front();
-  model.Initialise();
-  const bool accepted = script(model);
-  if (!accepted) model.Cancel();
-  return accepted;
-}
-
-std::optional<std::string> CScriptedFrontEnd::AskSearchQuery() {
-  calls_.push_back("search dialog");
-  if (search_answers_.empty()) {
-    ADD_FAILURE() << "unexpected search dialog";
-    return std::nullopt;
-  }
-  auto answer = search_answers_.front();
-  search_answers_.pop_front();
-  return answer;
 }
 
 void CScriptedFrontEnd::EndProgram(int exit_status) {

@@ -1,5 +1,5 @@
-// CSilentFrontEnd: a front end that shows nothing and answers every question with No, Cancel,
-// Abort or nothing. For runs without a user: benchmarks and fuzz targets.
+// CSilentFrontEnd: a front end that shows nothing and answers every question with No or Cancel
+// (every dialog is cancelled) or nothing. For runs without a user: benchmarks and fuzz targets.
 #pragma once
 
 #include "base/front_end.h"
@@ -16,7 +16,10 @@ class CSilentFrontEnd : public CFrontEnd {
                                            : MsgAnswer::kCancel;
   }
   std::optional<std::string> AskFile(const CFileRequest&) override { return std::nullopt; }
-  VolumeAnswer AskInsertVolume(const std::string&, bool) override { return VolumeAnswer::kAbort; }
+  bool RunDialog(CDialogModel& model) override {
+    model.Cancel();
+    return false;
+  }
   void OpenProgress(const std::string&, int) override {}
   bool StepProgress(int, const std::string&, const std::string&) override { return false; }
   void CloseProgress() override {}
@@ -27,12 +30,6 @@ class CSilentFrontEnd : public CFrontEnd {
   void UpdateViews(int) override {}
   void SendCommandToDescendants(int) override {}
   void SetHelpTopic(int) override {}
-  NewArchiveChoice AskNewArchive(const std::string&, bool) override {
-    return NewArchiveChoice::kCancel;
-  }
-  std::optional<DeleteScope> AskDelete(DeleteScope) override { return std::nullopt; }
   void SetCategoryChoices(const std::vector<std::string>&) override {}
-  bool RunImportDialog(CImport2Model&) override { return false; }
-  std::optional<std::string> AskSearchQuery() override { return std::nullopt; }
   void EndProgram(int) override {}
 };

@@ -151,13 +151,15 @@ const CPrepared& Prepared() {
 class CBenchFrontEnd : public CSilentFrontEnd {
  public:
   std::string folder;
-  bool RunImportDialog(CImport2Model& dialog) override {
-    dialog.id_mode = 0;
-    dialog.make_thumbnails = 1;
-    dialog.to_be_described = 1;
-    dialog.SelectFolder(folder);
-    dialog.SelectAllFromSecond();
-    return dialog.Accept();
+  bool RunDialog(CDialogModel& model) override {
+    auto* dialog = dynamic_cast<CImport2Model*>(&model);
+    if (!dialog) return CSilentFrontEnd::RunDialog(model);
+    dialog->id_mode = 0;
+    dialog->make_thumbnails = 1;
+    dialog->to_be_described = 1;
+    dialog->SelectFolder(folder);
+    dialog->SelectAllFromSecond();
+    return dialog->Accept();
   }
 };
 

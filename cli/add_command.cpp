@@ -139,7 +139,8 @@ int RunAdd(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (!session.Open(args[0])) return kExitRefused;
   CConsoleFrontEnd& console = session.console();
   if (options.replace) console.SetQuestionAnswer(MsgAnswer::kYes);
-  console.SetImportAnswer([&options](CImport2Model& dialog) { return options.Answer(dialog); });
+  console.SetDialogAnswer<CImport2Model>(
+      [&options](CImport2Model& dialog) { return options.Answer(dialog); });
 
   const CImportOutcome outcome = session.doc().AddPictures();
   if (!outcome.ran || outcome.store_failed) return kExitRefused;

@@ -3,6 +3,9 @@
 #include <cstdlib>
 #include <ostream>
 
+#include "app/delete_dialog_model.h"
+#include "platform/insert_volume_dialog_model.h"
+
 namespace {
 
 const char* AnswerName(MsgAnswer answer) {
@@ -32,7 +35,23 @@ std::string ConsoleLines(const std::string& text) {
 }
 
 CConsoleFrontEnd::CConsoleFrontEnd(std::ostream& out, std::ostream& err, bool show_progress)
-    : out_(out), err_(err), show_progress_(show_progress) {}
+    : out_(out), err_(err), show_progress_(show_progress) {
+  // Nobody can insert a medium while a command runs: skip it when that is offered.
+  SetDialogAnswer<CInsertVolumeModel>([this](CInsertVolumeModel& dialog) {
+    err_ << "Please insert media labeled : " << dialog.label << " ["
+         << (dialog.skip_enabled ? "Skip volume" : "Abort") << "]\n";
+    dialog.answer = VolumeAnswer::kSkip;
+    return dialog.skip_enabled && dialog.Accept();
+  });
+  SetDialogAnswer<CDeleteModel>([this](CDeleteModel&) {
+    err_ << "Are you sure you want to delete? [" << (Agrees() ? "Yes" : "No") << "]\n";
+    return Agrees();
+  });
+}
+
+bool CConsoleFrontEnd::Agrees() const {
+  return question_answer_ == MsgAnswer::kYes || question_answer_ == MsgAnswer::kOk;
+}
 
 MsgAnswer CConsoleFrontEnd::ShowMessage(const std::string& text, MsgButtons buttons, MsgIcon) {
   CloseProgress();
@@ -41,7 +60,7 @@ MsgAnswer CConsoleFrontEnd::ShowMessage(const std::string& text, MsgButtons butt
     err_ << '\n';
     return MsgAnswer::kOk;
   }
-  const bool agree = question_answer_ == MsgAnswer::kYes || question_answer_ == MsgAnswer::kOk;
+  const bool agree = Agrees();
   MsgAnswer answer = MsgAnswer::kCancel;
   if (buttons == MsgButtons::kOkCancel) {
     answer = agree ? MsgAnswer::kOk : MsgAnswer::kCancel;
@@ -58,12 +77,12 @@ MsgAnswer CConsoleFrontEnd::ShowMessage(const std::string& text, MsgButtons butt
 
 std::optional<std::string> CConsoleFrontEnd::AskFile(const CFileRequest&) { return std::nullopt; }
 
-VolumeAnswer CConsoleFrontEnd::AskInsertVolume(const std::string& label, bool skip_enabled) {
+bool CConsoleFrontEnd::RunDialog(CDialogModel& model) {
   CloseProgress();
-  VolumeAnswer answer = skip_enabled ? VolumeAnswer::kSkip : VolumeAnswer::kAbort;
-  err_ << "Please insert media labeled : " << label << " ["
-       << (skip_enabled ? "Skip volume" : "Abort") << "]\n";
-  return answer;
+  auto answer = dialog_answers_.find(typeid(model));
+  const bool accepted = answer != dialog_answers_.end() && answer->second(model);
+  if (!accepted) model.Cancel();
+  return accepted;
 }
 
 void CConsoleFrontEnd::OpenProgress(const std::string& title, int) {
@@ -93,16 +112,6 @@ void CConsoleFrontEnd::ShowLog(const std::string& text) {
 }
 
 void CConsoleFrontEnd::SetStatusText(int, const std::string&) {}
-
-std::optional<DeleteScope> CConsoleFrontEnd::AskDelete(DeleteScope preset) {
-  const bool agree = question_answer_ == MsgAnswer::kYes || question_answer_ == MsgAnswer::kOk;
-  err_ << "Are you sure you want to delete? [" << (agree ? "Yes" : "No") << "]\n";
-  return agree ? std::optional<DeleteScope>(preset) : std::nullopt;
-}
-
-bool CConsoleFrontEnd::RunImportDialog(CImport2Model& model) {
-  return import_answer_ && import_answer_(model);
-}
 
 void CConsoleFrontEnd::EndProgram(int exit_status) {
   CloseProgress();

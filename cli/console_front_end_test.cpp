@@ -4,6 +4,10 @@
 
 #include <sstream>
 
+#include "app/delete_dialog_model.h"
+#include "app/search_dialog_model.h"
+#include "platform/insert_volume_dialog_model.h"
+
 TEST(ConsoleFrontEndTest, MessagesGoToStandardErrorAndQuestionsGetTheChosenAnswer) {
   std::ostringstream out, err;
   CConsoleFrontEnd console(out, err, false);
@@ -44,7 +48,32 @@ TEST(ConsoleFrontEndTest, ProgressIsDrawnOnlyWhenAsked) {
 TEST(ConsoleFrontEndTest, InsertVolumeSkipsWhenAllowedElseAborts) {
   std::ostringstream out, err;
   CConsoleFrontEnd console(out, err, false);
-  EXPECT_EQ(console.AskInsertVolume("PHOTOS1", true), VolumeAnswer::kSkip);
-  EXPECT_EQ(console.AskInsertVolume("PHOTOS1", false), VolumeAnswer::kAbort);
-  EXPECT_NE(err.str().find("Please insert media labeled : PHOTOS1"), std::string::npos);
+  CInsertVolumeModel skippable("PHOTOS1", true);
+  CInsertVolumeModel abort_only("PHOTOS2", false);
+  EXPECT_EQ(skippable.AnswerOf(console.RunDialog(skippable)), VolumeAnswer::kSkip);
+  EXPECT_EQ(abort_only.AnswerOf(console.RunDialog(abort_only)), VolumeAnswer::kAbort);
+  EXPECT_EQ(err.str(),
+            "Please insert media labeled : PHOTOS1 [Skip volume]\n"
+            "Please insert media labeled : PHOTOS2 [Abort]\n");
+}
+
+TEST(ConsoleFrontEndTest, ADialogTakesTheCommandsAnswerElseItIsCancelled) {
+  std::ostringstream out, err;
+  CConsoleFrontEnd console(out, err, false);
+  CSoekModel search;
+  EXPECT_FALSE(console.RunDialog(search));
+  console.SetDialogAnswer<CSoekModel>([](CSoekModel& dialog) {
+    dialog.SetTypedText("rome");
+    return dialog.Accept();
+  });
+  EXPECT_TRUE(console.RunDialog(search));
+  EXPECT_EQ(search.query, "rome");
+
+  CDeleteModel deletion(DeleteScope::kSelectedPictures);
+  EXPECT_FALSE(console.RunDialog(deletion));
+  console.SetQuestionAnswer(MsgAnswer::kYes);
+  EXPECT_TRUE(console.RunDialog(deletion));
+  EXPECT_EQ(deletion.scope, DeleteScope::kSelectedPictures);
+  EXPECT_EQ(err.str(),
+            "Are you sure you want to delete? [No]\nAre you sure you want to delete? [Yes]\n");
 }

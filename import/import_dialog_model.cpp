@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "platform/picture_finder.h"
 #include "base/front_end.h"
 #include "base/string_table.h"
 #include "import/id_format_mask.h"
 #include "import/picture_folder.h"
 #include "platform/path_text.h"
+#include "platform/picture_finder.h"
 #include "platform/picture_path.h"
 #include "store/database.h"
 #include "store/directory_key.h"
@@ -55,7 +55,7 @@ CImport2Model::CImport2Model(CFrontEnd& front_end, Cdatabase& db, const CPicture
 
 void CImport2Model::Trace(const std::string& message) const { debug_log_.Write(message); }
 
-void CImport2Model::Initialise() {
+void CImport2Model::Open() {
   CWaitCursor wait(front_end_);
   RefillList();
 }

@@ -15,6 +15,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "base/dialog_model.h"
 #include "import/picture_folder.h"
 #include "import/work_list.h"
 #include "platform/debug_log.h"
@@ -23,7 +24,7 @@ class CFrontEnd;
 class CPictureFinder;
 class Cdatabase;
 
-class CImport2Model {
+class CImport2Model : public CDialogModel {
  public:
   // Image indices, shared by the tree and the list.
   static constexpr int kImageFolder = 0;              // list: a folder without pictures
@@ -91,11 +92,12 @@ class CImport2Model {
   std::string category;
 
   // --- the dialog's life ---
+  std::string Title() const override { return "Import pictures"; }
   // Fills the list for the current folder. The GUI then opens the tree along TreePathOf.
-  void Initialise();
+  void Open() override;
   // OK ("IMPORT"): BuildSelection, then CheckIdFormat; false keeps the dialog open with the
   // user's input. True releases the imported-file set.
-  bool Accept();
+  bool Accept() override;
   // Steps 1 and 2 of OK: the selected paths from the list's selection; with nothing selected,
   // string 136 asks whether to import everything listed (Yes selects every item). False when
   // the user answered No.
@@ -104,7 +106,7 @@ class CImport2Model {
   // as a message, and the ID format and start number built from it. False when refused.
   bool CheckIdFormat();
   // Cancel: releases the imported-file set.
-  void Cancel();
+  void Cancel() override;
 
   // --- the tree ---
   // The mounted volumes in path order, with images 4, 5 and 6 by kind.

@@ -5,9 +5,9 @@
 
 #include <filesystem>
 
-#include "platform/picture_finder.h"
 #include "base/front_end_fake.h"
 #include "base/string_table.h"
+#include "platform/picture_finder.h"
 #include "store/store_testing.h"
 
 namespace {
@@ -60,7 +60,7 @@ TEST_F(ImportDialogModelTest, TheListShowsFoldersAndPicturesSortedWithTheirImage
   File("photos/notes.txt");
   File("photos/trip/deep/c.Jpg");  // a picture two levels down
   dir_.MakeDir("photos/empty/sub");
-  model_.Initialise();
+  model_.Open();
   EXPECT_EQ(Names(), (std::vector<std::string>{"..", "A.jpg", "b.TIF", "empty", "trip"}));
   EXPECT_EQ(Images(), (std::vector<int>{CImport2Model::kImageParent, CImport2Model::kImagePicture,
                                         CImport2Model::kImagePicture, CImport2Model::kImageFolder,
@@ -82,7 +82,7 @@ TEST_F(ImportDialogModelTest, PicturesAlreadyInTheIndexAreListedOnlyWhenAsked) {
   const std::string stored = File("photos/Stored.JPG");
   File("photos/new.jpg");
   ASSERT_EQ(AddTestPicture(db_, stored), kAddDone);
-  model_.Initialise();
+  model_.Open();
   EXPECT_EQ(Names(), (std::vector<std::string>{"..", "new.jpg"}));
   model_.SetShowImported(1);
   EXPECT_EQ(Names(), (std::vector<std::string>{"..", "new.jpg", "Stored.JPG"}));
@@ -92,7 +92,7 @@ TEST_F(ImportDialogModelTest, PicturesAlreadyInTheIndexAreListedOnlyWhenAsked) {
 TEST_F(ImportDialogModelTest, NothingSelectedAsksWhetherToImportEverything) {
   File("photos/a.jpg");
   File("photos/trip/b.jpg");
-  model_.Initialise();
+  model_.Open();
   front_end_.AnswerNextQuestion(MsgAnswer::kNo);
   EXPECT_FALSE(model_.Accept());  // the dialog stays open
   front_end_.AnswerNextQuestion(MsgAnswer::kYes);
@@ -105,7 +105,7 @@ TEST_F(ImportDialogModelTest, NothingSelectedAsksWhetherToImportEverything) {
 
 TEST_F(ImportDialogModelTest, TheMaskIsCheckedOnlyInItsModeAndARefusalKeepsTheDialogOpen) {
   File("photos/a.jpg");
-  model_.Initialise();
+  model_.Open();
   ASSERT_TRUE(model_.SelectNames({"a.jpg"}));
   model_.id_mode = 2;
   EXPECT_TRUE(model_.MaskEnabled());

@@ -80,7 +80,8 @@ VolumeAnswer CPictureFinder::WaitForVolume(const std::string& label, int flags) 
     for (const CVolume& volume : RemovableVolumes()) {
       if (volume.label == label) return VolumeAnswer::kOk;
     }
-    VolumeAnswer answer = front_end_.AskInsertVolume(label, (flags & kAllowSkip) != 0);
+    CInsertVolumeModel dialog(label, (flags & kAllowSkip) != 0);
+    const VolumeAnswer answer = dialog.AnswerOf(front_end_.RunDialog(dialog));
     if (answer != VolumeAnswer::kOk) return answer;
   }
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/front_end.h"
+#include "platform/insert_volume_dialog_model.h"
 #include "platform/volumes.h"
 
 class CPictureFinder {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "base/front_end_fake.h"
 #include "platform/temp_dir_testing.h"
 
@@ -93,33 +95,33 @@ TEST_F(PictureFinderTest, FixedListIsRescannedWhenEmpty) {
   EXPECT_EQ(finder_.FixedRoots().size(), 1u);
 }
 
-// The user inserts the medium after the first request: the mount appears while the dialog is
-// open, so the front end mounts it before answering OK.
-class MountingFrontEnd : public CScriptedFrontEnd {
- public:
-  MountingFrontEnd(CListVolumeSource& volumes, CVolume medium)
-      : volumes_(volumes), medium_(std::move(medium)) {}
-  VolumeAnswer AskInsertVolume(const std::string& label, bool skip_enabled) override {
-    VolumeAnswer answer = CScriptedFrontEnd::AskInsertVolume(label, skip_enabled);
-    if (++asked_ == 2) volumes_.Set({medium_});
-    return answer;
-  }
-
- private:
-  CListVolumeSource& volumes_;
-  CVolume medium_;
-  int asked_ = 0;
-};
+// Answers the next "Insert volume" dialog with the button; `shown` gets the dialog as it came
+// up, and `before_answer` runs while it is open (the user inserting the medium).
+void AnswerInsertVolume(CScriptedFrontEnd& front_end, VolumeAnswer answer,
+                        CInsertVolumeModel* shown = nullptr,
+                        std::function<void()> before_answer = {}) {
+  front_end.AnswerNextDialog<CInsertVolumeModel>([=](CInsertVolumeModel& dialog) {
+    if (shown) *shown = dialog;
+    if (before_answer) before_answer();
+    dialog.answer = answer;
+    return answer != VolumeAnswer::kAbort && dialog.Accept();
+  });
+}
 
 TEST(PictureFinderWaitTest, OkLooksAgainUntilTheMediumIsMounted) {
   CListVolumeSource volumes;
-  MountingFrontEnd front_end(volumes, {"/media/u/PHOTOS1", VolumeKind::kCdRom, "PHOTOS1"});
+  CScriptedFrontEnd front_end;
   CPictureFinder finder(volumes, front_end);
-  front_end.AnswerNextInsertVolume(VolumeAnswer::kOk);
-  front_end.AnswerNextInsertVolume(VolumeAnswer::kOk);
+  CInsertVolumeModel shown("", false);
+  AnswerInsertVolume(front_end, VolumeAnswer::kOk);
+  // The user inserts the medium while the second request is open.
+  AnswerInsertVolume(front_end, VolumeAnswer::kOk, &shown, [&volumes] {
+    volumes.Set({{"/media/u/PHOTOS1", VolumeKind::kCdRom, "PHOTOS1"}});
+  });
   EXPECT_EQ(finder.WaitForVolume("PHOTOS1", CPictureFinder::kAllowSkip), VolumeAnswer::kOk);
+  EXPECT_EQ(shown.label, "PHOTOS1");
   EXPECT_EQ(front_end.Calls(),
-            (std::vector<std::string>{"insert volume: PHOTOS1", "insert volume: PHOTOS1"}));
+            (std::vector<std::string>{"dialog: Insert volume", "dialog: Insert volume"}));
   // Mounted now: no dialog at all.
   EXPECT_EQ(finder.WaitForVolume("PHOTOS1", 0), VolumeAnswer::kOk);
   EXPECT_EQ(front_end.Calls().size(), 2u);
@@ -131,13 +133,21 @@ TEST(PictureFinderWaitTest, SkipAndAbortEndTheWaitAndSkipNeedsItsFlag) {
   CScriptedFrontEnd front_end;
   CPictureFinder finder(volumes, front_end);
 
-  front_end.AnswerNextInsertVolume(VolumeAnswer::kSkip);
+  CInsertVolumeModel shown("", false);
+  AnswerInsertVolume(front_end, VolumeAnswer::kSkip, &shown);
   EXPECT_EQ(finder.WaitForVolume("PHOTOS1", 2 | 1), VolumeAnswer::kSkip);
-  EXPECT_TRUE(front_end.LastSkipEnabled());
+  EXPECT_TRUE(shown.skip_enabled);
 
-  front_end.AnswerNextInsertVolume(VolumeAnswer::kAbort);
+  AnswerInsertVolume(front_end, VolumeAnswer::kAbort, &shown);
   EXPECT_EQ(finder.WaitForVolume("PHOTOS1", 1 | 4), VolumeAnswer::kAbort);
-  EXPECT_FALSE(front_end.LastSkipEnabled());
+  EXPECT_FALSE(shown.skip_enabled);
+
+  // "Skip volume" is refused while it is not offered: the dialog stays open for OK or Abort.
+  CInsertVolumeModel dialog("PHOTOS1", false);
+  dialog.answer = VolumeAnswer::kSkip;
+  EXPECT_FALSE(dialog.Accept());
+  dialog.skip_enabled = true;
+  EXPECT_TRUE(dialog.Accept());
 }
 
 }  // namespace

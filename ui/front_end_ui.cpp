@@ -9,14 +9,10 @@
 
 #include "base/resource_ids.h"
 #include "base/string_table.h"
-#include "ui/delete_dialog_ui.h"
-#include "ui/import_dialog_ui.h"
-#include "ui/insert_volume_dialog_ui.h"
+#include "ui/dialog_windows_ui.h"
 #include "ui/log_dialog_ui.h"
 #include "ui/main_frame_ui.h"
-#include "ui/new_archive_dialog_ui.h"
 #include "ui/progress_dialog_ui.h"
-#include "ui/search_dialog_ui.h"
 #include "ui/wx_text_ui.h"
 
 std::string WxWildcardOf(const std::string& filter) {
@@ -99,13 +95,9 @@ std::optional<std::string> CWxFrontEnd::AskFile(const CFileRequest& request) {
   return WithDefaultExtension(FromWx(dialog.GetPath()), request.default_ext);
 }
 
-VolumeAnswer CWxFrontEnd::AskInsertVolume(const std::string& label, bool skip_enabled) {
-  CDlgInsertVolume dialog(&frame_, ToWx(label), skip_enabled);
-  int answer = dialog.ShowModal();
-  if (answer == int(VolumeAnswer::kOk) || answer == int(VolumeAnswer::kSkip)) {
-    return VolumeAnswer(answer);
-  }
-  return VolumeAnswer::kAbort;
+bool CWxFrontEnd::RunDialog(CDialogModel& model) {
+  // The frame waits under the dialog: F1 there opens the help at the command's topic.
+  return RunDialogWindow({&frame_, [this] { frame_.ExecuteCommand(ID_HELP_CONTENTS); }}, model);
 }
 
 void CWxFrontEnd::OpenProgress(const std::string& title, int range) {
@@ -151,31 +143,8 @@ void CWxFrontEnd::SetHelpTopic(int topic) { frame_.SetHelpTopic(topic); }
 
 int CWxFrontEnd::HelpTopic() const { return frame_.HelpTopic(); }
 
-NewArchiveChoice CWxFrontEnd::AskNewArchive(const std::string& folder, bool auto_enabled) {
-  CNewArchiveDlg dialog(&frame_, ToWx(folder), auto_enabled);
-  return dialog.ShowModal() == wxID_OK ? dialog.Choice() : NewArchiveChoice::kCancel;
-}
-
-std::optional<DeleteScope> CWxFrontEnd::AskDelete(DeleteScope preset) {
-  CDeleteDlg dialog(&frame_, preset);
-  if (dialog.ShowModal() != wxID_YES) return std::nullopt;
-  return dialog.Scope();
-}
-
 void CWxFrontEnd::SetCategoryChoices(const std::vector<std::string>& choices) {
   frame_.SetCategoryChoices(choices);
-}
-
-bool CWxFrontEnd::RunImportDialog(CImport2Model& model) {
-  // The frame waits under the dialog: F1 there opens the help at the command's topic.
-  CImport2 dialog(&frame_, model, [this] { frame_.ExecuteCommand(ID_HELP_CONTENTS); });
-  return dialog.Run();
-}
-
-std::optional<std::string> CWxFrontEnd::AskSearchQuery() {
-  CSoek dialog(&frame_);
-  if (dialog.ShowModal() != wxID_OK) return std::nullopt;
-  return dialog.Query();
 }
 
 void CWxFrontEnd::EndProgram(int exit_status) { std::exit(exit_status); }

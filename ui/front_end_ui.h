@@ -1,5 +1,6 @@
-// CWxFrontEnd, the front-end seam in real windows: native message boxes and file dialogs, the
-// progress, insert-volume and log dialogs, the main frame's status bar, cursor and views.
+// CWxFrontEnd, the front-end seam in real windows: native message boxes and file dialogs, each
+// dialog model in the window registered for it (ui/dialog_windows_ui.h), the progress and log
+// dialogs, the main frame's status bar, cursor and views.
 #pragma once
 
 #include <memory>
@@ -18,7 +19,7 @@ class CWxFrontEnd : public CFrontEnd {
 
   MsgAnswer ShowMessage(const std::string& text, MsgButtons buttons, MsgIcon icon) override;
   std::optional<std::string> AskFile(const CFileRequest& request) override;
-  VolumeAnswer AskInsertVolume(const std::string& label, bool skip_enabled) override;
+  bool RunDialog(CDialogModel& model) override;
   void OpenProgress(const std::string& title, int range) override;
   bool StepProgress(int position, const std::string& percent,
                     const std::string& time_left) override;
@@ -30,11 +31,7 @@ class CWxFrontEnd : public CFrontEnd {
   void UpdateViews(int hint) override;
   void SendCommandToDescendants(int command) override;
   void SetHelpTopic(int topic) override;
-  NewArchiveChoice AskNewArchive(const std::string& folder, bool auto_enabled) override;
-  std::optional<DeleteScope> AskDelete(DeleteScope preset) override;
   void SetCategoryChoices(const std::vector<std::string>& choices) override;
-  bool RunImportDialog(CImport2Model& model) override;
-  std::optional<std::string> AskSearchQuery() override;
   void EndProgram(int exit_status) override;
 
  private:

@@ -17,6 +17,7 @@
 #include "import/import_dialog_model.h"
 #include "ui/command_ids_ui.h"
 #include "ui/data_image_ui.h"
+#include "ui/dialog_windows_ui.h"
 #include "ui/wx_text_ui.h"
 
 namespace {
@@ -59,6 +60,8 @@ class CFolderItem : public wxTreeItemData {
   bool listed = false;
 };
 
+const CDialogWindowFor<CImport2, CImport2Model> kImportWindow;
+
 bool IsInside(wxObject* object, const wxWindow* window) {
   for (auto* w = wxDynamicCast(object, wxWindow); w; w = w->GetParent()) {
     if (w == window) return true;
@@ -68,11 +71,11 @@ bool IsInside(wxObject* object, const wxWindow* window) {
 
 }  // namespace
 
-CImport2::CImport2(wxWindow* parent, CImport2Model& model, std::function<void()> show_help)
-    : wxDialog(parent, WxIdOf(IDD_IMPORT_PICTURES), "Import pictures", wxDefaultPosition,
+CImport2::CImport2(const CDialogHost& host, CImport2Model& model)
+    : wxDialog(host.parent, WxIdOf(IDD_IMPORT_PICTURES), ToWx(model.Title()), wxDefaultPosition,
                wxDefaultSize, wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
       model_(model),
-      show_help_(std::move(show_help)) {
+      show_help_(host.show_help) {
   images_ = std::make_unique<wxImageList>(kIconSize, kIconSize, true,
                                           static_cast<int>(std::size(kIcons)));
   for (const CIcon& icon : kIcons) {
@@ -154,11 +157,10 @@ CImport2::CImport2(wxWindow* parent, CImport2Model& model, std::function<void()>
   list_->Bind(wxEVT_LIST_ITEM_ACTIVATED, &CImport2::OnListActivated, this);
   Bind(wxEVT_CHAR_HOOK, &CImport2::OnCharHook, this);
 
-  // The options and the folder as the caller set them; the list for the folder, and the tree
-  // opened along it.
+  // The options and the folder as the caller set them; the list the opened model holds for the
+  // folder, and the tree opened along it.
   if (model_.id_mode >= 0 && model_.id_mode < 3) id_modes_[model_.id_mode]->SetValue(true);
   ShowMaskState();
-  model_.Initialise();
   AddTreeRoots();
   {
     wxBusyCursor wait;
@@ -172,12 +174,6 @@ CImport2::~CImport2() {
   // The image list goes before the controls that show it.
   tree_->SetImageList(nullptr);
   list_->SetImageList(nullptr, wxIMAGE_LIST_SMALL);
-}
-
-bool CImport2::Run() {
-  if (ShowModal() == wxID_OK) return true;
-  model_.Cancel();
-  return false;
 }
 
 // --- the tree ---------------------------------------------------------------------------

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+struct CDialogHost;
 class CImport2Model;
 class wxCheckBox;
 class wxImageList;
@@ -24,14 +25,10 @@ class wxTreeEvent;
 
 class CImport2 : public wxDialog {
  public:
-  // The model must outlive the dialog; `show_help` opens the help at the running command's
-  // topic (F1).
-  CImport2(wxWindow* parent, CImport2Model& model, std::function<void()> show_help);
+  // The model, opened, must outlive the dialog. IMPORT ends the dialog with OK once the model
+  // accepted the choice; F1 opens the host's help.
+  CImport2(const CDialogHost& host, CImport2Model& model);
   ~CImport2() override;
-
-  // Shows the dialog until the user leaves it: true when the user chose IMPORT and the model
-  // accepted the choice; on Cancel the model lets its imported-file set go.
-  bool Run();
 
   // --- what the automation and tests use, as the user's clicks would ---
   // Opens the tree along `folder` (each item's folders listed as it opens) and selects the

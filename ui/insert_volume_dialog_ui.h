@@ -1,10 +1,14 @@
-// CDlgInsertVolume, the "Insert volume" dialog (dialog 194): asks for the medium with a label.
-// ShowModal returns 1 (OK: look again), 2 ("Skip volume") or 4 ("Abort").
+// CDlgInsertVolume, the "Insert volume" dialog (dialog 194) over its model CInsertVolumeModel:
+// the label of the medium wanted, OK, "Skip volume" (while the model offers it) and "Abort".
 #pragma once
 
 #include <wx/dialog.h>
 
+struct CDialogHost;
+class CInsertVolumeModel;
+
 class CDlgInsertVolume : public wxDialog {
  public:
-  CDlgInsertVolume(wxWindow* parent, const wxString& label, bool skip_enabled);
+  // The model must outlive the dialog.
+  CDlgInsertVolume(const CDialogHost& host, CInsertVolumeModel& model);
 };

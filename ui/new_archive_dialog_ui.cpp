@@ -5,8 +5,11 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
+#include "app/new_archive_dialog_model.h"
 #include "base/resource_ids.h"
 #include "ui/command_ids_ui.h"
+#include "ui/dialog_windows_ui.h"
+#include "ui/wx_text_ui.h"
 
 namespace {
 
@@ -17,10 +20,12 @@ struct CBar {
 };
 constexpr CBar kBars[] = {{15, 10, 17, 250}, {20, 5, 25, 260}, {10, 15, 520, 17}, {5, 20, 530, 25}};
 
+const CDialogWindowFor<CNewArchiveDlg, CNewArchiveModel> kNewArchiveWindow;
+
 }  // namespace
 
-CNewArchiveDlg::CNewArchiveDlg(wxWindow* parent, const wxString& folder, bool auto_enabled)
-    : wxDialog(parent, wxID_ANY, "No Photo Index selected") {
+CNewArchiveDlg::CNewArchiveDlg(const CDialogHost& host, CNewArchiveModel& model)
+    : wxDialog(host.parent, wxID_ANY, ToWx(model.Title())) {
   auto* sizer = new wxBoxSizer(wxVERTICAL);
   sizer->AddSpacer(36);
   auto* text = new wxStaticText(
@@ -28,7 +33,7 @@ CNewArchiveDlg::CNewArchiveDlg(wxWindow* parent, const wxString& folder, bool au
       "No photo index is open. A photo index keeps the descriptions, thumbnails and search\n"
       "words of your pictures; the pictures stay where they are.\n\n"
       "Auto:  create the photo index PhotoIndex.acx in " +
-          folder +
+          ToWx(model.folder) +
           "\n"
           "Manual:  choose the folder and name of a new photo index\n"
           "Select:  open a photo index that you already have");
@@ -37,18 +42,18 @@ CNewArchiveDlg::CNewArchiveDlg(wxWindow* parent, const wxString& folder, bool au
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
   auto add = [&](int id, const wxString& label, NewArchiveChoice choice) {
     auto* button = new wxButton(this, WxIdOf(id), label);
-    button->Bind(wxEVT_BUTTON, [this, choice](wxCommandEvent&) {
-      choice_ = choice;
-      EndModal(wxID_OK);
+    button->Bind(wxEVT_BUTTON, [this, &model, choice](wxCommandEvent&) {
+      model.choice = choice;
+      if (model.Accept()) EndModal(wxID_OK);
     });
     buttons->Add(button, 0, wxALL, 6);
     return button;
   };
   wxButton* automatic = add(IDC_NEW_ARCHIVE_AUTO, "Auto", NewArchiveChoice::kAuto);
-  automatic->Enable(auto_enabled);
+  automatic->Enable(model.auto_enabled);
   add(IDC_NEW_ARCHIVE_MANUAL, "Manual", NewArchiveChoice::kManual);
   add(IDC_NEW_ARCHIVE_SELECT, "Select", NewArchiveChoice::kSelect);
-  if (auto_enabled) automatic->SetDefault();
+  if (model.auto_enabled) automatic->SetDefault();
   sizer->Add(buttons, 0, wxALL | wxALIGN_CENTER_HORIZONTAL, 12);
 
   SetSizerAndFit(sizer);

@@ -4,8 +4,10 @@
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
 
+#include "app/search_dialog_model.h"
 #include "base/resource_ids.h"
 #include "ui/command_ids_ui.h"
+#include "ui/dialog_windows_ui.h"
 #include "ui/wx_text_ui.h"
 
 namespace {
@@ -14,11 +16,14 @@ namespace {
 constexpr int kWidth = 329;
 constexpr int kHeight = 95;
 
+const CDialogWindowFor<CSoek, CSoekModel> kSearchWindow;
+
 }  // namespace
 
-CSoek::CSoek(wxWindow* parent) : wxDialog(parent, WxIdOf(IDD_SEARCH), "Search") {
+CSoek::CSoek(const CDialogHost& host, CSoekModel& model)
+    : wxDialog(host.parent, WxIdOf(IDD_SEARCH), ToWx(model.Title())), model_(model) {
   const wxSize size = ConvertDialogToPixels(wxSize(kWidth, kHeight));
-  text_ = new wxTextCtrl(this, WxIdOf(IDC_SEARCH_QUERY), wxString(), wxDefaultPosition,
+  text_ = new wxTextCtrl(this, WxIdOf(IDC_SEARCH_QUERY), ToWx(model_.query), wxDefaultPosition,
                          wxSize(size.x, size.y / 2), wxTE_MULTILINE);
   auto* buttons = new wxStdDialogButtonSizer;
   auto* search = new wxButton(this, wxID_OK, "Search");
@@ -26,20 +31,14 @@ CSoek::CSoek(wxWindow* parent) : wxDialog(parent, WxIdOf(IDD_SEARCH), "Search") 
   buttons->AddButton(new wxButton(this, wxID_CANCEL, "Cancel"));
   buttons->Realize();
   search->SetDefault();
+  search->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+    model_.SetTypedText(FromWx(text_->GetValue()));
+    if (model_.Accept()) EndModal(wxID_OK);
+  });
   auto* sizer = new wxBoxSizer(wxVERTICAL);
   sizer->Add(text_, 1, wxALL | wxEXPAND, 10);
   sizer->Add(buttons, 0, wxALL | wxEXPAND, 10);
   SetSizerAndFit(sizer);
   text_->SetFocus();
   CentreOnParent();
-}
-
-std::string CSoek::Query() const {
-  std::string query = FromWx(text_->GetValue());
-  // Return in this field starts a new line instead of pressing Search; the store's queries
-  // split words at blanks, not at line breaks, so a line break stands between words.
-  for (char& c : query) {
-    if (c == '\n' || c == '\r') c = ' ';
-  }
-  return query;
 }

@@ -67,8 +67,9 @@ TEST(SnapstoreViewTest, BrowsingSelectingAndTheWindowsPlace) {
           // A search from the search bar, then Clear.
           "type-search harbour\ncommand 1028\nstatus 1\nstrip\n"
           "command 1029\nsearch-bar\nstrip\n"
-          // The toolbar's search button opens the search dialog.
-          "command 32776\nwait-dialog\ndialog\npress Cancel\nclose\n",
+          // The toolbar's search button opens the search dialog: cancelled, then searching.
+          "command 32776\nwait-dialog\ndialog\npress Cancel\nstatus 1\n"
+          "command 32776\nwait-dialog\ntype 1000 harbour\npress Search\nstatus 1\nclose\n",
       &result);
   EXPECT_EQ(result.exit_status, 0) << result.err;
 
@@ -77,9 +78,9 @@ TEST(SnapstoreViewTest, BrowsingSelectingAndTheWindowsPlace) {
             std::vector<std::string>{"Kestrel's Albumcraft 3.2.2 - Photo index: " + index});
   EXPECT_EQ(Reports(lines, "view-mode: "),
             (std::vector<std::string>{"4 columns", "1 column with text"}));
-  EXPECT_EQ(
-      Reports(lines, "status 1: "),
-      (std::vector<std::string>{"Record: 1/30", "Record: 6/30", "Record: 7/30", "Record: 1/2"}));
+  EXPECT_EQ(Reports(lines, "status 1: "),
+            (std::vector<std::string>{"Record: 1/30", "Record: 6/30", "Record: 7/30", "Record: 1/2",
+                                      "Record: 0/0", "Record: 1/2"}));
   EXPECT_EQ(Reports(lines, "search-bar: "), std::vector<std::string>{"|ALL"});
   EXPECT_EQ(Reports(lines, "dialog: "), std::vector<std::string>{"Search"});
   EXPECT_EQ(Reports(lines, "status 2: "),
