@@ -90,10 +90,10 @@ void CSnapstoreDoc::Abandon() {
 void CSnapstoreDoc::SaveDocumentState() {
   if (index_path.empty()) return;
   CResultListState list;
-  list.count = db.count;
-  list.current_position = db.position;
+  list.count = db.results.count();
+  list.current_position = db.results.position();
   list.first_visible = first_visible;
-  for (const auto& entry : db.results) list.entries.push_back({entry->record, entry->selected});
+  for (const CPictureInfo& entry : db.results) list.entries.push_back({entry.record, entry.selected});
   list.entries_valid = true;
   const CDocumentStateSave saved = ::SaveDocumentState(index_path, temp_folder_, state, list);
   for (const CStateFileStatus* status : {&saved.state_file_status, &saved.result_list_status}) {
@@ -128,18 +128,14 @@ void CSnapstoreDoc::ReadDocumentState() {
   if (read.result_list && read.result_list->entries_valid) {
     CResultListState& list = *read.result_list;
     list.ClampPositions();
-    db.ClearResults();
+    db.results.Clear();
     for (const CResultListEntry& stored : list.entries) {
-      auto entry = std::make_unique<CPictureInfo>();
-      entry->record = stored.record_number;
-      entry->selected = stored.selected;
-      db.results.push_back(std::move(entry));
+      db.results.Append(stored.record_number, stored.selected);
     }
-    db.count = static_cast<int32_t>(db.results.size());
-    db.position = list.current_position;
+    db.results.SetPosition(list.current_position);
     first_visible = list.first_visible;
-    if (db.count > 0) {
-      db.GoToRecord(db.results[db.position - 1]->record);
+    if (db.results.count() > 0) {
+      db.GoToRecord(db.results.CurrentRecord());
       picture_changed = true;
     }
     RefreshRecordStatus();
@@ -147,7 +143,7 @@ void CSnapstoreDoc::ReadDocumentState() {
 }
 
 void CSnapstoreDoc::RefreshRecordStatus() {
-  record_status_text = StringPrintf(LoadString(IDS_RECORD_STATUS).c_str(), db.position, db.count);
+  record_status_text = StringPrintf(LoadString(IDS_RECORD_STATUS).c_str(), db.results.position(), db.results.count());
 }
 
 std::vector<std::string> CSnapstoreDoc::CategoryChoices() const {

@@ -111,7 +111,7 @@ bool CSnapstoreDoc::OnCommand(int command) {
 }
 
 std::optional<CCommandUi> CSnapstoreDoc::CommandUi(int command) const {
-  const bool has_pictures = db.count > 0;
+  const bool has_pictures = db.results.count() > 0;
   if (command == ID_FILE_NEW || command == ID_FILE_OPEN) return CCommandUi{};
   // These report a missing index themselves.
   if (IsOneOf(command, kAddPicturesCommands) ||
@@ -123,10 +123,10 @@ std::optional<CCommandUi> CSnapstoreDoc::CommandUi(int command) const {
     return CCommandUi{!index_path.empty()};
   }
   if (command == ID_FIRST_PICTURE || IsOneOf(command, kPreviousCommands)) {
-    return CCommandUi{db.position > 1};
+    return CCommandUi{db.results.position() > 1};
   }
   if (command == ID_LAST_PICTURE || IsOneOf(command, kNextCommands)) {
-    return CCommandUi{has_pictures && db.position != db.count};
+    return CCommandUi{has_pictures && db.results.position() != db.results.count()};
   }
   if (IsOneOf(command, kEditImageCommands) || IsOneOf(command, kDeleteCommands) ||
       command == ID_DELETE_PICTURE_CONTEXT || command == ID_REFRESH_THUMBNAIL_CONTEXT) {

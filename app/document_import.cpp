@@ -85,9 +85,7 @@ CImportOutcome CSnapstoreDoc::ImportSelection(CImport2Model& dialog) {
   db.id_counter = dialog.id_mode == kIdModeFormat ? dialog.start_number : state.import_counter;
   db.quality = 2;
   db.sort_text.clear();
-  db.ClearResults();
-  db.position = 0;
-  db.count = 0;
+  db.results.Clear();
   // The views show the emptied list while the import runs (they repaint between pictures).
   RefreshRecordStatus();
   front_end_.UpdateViews(kHintAll);
@@ -125,10 +123,10 @@ CImportOutcome CSnapstoreDoc::ImportSelection(CImport2Model& dialog) {
 
     trace.Write("Start import");
     const size_t results_before = db.results.size();
-    const int result = db.AddPicture(path, dialog.id_mode, dialog.id_format);
+    const AddResult result = db.AddPicture(path, dialog.id_mode, dialog.id_format);
     trace.Write("End import");
-    bool stored = result != kAddFailed;
-    if (result == kAddDone) {
+    bool stored = result != AddResult::kFailed;
+    if (result == AddResult::kDone) {
       ++outcome.imported;
       if (decoder) {
         trace.Write("ReadImage");
@@ -139,7 +137,7 @@ CImportOutcome CSnapstoreDoc::ImportSelection(CImport2Model& dialog) {
         // The record is the one the add step appended; it appends none when the picture ID
         // already named this file.
         if (decoded.loaded && db.results.size() > results_before) {
-          stored = StoreDecodedPicture(db.results.back()->record, decoded);
+          stored = StoreDecodedPicture(db.results.back().record, decoded);
         }
       }
     } else if (decoder) {
@@ -151,7 +149,7 @@ CImportOutcome CSnapstoreDoc::ImportSelection(CImport2Model& dialog) {
       outcome.store_failed = true;
       break;
     }
-    log.AddLine(path, results[result]);
+    log.AddLine(path, results[static_cast<size_t>(result)]);
     if (progress.Aborted()) break;
   }
 
@@ -178,19 +176,19 @@ bool CSnapstoreDoc::StoreDecodedPicture(int32_t record, const CDecodedPicture& d
   if (!db.status().ok()) return false;
   db.fields[kFieldWhen] = decoded.when;
   trace.Write("start update");
-  const bool updated = db.UpdateCurrent() >= 0;
+  const bool updated = db.UpdateCurrent() != UpdateResult::kFailed;
   trace.Write("end update");
   return updated;
 }
 
 void CSnapstoreDoc::ShowImportedPictures() {
   settings.Thumbnails = 1;
-  db.count = static_cast<int32_t>(db.results.size());
   db.FirstEntry();
   // A new result list: the strip starts at its first picture.
   first_visible = 1;
   picture_changed = true;
-  record_status_text = StringPrintf(kRecordStatusAfterImport, db.position, db.count);
+  record_status_text =
+      StringPrintf(kRecordStatusAfterImport, db.results.position(), db.results.count());
   front_end_.SendCommandToDescendants(CMD_SHOW_STRIP_SCROLLBAR);
   front_end_.UpdateViews(kHintAll);
   modified = true;

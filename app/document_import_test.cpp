@@ -104,8 +104,8 @@ TEST_F(DocumentImportTest, FilesAreImportedGroupByGroupInPathOrderAndStoredAsFou
   EXPECT_EQ(doc_->db.image_path, home_ / "p/a/a.JPG");
 
   // The imported pictures are the result list, the first one current.
-  EXPECT_EQ(doc_->db.count, 4);
-  EXPECT_EQ(doc_->db.position, 1);
+  EXPECT_EQ(doc_->db.results.count(), 4);
+  EXPECT_EQ(doc_->db.results.position(), 1);
   EXPECT_EQ(doc_->record_status_text, "Record: 1/4   ");
   EXPECT_EQ(doc_->first_visible, 1);
   EXPECT_TRUE(doc_->picture_changed);
@@ -134,7 +134,7 @@ TEST_F(DocumentImportTest, AFolderImportedTwiceIsReportedAsAlreadyImported) {
                            "p/b.jpg....    Already imported\r\n"
                            "\r\nImport finished. 0 of 2 pictures was successfully  imported.");
   EXPECT_EQ(doc_->state.import_counter, 3);
-  EXPECT_EQ(doc_->db.count, 0);
+  EXPECT_EQ(doc_->db.results.count(), 0);
   EXPECT_EQ(doc_->record_status_text, "Record: 0/0");
   EXPECT_EQ(doc_->db.RunQuery(kAllRecordsQuery), 2);
 
@@ -152,7 +152,7 @@ TEST_F(DocumentImportTest, IdsFollowTheChosenMode) {
     db.SetFileNames(index_);
     db.id_counter = 1;
     for (int i = 1; i <= 5; ++i) {
-      ASSERT_EQ(AddTestPicture(db, "/old/" + std::to_string(i) + ".jpg"), kAddDone);
+      ASSERT_EQ(AddTestPicture(db, "/old/" + std::to_string(i) + ".jpg"), AddResult::kDone);
     }
   }
   Jpeg("p/new.jpg");
@@ -243,7 +243,7 @@ TEST_F(DocumentImportTest, AnImportedPictureStartsWithAnEmptyDescription) {
   Record("000001");
   doc_->db.fields[kFieldWhere] = "Rome";
   doc_->db.fields[100] = "my own field";
-  ASSERT_EQ(doc_->db.UpdateCurrent(), 1);
+  ASSERT_EQ(doc_->db.UpdateCurrent(), UpdateResult::kDone);
   Record("000001");  // the record buffer holds a described picture
   Import(home_ / "p", {"b.jpg"});
   const CFields& fields = Record("000002");
@@ -261,7 +261,7 @@ TEST_F(DocumentImportTest, AbortEndsTheImportAfterTheCurrentFile) {
   EXPECT_EQ(outcome.imported, 2);
   EXPECT_EQ(Log().substr(Log().rfind("\r\n") + 2),
             "Import finished. 2 of 3 pictures was successfully  imported.");
-  EXPECT_EQ(doc_->db.count, 2);
+  EXPECT_EQ(doc_->db.results.count(), 2);
 }
 
 TEST_F(DocumentImportTest, CancelNoIndexAndAFailingStoreImportNothingMore) {

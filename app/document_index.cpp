@@ -52,9 +52,7 @@ bool CSnapstoreDoc::OpenIndexPath(const std::string& path) {
   idle_pass_.Restart(index_path);
   state.category_names.clear();
   ClearThumbnails();
-  db.ClearResults();
-  db.count = 0;
-  db.position = 0;
+  db.results.Clear();
   db.image_path.clear();
   first_visible = 1;
   ReadDocumentState();
@@ -126,9 +124,7 @@ void CSnapstoreDoc::CreateAt(const std::string& path) {
   index_path = path;
   closed_ = false;
   db.MissingFileFlags(index_path);  // names the store files
-  db.ClearResults();
-  db.count = 0;
-  db.position = 0;
+  db.results.Clear();
   if (!db.CreateFiles()) {
     ShowStoreFailure();
     return;

@@ -16,8 +16,8 @@ int CSnapstoreDoc::VisibleThumbnails() const {
 void CSnapstoreDoc::NextRecord() {
   // Keep the new current thumbnail on screen, a few cells from the bottom of the strip.
   const int visible = VisibleThumbnails();
-  if (db.position - first_visible + 3 > visible) {
-    first_visible = std::min(db.count, db.position + 5 - visible);
+  if (db.results.position() - first_visible + 3 > visible) {
+    first_visible = std::min(db.results.count(), db.results.position() + 5 - visible);
   }
   db.NextEntry();
   RefreshRecordStatus();
@@ -28,14 +28,15 @@ void CSnapstoreDoc::NextRecord() {
 void CSnapstoreDoc::PreviousRecord() {
   db.PreviousEntry();
   RefreshRecordStatus();
-  if (db.position - 1 < first_visible) first_visible = std::max(1, db.position - 5);
+  if (db.results.position() - 1 < first_visible)
+    first_visible = std::max(1, db.results.position() - 5);
   picture_changed = true;
   front_end_.UpdateViews(kHintAll);
 }
 
 void CSnapstoreDoc::FirstRecord() {
   db.FirstEntry();
-  first_visible = db.position;
+  first_visible = db.results.position();
   RefreshRecordStatus();
   picture_changed = true;
   front_end_.UpdateViews(kHintAll);
@@ -43,31 +44,28 @@ void CSnapstoreDoc::FirstRecord() {
 
 void CSnapstoreDoc::LastRecord() {
   db.LastEntry();
-  first_visible = db.position;
+  first_visible = db.results.position();
   RefreshRecordStatus();
   picture_changed = true;
   front_end_.UpdateViews(kHintAll);
 }
 
 void CSnapstoreDoc::SelectAll() {
-  for (auto& entry : db.results) entry->selected = 1;
+  for (CPictureInfo& entry : db.results) entry.selected = 1;
   front_end_.UpdateViews(kHintStrip);
 }
 
 void CSnapstoreDoc::DeselectAll() {
-  for (auto& entry : db.results) entry->selected = 0;
+  for (CPictureInfo& entry : db.results) entry.selected = 0;
   front_end_.UpdateViews(kHintStrip);
 }
 
 void CSnapstoreDoc::RemoveResultEntry(size_t index) {
-  if (index >= db.results.size()) return;
-  db.results.erase(db.results.begin() + static_cast<std::ptrdiff_t>(index));
-  db.count = static_cast<int32_t>(db.results.size());
-  db.position = std::min(db.position, db.count);
+  if (index < db.results.size()) db.results.Erase(index);
 }
 
 void CSnapstoreDoc::DeletePicture(bool from_context_menu) {
-  if (db.count == 0) return;
+  if (db.results.count() == 0) return;
 
   // From the context menu, the thumbnail under the point; the dialog only over a cell.
   std::optional<size_t> cell;
@@ -77,7 +75,7 @@ void CSnapstoreDoc::DeletePicture(bool from_context_menu) {
   }
 
   const DeleteScope preset =
-      db.AnySelected() ? DeleteScope::kSelectedPictures : DeleteScope::kThisPicture;
+      db.results.AnySelected() ? DeleteScope::kSelectedPictures : DeleteScope::kThisPicture;
   CDeleteModel dialog(preset);
   if (!front_end_.RunDialog(dialog)) return;
   const DeleteScope scope = dialog.scope;
@@ -85,8 +83,8 @@ void CSnapstoreDoc::DeletePicture(bool from_context_menu) {
   modified = true;
 
   if (scope == DeleteScope::kSelectedPictures) {
-    for (const auto& entry : db.results) {
-      if (entry->selected) ForgetThumbnail(entry->record);
+    for (const CPictureInfo& entry : db.results) {
+      if (entry.selected) ForgetThumbnail(entry.record);
     }
     db.DeleteSelected();
   } else if (from_context_menu) {
@@ -95,19 +93,19 @@ void CSnapstoreDoc::DeletePicture(bool from_context_menu) {
     if (db.status().ok()) db.DeleteCurrent();
     ForgetThumbnail(record);
     if (db.status().ok()) RemoveResultEntry(static_cast<size_t>(first_visible) + *cell - 1);
-    if (db.status().ok() && db.count > 0) db.GoToRecord(db.results[db.position - 1]->record);
+    if (db.status().ok() && db.results.count() > 0) db.GoToRecord(db.results.CurrentRecord());
   } else {
-    const int32_t record = db.position >= 1 ? db.results[db.position - 1]->record : 0;
+    const int32_t record = db.results.CurrentRecord();
     db.DeleteCurrent();
     ForgetThumbnail(record);
-    if (db.status().ok()) RemoveResultEntry(static_cast<size_t>(db.position) - 1);
-    if (db.status().ok() && db.count > 0) {
-      db.GoToRecord(db.results[db.position - 1]->record);
+    if (db.status().ok()) RemoveResultEntry(static_cast<size_t>(db.results.position()) - 1);
+    if (db.status().ok() && db.results.count() > 0) {
+      db.GoToRecord(db.results.CurrentRecord());
     }
   }
   ShowStoreFailure();
-  if (db.count > 0) picture_changed = true;
-  first_visible = std::clamp(first_visible, 1, std::max(1, db.count));
+  if (db.results.count() > 0) picture_changed = true;
+  first_visible = std::clamp(first_visible, 1, std::max(1, db.results.count()));
   RefreshRecordStatus();
   front_end_.UpdateViews(kHintAll);
 }

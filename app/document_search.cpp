@@ -34,8 +34,7 @@ int CSnapstoreDoc::RunSearchQuery(const std::string& query) {
   int found = 0;
   if (index_path.empty()) {
     // Nothing to search: the empty result.
-    db.ClearResults();
-    db.position = 0;
+    db.results.Clear();
   } else {
     found = std::max(0, db.RunQuery(query));
     ShowStoreFailure();
@@ -73,7 +72,7 @@ void CSnapstoreDoc::ShowSearch(const std::string& query, bool from_bar) {
   // The first match is the current record now: its picture must be loaded. The bar starts
   // the strip at the top; the dialog keeps its place unless the new list is shorter.
   picture_changed = true;
-  first_visible = from_bar ? 1 : std::min(first_visible, db.count);
+  first_visible = from_bar ? 1 : std::min(first_visible, db.results.count());
   front_end_.UpdateViews(kHintAll);
   front_end_.EndWaitCursor();
   if (settings.Thumbnails) front_end_.SendCommandToDescendants(CMD_SHOW_STRIP_SCROLLBAR);
@@ -82,9 +81,7 @@ void CSnapstoreDoc::ShowSearch(const std::string& query, bool from_bar) {
 void CSnapstoreDoc::ClearSearch() {
   search_words.clear();
   search_category = LoadString(IDS_ALL);
-  db.ClearResults();
-  db.count = 0;
-  db.position = 0;
+  db.results.Clear();
   finder.SetOffline(false);
   RefreshRecordStatus();
   front_end_.UpdateViews(kHintAll);

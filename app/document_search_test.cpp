@@ -25,10 +25,10 @@ class DocumentSearchTest : public testing::Test {
     for (int i = 0; i < 5; ++i) {
       EXPECT_EQ(AddTestPicture(db, "/p/" + std::to_string(i) + ".jpg", kIdModeAutomatic, "",
                                i >= 3 ? "SUMMER" : ""),
-                kAddDone);
-      db.GoToRecord(db.results.back()->record);
+                AddResult::kDone);
+      db.GoToRecord(db.results.back().record);
       db.fields[kFieldWhere] = wheres[i];
-      EXPECT_EQ(db.UpdateCurrent(), 1);
+      EXPECT_EQ(db.UpdateCurrent(), UpdateResult::kDone);
     }
     doc_ = test_home_.OpenDocument(front_end_, volumes_, index_);
     doc_->state.category_names = {"Summer"};
@@ -44,9 +44,9 @@ class DocumentSearchTest : public testing::Test {
 
   std::vector<std::string> FoundIds() {
     std::vector<std::string> ids;
-    for (const auto& entry : doc_->db.results) {
+    for (const CPictureInfo& entry : doc_->db.results) {
       Cdatabase::COpenFiles files(doc_->db);
-      doc_->db.GoToRecord(entry->record);
+      doc_->db.GoToRecord(entry.record);
       ids.push_back(doc_->db.fields[kFieldId]);
     }
     return ids;
@@ -120,7 +120,7 @@ TEST_F(DocumentSearchTest, TheDialogSearchesAsTypedAndKeepsTheStripsPlace) {
 
   front_end_.AnswerNextDialog<CSoekModel>([](CSoekModel&) { return false; });  // Cancel
   doc_->SearchWithDialog();
-  EXPECT_EQ(doc_->db.count, 3);
+  EXPECT_EQ(doc_->db.results.count(), 3);
 }
 
 TEST_F(DocumentSearchTest, ClearEmptiesTheBarTheListAndTheOfflineFlag) {
@@ -129,8 +129,8 @@ TEST_F(DocumentSearchTest, ClearEmptiesTheBarTheListAndTheOfflineFlag) {
   EXPECT_TRUE(doc_->OnCommand(IDC_SEARCH_CLEAR));
   EXPECT_EQ(doc_->search_words, "");
   EXPECT_EQ(doc_->search_category, "ALL");
-  EXPECT_EQ(doc_->db.count, 0);
-  EXPECT_EQ(doc_->db.position, 0);
+  EXPECT_EQ(doc_->db.results.count(), 0);
+  EXPECT_EQ(doc_->db.results.position(), 0);
   EXPECT_FALSE(doc_->Offline());
   EXPECT_EQ(doc_->record_status_text, "Record: 0/0");
 

@@ -39,7 +39,8 @@ class DocumentTest : public testing::Test {
     CreateIndex(db, path);
     db.id_counter = 1;
     for (int i = 1; i <= pictures; ++i) {
-      EXPECT_EQ(AddTestPicture(db, home_ / ("pics/img" + std::to_string(i) + ".jpg")), kAddDone);
+      EXPECT_EQ(AddTestPicture(db, home_ / ("pics/img" + std::to_string(i) + ".jpg")),
+                AddResult::kDone);
     }
     return path;
   }
@@ -157,7 +158,7 @@ TEST_F(DocumentTest, CreateRefusesOtherExtensionsAndExistingIndexes) {
             (std::vector<std::string>{kMsgNoExtension, kMsgIndexExists, kMsgIndexCreated}));
   EXPECT_EQ(doc_->title_text, home_ / "pics/new.acx");
   EXPECT_EQ(doc_->state.import_counter, 1);
-  EXPECT_EQ(doc_->db.count, 0);
+  EXPECT_EQ(doc_->db.results.count(), 0);
 }
 
 TEST_F(DocumentTest, CancelledCreateKeepsTheOpenIndex) {
@@ -172,22 +173,22 @@ TEST_F(DocumentTest, NavigationKeepsTheCurrentThumbnailInTheStrip) {
   OpenWithAll(MakeIndex("trip.acx", 30));
   doc_->view_height = 405;      // 5 rows of 80 pixels
   doc_->settings.ViewMode = 1;  // one column: 5 thumbnails visible
-  ASSERT_EQ(doc_->db.position, 1);
+  ASSERT_EQ(doc_->db.results.position(), 1);
 
   for (int i = 0; i < 3; ++i) doc_->NextRecord();
-  EXPECT_EQ(doc_->db.position, 4);
+  EXPECT_EQ(doc_->db.results.position(), 4);
   EXPECT_EQ(doc_->first_visible, 1);
   doc_->NextRecord();  // 4 - 1 + 3 > 5: the strip moves so that position 4 + 5 - 5 leads
   EXPECT_EQ(doc_->first_visible, 4);
-  EXPECT_EQ(doc_->db.position, 5);
+  EXPECT_EQ(doc_->db.results.position(), 5);
   EXPECT_EQ(doc_->record_status_text, "Record: 5/30");
   EXPECT_EQ(doc_->db.fields[0], "000005");
   EXPECT_TRUE(doc_->picture_changed);
 
   doc_->first_visible = 3;
-  doc_->db.position = 4;
+  doc_->db.results.SetPosition(4);
   doc_->PreviousRecord();  // position 3: 3 - 1 < 3, so the strip starts 5 before, at least 1
-  EXPECT_EQ(doc_->db.position, 3);
+  EXPECT_EQ(doc_->db.results.position(), 3);
   EXPECT_EQ(doc_->first_visible, 1);
 
   doc_->LastRecord();
@@ -205,8 +206,8 @@ TEST_F(DocumentTest, DeletingTheOnlyPictureEmptiesTheList) {
   AnswerDelete(front_end_, DeleteScope::kThisPicture, &preset);
   EXPECT_TRUE(doc_->OnCommand(ID_DELETE_PICTURE_KEY));
   EXPECT_EQ(preset, DeleteScope::kThisPicture);
-  EXPECT_EQ(doc_->db.count, 0);
-  EXPECT_EQ(doc_->db.position, 0);
+  EXPECT_EQ(doc_->db.results.count(), 0);
+  EXPECT_EQ(doc_->db.results.position(), 0);
   EXPECT_TRUE(doc_->modified);
   EXPECT_EQ(doc_->db.RunQuery("99:zzzwqwq"), 0);
   EXPECT_FALSE(doc_->CommandUi(ID_DELETE_PICTURE)->enabled);
@@ -214,36 +215,36 @@ TEST_F(DocumentTest, DeletingTheOnlyPictureEmptiesTheList) {
 
 TEST_F(DocumentTest, DeleteOffersTheSelectionWhenThereIsOne) {
   OpenWithAll(MakeIndex("trip.acx", 5));
-  doc_->db.results[1]->selected = 1;
-  doc_->db.results[3]->selected = 1;
+  doc_->db.results[1].selected = 1;
+  doc_->db.results[3].selected = 1;
   std::optional<DeleteScope> preset;
   AnswerDelete(front_end_, DeleteScope::kSelectedPictures, &preset);
   doc_->DeletePicture(false);
   EXPECT_EQ(preset, DeleteScope::kSelectedPictures);
-  EXPECT_EQ(doc_->db.count, 3);
+  EXPECT_EQ(doc_->db.results.count(), 3);
   EXPECT_EQ(doc_->db.RunQuery("99:zzzwqwq"), 3);
 
   AnswerDelete(front_end_, std::nullopt);  // No keeps everything
   doc_->DeletePicture(false);
-  EXPECT_EQ(doc_->db.count, 3);
+  EXPECT_EQ(doc_->db.results.count(), 3);
 }
 
 TEST_F(DocumentTest, ContextMenuDeleteTakesTheThumbnailUnderThePoint) {
   OpenWithAll(MakeIndex("trip.acx", 4));
   doc_->first_visible = 2;
-  const int record_at_position_3 = doc_->db.results[2]->record;
-  doc_->visible_cells = {{CRect{3, 3, 66, 66}, doc_->db.results[1]->record},
+  const int record_at_position_3 = doc_->db.results[2].record;
+  doc_->visible_cells = {{CRect{3, 3, 66, 66}, doc_->db.results[1].record},
                          {CRect{69, 3, 132, 66}, record_at_position_3}};
   doc_->context_menu_x = 500;  // outside every cell: no dialog
   doc_->DeletePicture(true);
-  EXPECT_EQ(doc_->db.count, 4);
+  EXPECT_EQ(doc_->db.results.count(), 4);
 
   doc_->context_menu_x = 80;
   doc_->context_menu_y = 10;
   AnswerDelete(front_end_, DeleteScope::kThisPicture);
   doc_->DeletePicture(true);
-  ASSERT_EQ(doc_->db.count, 3);
-  for (const auto& entry : doc_->db.results) EXPECT_NE(entry->record, record_at_position_3);
+  ASSERT_EQ(doc_->db.results.count(), 3);
+  for (const CPictureInfo& entry : doc_->db.results) EXPECT_NE(entry.record, record_at_position_3);
 }
 
 TEST_F(DocumentTest, ResultListAndPositionComeBackWithTheIndex) {
@@ -251,16 +252,16 @@ TEST_F(DocumentTest, ResultListAndPositionComeBackWithTheIndex) {
   OpenWithAll(index);
   doc_->NextRecord();
   doc_->NextRecord();
-  doc_->db.results[4]->selected = 1;
+  doc_->db.results[4].selected = 1;
   doc_->first_visible = 2;
   Stop();
 
   Start();
   EXPECT_EQ(doc_->title_text, index);
-  EXPECT_EQ(doc_->db.count, 6);
-  EXPECT_EQ(doc_->db.position, 3);
+  EXPECT_EQ(doc_->db.results.count(), 6);
+  EXPECT_EQ(doc_->db.results.position(), 3);
   EXPECT_EQ(doc_->first_visible, 2);
-  EXPECT_EQ(doc_->db.results[4]->selected, 1);
+  EXPECT_EQ(doc_->db.results[4].selected, 1);
   EXPECT_EQ(doc_->db.fields[0], "000003");
   EXPECT_EQ(doc_->record_status_text, "Record: 3/6");
 }
@@ -364,7 +365,7 @@ TEST_F(DocumentTest, SortReorganiseExportAndImportCommands) {
   EXPECT_EQ(front_end_.ProgressTitles(), std::vector<std::string>{"Sorting photo index..."});
 
   doc_->OnCommand(ID_REORG_INDEX);
-  EXPECT_EQ(doc_->db.count, 0);  // the search is cleared first
+  EXPECT_EQ(doc_->db.results.count(), 0);  // the search is cleared first
   EXPECT_EQ(doc_->db.RunQuery("99:zzzwqwq"), 4);
 
   const std::string exported = home_ / "all.exp";

@@ -128,7 +128,7 @@ void CSnapstoreDoc::RefreshThumbnails() {
   Cdatabase store;
   store.SetFileNames(index_path);
   store.RunQuery(kAllRecordsQuery);
-  const int count = store.count;
+  const int count = store.results.count();
   std::vector<std::optional<CPictureLocation>> locations(static_cast<size_t>(count));
   CKeepOfflineFlag keep(finder);
 
@@ -137,7 +137,7 @@ void CSnapstoreDoc::RefreshThumbnails() {
   progress.Start(kTitleRefreshingOnline, count);
   std::vector<std::string> labels;
   for (int i = 1; i <= count && !progress.Aborted(); ++i) {
-    const int32_t record = store.results[static_cast<size_t>(i - 1)]->record;
+    const int32_t record = store.results[static_cast<size_t>(i - 1)].record;
     std::optional<CPictureLocation>& location = locations[static_cast<size_t>(i - 1)];
     location = store.ReadPictureLocation(record);
     if (location && location->volume_label.empty()) {
@@ -159,7 +159,7 @@ void CSnapstoreDoc::RefreshThumbnails() {
       for (int i = 1; i <= count && !progress.Aborted(); ++i) {
         const std::optional<CPictureLocation>& location = locations[static_cast<size_t>(i - 1)];
         if (location && location->volume_label == label) {
-          RefreshRecordThumbnail(store, store.results[static_cast<size_t>(i - 1)]->record,
+          RefreshRecordThumbnail(store, store.results[static_cast<size_t>(i - 1)].record,
                                  *location);
         }
         progress.Step(i);

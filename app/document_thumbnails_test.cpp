@@ -44,7 +44,7 @@ class DocumentThumbnailsTest : public testing::Test {
     db.SetFileNames(index_);
     db.id_counter = ++pictures_;
     db.volume_label = label;
-    EXPECT_EQ(AddTestPicture(db, path), kAddDone);
+    EXPECT_EQ(AddTestPicture(db, path), AddResult::kDone);
     return pictures_;
   }
 
@@ -216,7 +216,7 @@ TEST_F(DocumentThumbnailsTest, RefreshGoesMediumByMediumAndSkipsTheOneNotInserte
   EXPECT_EQ(doc_->thumbnails.Find(skipped), skipped);
   EXPECT_FALSE(front_end_.ProgressOpen());
   EXPECT_TRUE(doc_->picture_changed);
-  EXPECT_EQ(doc_->db.count, 4);  // the document's result list stays
+  EXPECT_EQ(doc_->db.results.count(), 4);  // the document's result list stays
 }
 
 TEST_F(DocumentThumbnailsTest, RefreshEndsWhenTheInsertDialogOrTheProgressIsAborted) {
@@ -265,7 +265,7 @@ TEST_F(DocumentThumbnailsTest, DeletingAPictureForgetsItsThumbnailAndOpeningAnIn
   Start();
   ASSERT_EQ(doc_->FetchThumbnail(record), 1);
   ASSERT_EQ(doc_->FetchThumbnail(2), 2);
-  ASSERT_EQ(doc_->db.position, 1);
+  ASSERT_EQ(doc_->db.results.position(), 1);
   front_end_.AnswerNextDialog<CDeleteModel>([](CDeleteModel& dialog) {
     dialog.scope = DeleteScope::kThisPicture;
     return true;

@@ -72,19 +72,19 @@ void GrowIndex(const std::string& main_file, int records) {
   Cdatabase db;
   db.SetFileNames(main_file);
   Require(db.RunQuery(kAllRecordsQuery) >= 0, "cannot read " + main_file);
-  db.id_counter = db.count + 1;
-  for (int n = db.count; n < records; ++n) {
+  db.id_counter = db.results.count() + 1;
+  for (int n = db.results.count(); n < records; ++n) {
     for (int i = 1; i < kFieldCount; ++i) db.fields[i].clear();
     db.fields[kFieldCategory] = "TO_BE_DESCRIBED";
     db.quality = 2;
     db.volume_label.clear();
-    db.ClearResults();
+    db.results.Clear();
     const std::string path =
         StringPrintf("/home/user/Pictures/%04d/IMG_%04d.JPG", n / kFolderSize, n % kFolderSize);
-    Require(db.AddPicture(path, kIdModeAutomatic, "") == kAddDone, "AddPicture failed");
-    db.GoToRecord(db.results.back()->record);
+    Require(db.AddPicture(path, kIdModeAutomatic, "") == AddResult::kDone, "AddPicture failed");
+    db.GoToRecord(db.results.back().record);
     db.fields[kFieldWhen] = StringPrintf("%02d July %d", 1 + n % 28, 2000 + n / 20000);
-    Require(db.UpdateCurrent() == 1, "UpdateCurrent failed");
+    Require(db.UpdateCurrent() == UpdateResult::kDone, "UpdateCurrent failed");
     if (n % 1000 == 0) std::fprintf(stderr, "\rbuilding the benchmark index: %d", n);
   }
   std::fprintf(stderr, "\n");

@@ -107,15 +107,15 @@ void BuildIndex(const std::string& base) {
       db.quality = 2;
       db.sort_text.clear();
       Require(db.AddPicture(path + std::to_string(1000 + file) + ".JPG", kIdModeAutomatic, "") ==
-                  kAddDone,
+                  AddResult::kDone,
               "AddPicture failed");
-      db.GoToRecord(db.results.back()->record);
+      db.GoToRecord(db.results.back().record);
       db.fields[kFieldWhen] =
           std::to_string(words.Day()) + " juli " + std::to_string(2000 + folder / 12);
       db.fields[kFieldWhere] = words.Place();
       db.fields[kFieldDescription] = words.Sentence();
-      Require(db.UpdateCurrent() == 1, "UpdateCurrent failed");
-      db.ClearResults();
+      Require(db.UpdateCurrent() == UpdateResult::kDone, "UpdateCurrent failed");
+      db.results.Clear();
     }
     std::fprintf(stderr, "\rbuilding the benchmark index: %d of %d folders", folder + 1, kFolders);
   }

@@ -60,7 +60,7 @@ CBuild Build(int count) {
   build.index = build.dir->path + "/bench.acx";
   Cdatabase db;
   db.SetFileNames(build.index);
-  db.CreateFiles();
+  if (!db.CreateFiles()) std::abort();
   const CIdFormat mask = *ParseIdFormatMask("IMG0001");
   const int per_folder = std::max(1, count / kFolders);
   int automatic_counter = 1;
@@ -79,17 +79,18 @@ CBuild Build(int count) {
                                           2000 + folder / 10, folder, file);
     const bool masked = folder == kMaskFolder;
     db.id_counter = masked ? mask.start + file - 1 : automatic_counter;
-    if (db.AddPicture(path, masked ? kIdModeFormat : kIdModeAutomatic, mask.format) != kAddDone) {
+    if (db.AddPicture(path, masked ? kIdModeFormat : kIdModeAutomatic, mask.format) !=
+        AddResult::kDone) {
       std::abort();
     }
     if (!masked) automatic_counter = db.id_counter;
-    db.GoToRecord(db.results.back()->record);
+    db.GoToRecord(db.results.back().record);
     db.fields[kFieldWhere] = Place(folder);
     db.fields[kFieldDescription] = "Photo of " + Word(i % kVocabulary) + " and " +
                                    Word((i * 31) % kVocabulary) + " near the " +
                                    Word(i % 50 + 5000) + (i == kRarePicture ? " unmistakable" : "");
-    if (db.UpdateCurrent() != 1) std::abort();
-    db.ClearResults();
+    if (db.UpdateCurrent() != UpdateResult::kDone) std::abort();
+    db.results.Clear();
     costs.push_back(
         std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0).count());
   }

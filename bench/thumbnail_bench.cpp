@@ -79,7 +79,7 @@ void BuildIndex(const std::string& main_file, int pictures, bool cached) {
     db.quality = 2;
     db.volume_label = "PHOTOS1";
     const std::string path = "/media/photos1/dcim/img" + std::to_string(i) + ".jpg";
-    Require(db.AddPicture(path, kIdModeAutomatic, "") == kAddDone, "cannot add a picture");
+    Require(db.AddPicture(path, kIdModeAutomatic, "") == AddResult::kDone, "cannot add a picture");
   }
   if (!cached) return;
   for (int i = 1; i <= pictures; ++i) {

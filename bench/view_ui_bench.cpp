@@ -14,6 +14,7 @@
 #include <wx/init.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -68,13 +69,13 @@ class CBenchIndex {
     {
       Cdatabase db;
       db.SetFileNames(index);
-      db.CreateFiles();
+      if (!db.CreateFiles()) std::abort();
       db.id_counter = 1;
       for (int i = 0; i < pictures; ++i) {
         const std::string path = (folder_ / ("p" + std::to_string(i) + ".jpg")).string();
         SaveJpeg(CameraLikePicture(width, height, static_cast<uint32_t>(i) + 1), path, 90, nullptr);
         for (auto& field : db.fields) field.clear();
-        db.AddPicture(path, kIdModeAutomatic, "");
+        if (db.AddPicture(path, kIdModeAutomatic, "") != AddResult::kDone) std::abort();
       }
     }
     CDocumentOptions options;
@@ -142,7 +143,7 @@ void NextPicture24Mp(benchmark::State& state) {
   COffscreenView view(doc);
   view.graphics.Draw(view.dc, doc, view.paint);
   for (auto _ : state) {
-    if (doc.db.position == doc.db.count)
+    if (doc.db.results.position() == doc.db.results.count())
       doc.FirstRecord();
     else
       doc.NextRecord();

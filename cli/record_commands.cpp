@@ -143,10 +143,10 @@ int RunSet(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     db.fields[field] = value;
   }
-  const int updated = db.UpdateCurrent();
-  if (updated > 0) session.doc().modified = true;
-  if (updated < 0) return ReportFailure(db, console);
-  if (updated == 0) {
+  const UpdateResult updated = db.UpdateCurrent();
+  if (updated == UpdateResult::kDone) session.doc().modified = true;
+  if (updated == UpdateResult::kFailed) return ReportFailure(db, console);
+  if (updated == UpdateResult::kIdMissing) {
     Say(console, StringPrintf(kMsgNotUpdated, old_id.c_str(), args[0].c_str()));
     return kExitRefused;
   }
@@ -194,8 +194,8 @@ int RunSearch(const std::vector<std::string>& args, std::ostream& out, std::ostr
   session.doc().FindFromBar(words.empty() ? std::string() : words[0], category);
   if (!db.status().ok()) return kExitRefused;
   Cdatabase::COpenFiles files(db);
-  for (const auto& entry : db.results) {
-    db.GoToRecord(entry->record);
+  for (const CPictureInfo& entry : db.results) {
+    db.GoToRecord(entry.record);
     if (!db.status().ok()) return ReportFailure(db, console);
     out << DisplayText(db.fields[kFieldId]) << '\t' << DisplayText(db.image_path) << '\n';
   }

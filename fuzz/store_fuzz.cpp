@@ -49,21 +49,23 @@ void Work(Cdatabase& db) {
   if (!getcwd(here, sizeof here) || chdir(Folder().c_str()) != 0) std::abort();
   db.DumpStore();
   if (chdir(here) != 0) std::abort();
-  CheckStore(db);
+  // The check walks whatever the damage is without crashing; what it finds is not asked here.
+  (void)CheckStore(db);
 
   db.quality = 2;
   for (int i = 1; i < kFieldCount; ++i) db.fields[i].clear();
   db.fields[kFieldCategory] = "TO_BE_DESCRIBED";
-  db.AddPicture("/photos/new.jpg", kIdModeAutomatic, "");
+  // Whatever the damage, each operation ends with an outcome; none of them is wrong here.
+  (void)db.AddPicture("/photos/new.jpg", kIdModeAutomatic, "");
   db.GoToRecord(1);
   db.fields[kFieldWhere] = "Rome, Italy";
   db.fields[kFieldDescription] = std::string(300, 'x') + " words\r\nmore";
   db.image_path = "/photos/moved.jpg";
-  db.UpdateCurrent();
+  (void)db.UpdateCurrent();
   db.GoToRecord(2);
   db.DeleteCurrent();
-  db.RunQuery("99:zzzwqwq");
-  CheckStore(db);
+  db.RunQuery(kAllRecordsQuery);
+  (void)CheckStore(db);
 }
 
 }  // namespace

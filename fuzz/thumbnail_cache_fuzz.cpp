@@ -87,7 +87,7 @@ CIndex MakeIndex() {
   for (int i = 1; i <= kPictures; ++i) {
     db.quality = 2;
     Require(db.AddPicture("/photos/p" + std::to_string(i) + ".jpg", kIdModeAutomatic, "") ==
-            kAddDone);
+            AddResult::kDone);
   }
   Require(Store(db, 1, Thumbnail(60, 45, 24)));
   Require(Store(db, 2, Thumbnail(45, 60, 8)));

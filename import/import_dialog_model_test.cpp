@@ -81,7 +81,7 @@ TEST_F(ImportDialogModelTest, TheListShowsFoldersAndPicturesSortedWithTheirImage
 TEST_F(ImportDialogModelTest, PicturesAlreadyInTheIndexAreListedOnlyWhenAsked) {
   const std::string stored = File("photos/Stored.JPG");
   File("photos/new.jpg");
-  ASSERT_EQ(AddTestPicture(db_, stored), kAddDone);
+  ASSERT_EQ(AddTestPicture(db_, stored), AddResult::kDone);
   model_.Open();
   EXPECT_EQ(Names(), (std::vector<std::string>{"..", "new.jpg"}));
   model_.SetShowImported(1);

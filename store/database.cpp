@@ -20,7 +20,6 @@ Cdatabase::Cdatabase() : io_(PosixStoreIo()) { ClearSearchableFields(); }
 
 Cdatabase::~Cdatabase() {
   while (open_depth_ > 0) CloseFiles();
-  ClearResults();
 }
 
 // --- names ---------------------------------------------------------------------------------

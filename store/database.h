@@ -29,6 +29,7 @@
 #include "store/key_node.h"
 #include "store/posting_block.h"
 #include "store/record_entry.h"
+#include "store/result_list.h"
 #include "store/store_header.h"
 #include "store/store_io.h"
 #include "store/text_block.h"
@@ -36,19 +37,6 @@
 #include "store/thumbnail_cache.h"
 
 class CFrontEnd;
-
-// One entry of the result list.
-class CPictureInfo {
- public:
-  std::string name;
-  // Scratch texts: the sort key while sorting, the cached ID, When, Where, Description and
-  // picture path while the strip shows the entry.
-  std::array<std::string, 10> texts;
-  // The strip has read the record's texts into `texts` (ID, When, Where, Description, path).
-  bool texts_read = false;
-  uint8_t selected = 0;
-  int32_t record = 0;
-};
 
 // An item of FindByFileName: a file name and up to 50 record numbers (0 = empty slot).
 struct CFileNameItem {
@@ -70,11 +58,21 @@ struct CPictureLocation {
   std::string volume_label;
 };
 
-// Results of AddPicture.
-constexpr int kAddDone = 0;
-constexpr int kAddDuplicateId = 1;
-constexpr int kAddImportedBefore = 2;
-constexpr int kAddFailed = -1;  // the store failed; status() tells why
+// The outcome of AddPicture. The numbers are those of the import step's results, which pick
+// the import log's line for the picture.
+enum class AddResult {
+  kDone = 0,
+  kDuplicateId = 1,
+  kImportedBefore = 2,
+  kFailed = -1,  // the store failed; status() tells why
+};
+
+// The outcome of UpdateCurrent.
+enum class UpdateResult {
+  kDone = 1,
+  kIdMissing = 0,  // the loaded picture ID is not in the key tree
+  kFailed = -1,    // the store failed; status() tells why
+};
 
 // ID modes of AddPicture.
 constexpr int kIdModeAutomatic = 0;
@@ -108,10 +106,8 @@ class Cdatabase {
   std::string sort_text;
   int32_t id_counter = 0;  // next number for generated picture IDs
 
-  // --- the result list ---
-  int32_t position = 0;  // 1-based; 0 = none
-  int32_t count = 0;
-  std::vector<std::unique_ptr<CPictureInfo>> results;
+  // The result list of the last query, with the current position.
+  CResultList results;
 
   CStoreHeader header;
 
@@ -121,9 +117,9 @@ class Cdatabase {
   std::string SetFileNames(const std::string& main_file);
   // Names the index and returns the sum of kMissing* bits of its missing files.
   int MissingFileFlags(const std::string& main_file);
-  const std::string& main_file() const { return main_file_; }
+  [[nodiscard]] const std::string& main_file() const { return main_file_; }
   // The name of thumbnail cache file n: B + ".C%2.2d".
-  std::string CacheFileName(int file_number) const;
+  [[nodiscard]] std::string CacheFileName(int file_number) const;
 
   // The file access to use (default: the machine's files).
   void SetIo(std::shared_ptr<CStoreIo> io);
@@ -140,14 +136,14 @@ class Cdatabase {
   void SetTrace(int32_t debug_switch, const std::string& folder);
 
   // The outcome of the last operation.
-  const CStatus& status() const { return status_; }
+  [[nodiscard]] const CStatus& status() const { return status_; }
 
   // --- files and header ---
   // Creates the five store files of a new, empty index.
-  bool CreateFiles();
+  [[nodiscard]] bool CreateFiles();
   // Opens B.acx, B.kw4, B.kw1 and B.kw2 (nested calls share the open files); false with
   // status() set when one cannot be opened. Every OpenFiles needs its CloseFiles.
-  bool OpenFiles();
+  [[nodiscard]] bool OpenFiles();
   // Closes the files; the outermost close first flushes the operation's writes (Commit).
   void CloseFiles();
   // Writes the operation's staged writes to the files: the bytes that extend files first,
@@ -162,31 +158,31 @@ class Cdatabase {
     ~COpenFiles() { db_.CloseFiles(); }
     COpenFiles(const COpenFiles&) = delete;
     COpenFiles& operator=(const COpenFiles&) = delete;
-    bool ok() const { return ok_; }
+    [[nodiscard]] bool ok() const { return ok_; }
 
    private:
     Cdatabase& db_;
     bool ok_;
   };
-  bool ReadHeader();
+  [[nodiscard]] bool ReadHeader();
   bool WriteHeader();
 
   // --- raw entries (store files open); reading also makes the entry the current one of its
   // file. A number outside the file is reported as damage. ---
-  std::optional<CRecordEntry> ReadRecordEntry(uint32_t n);
+  [[nodiscard]] std::optional<CRecordEntry> ReadRecordEntry(uint32_t n);
   bool WriteRecordEntry(uint32_t n, const CRecordEntry& entry);
-  std::optional<CTextBlock> ReadTextBlock(uint32_t n);
+  [[nodiscard]] std::optional<CTextBlock> ReadTextBlock(uint32_t n);
   bool WriteTextBlock(uint32_t n, const CTextBlock& block);
-  std::optional<CKeyNode> ReadKeyNode(uint32_t n);
+  [[nodiscard]] std::optional<CKeyNode> ReadKeyNode(uint32_t n);
   bool WriteKeyNode(uint32_t n, const CKeyNode& node);
-  std::optional<CPostingBlock> ReadPostingBlock(uint32_t n);
+  [[nodiscard]] std::optional<CPostingBlock> ReadPostingBlock(uint32_t n);
   bool WritePostingBlock(uint32_t n, const CPostingBlock& block);
 
   // --- text chains (store files open, header read) ---
-  uint32_t WriteTextChain(const std::string& text);
-  std::string ReadTextChain(uint32_t block);
+  [[nodiscard]] uint32_t WriteTextChain(const std::string& text);
+  [[nodiscard]] std::string ReadTextChain(uint32_t block);
   void ReleaseTextChain(uint32_t block);
-  uint32_t StoreFieldText();
+  [[nodiscard]] uint32_t StoreFieldText();
   void LoadFieldText(uint32_t block);
 
   // --- record operations ---
@@ -199,35 +195,34 @@ class Cdatabase {
   void FirstEntry();
   void LastEntry();
   void ReloadCurrent();
-  void ClearResults();
-  // The import step: kAddDone, kAddDuplicateId, kAddImportedBefore or kAddFailed.
-  int AddPicture(const std::string& path, int id_mode, const std::string& id_format);
+  // The import step.
+  [[nodiscard]] AddResult AddPicture(const std::string& path, int id_mode,
+                                     const std::string& id_format);
   // Adds the current record with all its fields; its record number, or 0 on failure.
-  int AddCurrentAsNew();
+  [[nodiscard]] int AddCurrentAsNew();
   void AppendRecord();
-  // 1 done; 0 the loaded picture ID is not in the key tree; -1 the store failed.
-  int UpdateCurrent();
+  [[nodiscard]] UpdateResult UpdateCurrent();
   void DeleteCurrent();
   void DeleteSelected();
-  bool AnySelected() const;
   // Sets one field of the record with the ID as the bulk update does; 1 when it changed.
-  int SetFieldOfId(const std::string& id, int field, const std::string& value, int mode);
-  int ImportedBefore(const std::string& path, const std::string& label);
+  [[nodiscard]] int SetFieldOfId(const std::string& id, int field, const std::string& value,
+                                 int mode);
+  [[nodiscard]] int ImportedBefore(const std::string& path, const std::string& label);
   void ImportedInDirectory(const std::string& directory, const std::string& label,
                            std::vector<std::string>& list);
   void FindByFileName(std::vector<CFileNameItem>& items);
   int FindByDirectory(const std::string& directory, std::vector<std::string>& list);
   // The record number of the live picture ID, or 0 (opens and closes the store files).
-  int RecordOfId(const std::string& id);
+  [[nodiscard]] int RecordOfId(const std::string& id);
   // Whether a live key (picture ID or word) equals the text cut to 19 bytes (opens and closes
   // the store files).
-  bool KeyExists(const std::string& key);
+  [[nodiscard]] bool KeyExists(const std::string& key);
   // The record-table entry last read (its sort text and thumbnail location).
-  const CRecordEntry& entry() const { return entry_; }
+  [[nodiscard]] const CRecordEntry& entry() const { return entry_; }
   void Trace(const std::string& message);
 
   // --- word index (store files open, header read, unless noted) ---
-  int FindKey(const std::string& key, uint32_t node);
+  [[nodiscard]] int FindKey(const std::string& key, uint32_t node);
   int InsertKey(const std::string& key, uint8_t kind, int64_t first, int64_t last, uint32_t count,
                 uint8_t unsorted);
   void AddPosting(const std::string& word, uint8_t code);
@@ -235,7 +230,7 @@ class Cdatabase {
   // Removes the record's postings with this field code from every word of the text.
   void UnindexText(const std::string& text, uint32_t record, int code);
   void RemovePosting(const std::string& word, uint32_t record, int code);
-  std::string DirectoryKey(const std::string& path, const std::string& label) const;
+  [[nodiscard]] std::string DirectoryKey(const std::string& path, const std::string& label) const;
   void ListKeys(const std::string& lower, const std::string& upper, bool ids_only, uint32_t node,
                 std::vector<std::string>& list);
   // Opens and closes the store files itself.
@@ -244,11 +239,11 @@ class Cdatabase {
   int RunQuery(const std::string& query);
   void LookupWord(const std::string& word, std::vector<int32_t>& records);
   void SplitQueryWords(const std::string& text, std::vector<std::string>& list);
-  std::string ExpandWildcards(const std::string& query);
+  [[nodiscard]] std::string ExpandWildcards(const std::string& query);
   void SortResults();
   // Balances the key tree (store files open, header read; the caller writes the header).
   void RebuildKeyTree();
-  int visit_count() const { return visit_count_; }
+  [[nodiscard]] int visit_count() const { return visit_count_; }
   struct CRebuildRecord;
 
   // --- thumbnail cache files B.C01, B.C02, ... (B + ".C%2.2d"; layout in thumbnail_cache.h) ---
@@ -266,12 +261,12 @@ class Cdatabase {
   bool StoreThumbnail(ByteSpan pixels, ByteSpan header_block, int record);
   // The record's thumbnail from its cache file; nothing when it has none, or when its cache
   // file is missing or its slot or blob is damaged (the file is left as it is).
-  std::optional<CThumbnailBlob> LoadThumbnail(int record);
+  [[nodiscard]] std::optional<CThumbnailBlob> LoadThumbnail(int record);
   // Releases the record's thumbnail (its slot is marked unused, never handed out again) and
   // gives the record none. REQUIRES: the store files are open.
   void DeleteThumbnail(int record);
   // The path and volume label of a live record, without making it the current record.
-  std::optional<CPictureLocation> ReadPictureLocation(int record);
+  [[nodiscard]] std::optional<CPictureLocation> ReadPictureLocation(int record);
 
   // --- diagnosis ---
   // Writes db_dump.txt in the current folder.
@@ -287,7 +282,7 @@ class Cdatabase {
   // the tree and are left alone. Opens and closes the store files itself.
   int SortPostings(uint32_t node, int64_t limit);
   // 10 times the number of blocks of the posting list starting at `first` (store files open).
-  int64_t CountPostings(uint32_t first);
+  [[nodiscard]] int64_t CountPostings(uint32_t first);
   // The "Sort Photo Index" command: SortPostings with `limit` for node numbers 1 to the
   // header's next-node number, under the progress dialog "Sorting photo index...", until
   // "Abort" is pressed. The number of lists sorted.
@@ -295,7 +290,7 @@ class Cdatabase {
   // Throws the word index (B.kw1, B.kw2) away and builds it again from the record table and
   // the text blocks, which stay as they are, after copying B.kw1 to B.tmp1 and B.kw2 to B.tmp2
   // (copies left by an earlier reindex are kept). Every rebuilt list is marked unsorted.
-  bool ReindexStore();
+  [[nodiscard]] bool ReindexStore();
   // Writes the definitions as "UDF:" lines, then the records of the result list, to a text
   // export with "\r\n" line ends; the number of records written (0 when the file cannot be
   // created). Records that cannot be read are skipped; status() names the first.
@@ -310,11 +305,11 @@ class Cdatabase {
   // `keep`; at most one per call. True when one was deleted.
   static bool RemoveOldExports(const std::string& main_file, int keep);
   // The text export of the index whose path sorts last; empty when there is none.
-  static std::string NewestExport(const std::string& main_file);
+  [[nodiscard]] static std::string NewestExport(const std::string& main_file);
   // Moves the store files aside (each name + "old", replacing older ones), creates new ones and
   // imports the newest text export into them; an index without export stays empty. When the new
   // files cannot be made, the old ones are put back.
-  bool UpgradeStore();
+  [[nodiscard]] bool UpgradeStore();
   static constexpr int64_t kSortCommandLimit = 10000;
   static constexpr int64_t kIdleSortLimit = 200000;
 
@@ -356,7 +351,7 @@ class Cdatabase {
   int InsertFoundKey(int found, const std::string& key, uint8_t kind, int64_t first, int64_t last,
                      uint32_t count, uint8_t unsorted);
   // AddPicture for an ID that exists: asks before pointing its record at the new path.
-  int ReplacePicture(uint32_t found, const std::string& path);
+  AddResult ReplacePicture(uint32_t found, const std::string& path);
   std::string StoredPathOf(uint32_t record, uint32_t* path_link);
   std::string PathTailOf(uint32_t record);
   // Posts the current record under the directory key of its path, or removes the record's
@@ -365,7 +360,6 @@ class Cdatabase {
   void UnpostDirectoryKey(const std::string& stored_path, const std::string& label,
                           uint32_t record);
   void RemoveIdNode(const std::string& id, uint32_t record);
-  void AppendResult(int32_t record);
   // Makes the record the current one (store files open); a free entry gives an empty record
   // and a refusal.
   void LoadRecord(uint32_t record);
@@ -386,7 +380,7 @@ class Cdatabase {
   CPostingLocator* PostingLocatorFor(const CKeyNode& node, uint32_t list_length_hint);
   void DropDerivedCaches();
   // The entry of a record number that may lie outside the table (store files open).
-  std::optional<CRecordEntry> ReadEntryIfAny(int record);
+  [[nodiscard]] std::optional<CRecordEntry> ReadEntryIfAny(int record);
   // Opens the current cache file for writing when it can take a blob of this size, else
   // begins a new one; false when there is none to write to.
   bool OpenCurrentCacheFile(CCacheFile& file, uint64_t blob_size);

@@ -129,7 +129,7 @@ TEST_F(StoreFilesTest, LegacyRecordShowsUserFieldsInTheirNewPlaceAndStoresThemTh
   EXPECT_EQ(db_.fields[100], "u1");
   EXPECT_EQ(db_.fields[101], "u2");
   EXPECT_EQ(db_.fields[5], "");
-  ASSERT_EQ(db_.UpdateCurrent(), 1);
+  ASSERT_EQ(db_.UpdateCurrent(), UpdateResult::kDone);
   Cdatabase::COpenFiles files(db_);
   const CRecordEntry entry = *db_.ReadRecordEntry(1);
   EXPECT_EQ(db_.ReadTextChain(entry.field_text), std::string("\xFF\x01OLD1\xFF\x65u1\xFF\x66u2"));

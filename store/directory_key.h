@@ -7,10 +7,10 @@
 #include <string_view>
 
 // The path with every '\\' replaced by '/'.
-std::string ForwardSlashes(std::string path);
+[[nodiscard]] std::string ForwardSlashes(std::string path);
 
 // The key of the folder part of the path (up to and including its last '/' or '\\'): the
 // sum of 1.1^s times the signed byte at position s, for s from 1 (the first byte is skipped),
 // rounded to a 32-bit float after every step, formatted "%12.2f". Callers pass the path
 // lower-cased.
-std::string DirectoryKey(std::string_view path);
+[[nodiscard]] std::string DirectoryKey(std::string_view path);

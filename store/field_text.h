@@ -31,13 +31,13 @@ using CFields = std::array<std::string, kFieldCount>;
 
 // The packed text of fields 0 to 126. A byte 0xFF inside a value (the letter y with diaeresis
 // of Windows-1252) would start a new field, so it is written as that letter in UTF-8.
-std::string PackFieldText(const CFields& fields);
+[[nodiscard]] std::string PackFieldText(const CFields& fields);
 
 // Sets all fields from a packed or legacy text (all 256 emptied first).
 void UnpackFieldText(std::string_view text, CFields& fields);
 
 // The value of one field of a packed or legacy text, as UnpackFieldText gives it.
-std::string UnpackField(std::string_view text, int field);
+[[nodiscard]] std::string UnpackField(std::string_view text, int field);
 
 // Fields 100 to 103 that are empty take the values of fields 5 to 8, which are emptied.
 void MoveLegacyUserFields(CFields& fields);

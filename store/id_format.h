@@ -7,4 +7,4 @@
 // The format with its integer conversion ("%", optional width, optional "." precision, then
 // "d" or "i") filled with the number. Only the first such conversion takes the number; "%%"
 // gives "%"; any other '%' stays as it is, so a format from outside cannot misuse printf.
-std::string FormatId(std::string_view format, int number);
+[[nodiscard]] std::string FormatId(std::string_view format, int number);

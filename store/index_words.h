@@ -18,8 +18,9 @@ constexpr size_t kMaxWordsPerText = 1000;
 // The distinct words of a text in order of first occurrence: upper-cased, cut at the index
 // separators, '-', '/' and '+' trimmed from both ends, empty pieces dropped, at most 1000.
 // Words are not cut to the key length here.
-std::vector<std::string> IndexWords(std::string_view text);
+[[nodiscard]] std::vector<std::string> IndexWords(std::string_view text);
 
 // The pieces of an upper-cased query text cut at every separator of the set, empty ones too,
 // each distinct piece once, in order of first occurrence.
-std::vector<std::string> QueryPieces(std::string_view text, std::string_view separators);
+[[nodiscard]] std::vector<std::string> QueryPieces(std::string_view text,
+                                                   std::string_view separators);

@@ -40,8 +40,8 @@ struct CKeyNode {
   static CKeyNode Sentinel();
 
   void EncodeTo(std::span<uint8_t, kKeyNodeSize> out) const;
-  static CKeyNode DecodeFrom(std::span<const uint8_t, kKeyNodeSize> in);
+  [[nodiscard]] static CKeyNode DecodeFrom(std::span<const uint8_t, kKeyNodeSize> in);
 };
 
 // Keys compare as byte strings of unsigned bytes, a shorter prefix first.
-int CompareKeys(std::string_view a, std::string_view b);
+[[nodiscard]] int CompareKeys(std::string_view a, std::string_view b);

@@ -149,7 +149,7 @@ TEST_F(KeyTreeTest, RebuildLaysOutTheTreeAsInsertingTheMediansWould) {
 TEST_F(KeyTreeTest, SixtySequentialPicturesTriggerARebuild) {
   db_.id_counter = 1;
   for (int i = 1; i <= 60; ++i)
-    ASSERT_EQ(AddTestPicture(db_, "/p/" + std::to_string(i) + ".jpg"), 0);
+    ASSERT_EQ(AddTestPicture(db_, "/p/" + std::to_string(i) + ".jpg"), AddResult::kDone);
   Cdatabase::COpenFiles files(db_);
   ASSERT_TRUE(db_.ReadHeader());
   // Without a rebuild the chain right of the root would be 60 deep.

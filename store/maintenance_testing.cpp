@@ -40,7 +40,8 @@ void AddDescribedPictures(Cdatabase& db, int folders, int files_per_folder) {
                                                      std::string(places[record % 3]);
     db.fields[kFieldCategory] = record % 2 ? "TRAVEL FAMILY" : "TRAVEL";
     db.fields[kFirstUserField + 1] = record % 4 ? "" : "Film " + std::to_string(record / 4);
-    db.UpdateCurrent();
+    // A failed update shows in the checks that the tests make of the index.
+    (void)db.UpdateCurrent();
   }
 }
 
@@ -56,7 +57,7 @@ std::string IdOf(Cdatabase& db, int32_t record) {
 std::vector<std::string> FoundIds(Cdatabase& db, const std::string& query) {
   db.RunQuery(query);
   std::vector<int32_t> records;
-  for (const auto& entry : db.results) records.push_back(entry->record);
+  for (const CPictureInfo& entry : db.results) records.push_back(entry.record);
   std::vector<std::string> ids;
   for (int32_t record : records) ids.push_back(IdOf(db, record));
   return ids;

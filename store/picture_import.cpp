@@ -83,10 +83,11 @@ int Cdatabase::ImportedBefore(const std::string& path, const std::string& label)
   return memo->second.tails.count(tail) ? 1 : 0;
 }
 
-int Cdatabase::AddPicture(const std::string& path, int id_mode, const std::string& id_format) {
+AddResult Cdatabase::AddPicture(const std::string& path, int id_mode,
+                                const std::string& id_format) {
   COpenFiles files(*this);
-  if (!files.ok()) return kAddFailed;
-  if (!ReadHeader()) return kAddFailed;
+  if (!files.ok()) return AddResult::kFailed;
+  if (!ReadHeader()) return AddResult::kFailed;
   if (id_mode == kIdModeAutomatic || id_mode == kIdModeFormat) {
     const std::string format = id_mode == kIdModeAutomatic ? kAutomaticIdFormat : id_format;
     std::string previous;
@@ -100,19 +101,19 @@ int Cdatabase::AddPicture(const std::string& path, int id_mode, const std::strin
   } else if (id_mode == kIdModeFileName) {
     fields[kFieldId] = FileNameId(path);
   }
-  if (!status_.ok()) return kAddFailed;
+  if (!status_.ok()) return AddResult::kFailed;
 
   const size_t results_before = results.size();
-  int result = kAddDone;
+  AddResult result = AddResult::kDone;
   Trace("CheckPrevImport");
   if (ImportedBefore(path, volume_label)) {
     Trace("Imported before");
-    result = kAddImportedBefore;
+    result = AddResult::kImportedBefore;
   } else {
     Trace("Not imported");
     const std::string id_key = CutText(fields[kFieldId], kMaxKeyLength);
     const int found = FindKey(id_key, kRootNode);
-    if (!status_.ok()) return kAddFailed;
+    if (!status_.ok()) return AddResult::kFailed;
     if (found <= 0) {
       Trace("New record");
       InsertKey(fields[kFieldId], kKindPictureId, -1, -1, 1, 1);
@@ -130,54 +131,54 @@ int Cdatabase::AddPicture(const std::string& path, int id_mode, const std::strin
       Trace("Add to index");
       IndexText(kCategoryCode, fields[kFieldCategory]);
       IndexText(kCodeAllRecords, kAllRecordsWord);
-      if (status_.ok()) AppendResult(static_cast<int32_t>(current_record_));
+      if (status_.ok()) results.Append(static_cast<int32_t>(current_record_));
       Trace("End add");
     } else {
       Trace("Fileexists");
       result = ReplacePicture(static_cast<uint32_t>(found), path);
-      if (result == kAddDuplicateId) return result;
+      if (result == AddResult::kDuplicateId) return result;
     }
     WriteHeader();
   }
   if (!Commit()) {
-    results.resize(results_before);
-    count = static_cast<int32_t>(results.size());
-    return kAddFailed;
+    results.Truncate(results_before);
+    return AddResult::kFailed;
   }
-  if (result > 0) --id_counter;
+  // A picture not added gives its number back to the counter.
+  if (result == AddResult::kDuplicateId || result == AddResult::kImportedBefore) --id_counter;
   return result;
 }
 
-int Cdatabase::ReplacePicture(uint32_t found, const std::string& path) {
+AddResult Cdatabase::ReplacePicture(uint32_t found, const std::string& path) {
   std::optional<CKeyNode> node = ReadKeyNode(found);
-  if (!node) return kAddFailed;
+  if (!node) return AddResult::kFailed;
   // An ID equal to a word of the index cannot be a picture ID: a duplicate.
-  if (node->kind != kKindPictureId) return kAddDuplicateId;
+  if (node->kind != kKindPictureId) return AddResult::kDuplicateId;
   const uint32_t r = node->first;
   std::string stored = StoredPathOf(r, nullptr);
-  if (!status_.ok()) return kAddFailed;
+  if (!status_.ok()) return AddResult::kFailed;
   if (stored.size() < kShortestPath) stored = kNoName;
-  if (WithoutDrive(stored) == WithoutDrive(path)) return kAddDone;
+  if (WithoutDrive(stored) == WithoutDrive(path)) return AddResult::kDone;
   const std::string question =
       StringPrintf(LoadString(IDS_REPLACE_QUESTION).c_str(), fields[kFieldId].c_str());
   Trace("Key exists");
   const MsgAnswer answer =
       front_end_ ? front_end_->ShowMessage(question, MsgButtons::kYesNo, MsgIcon::kQuestion)
                  : MsgAnswer::kNo;
-  if (answer != MsgAnswer::kYes) return kAddDuplicateId;
+  if (answer != MsgAnswer::kYes) return AddResult::kDuplicateId;
   std::optional<CRecordEntry> entry = ReadRecordEntry(r);
-  if (!entry) return kAddFailed;
+  if (!entry) return AddResult::kFailed;
   CTrackedWrites tracked(path_writes_tracked_);
   const std::string old_path = ReadTextChain(entry->image_path);
   ReleaseTextChain(entry->image_path);
   entry->image_path = WriteTextChain(path);
-  if (!status_.ok() || !WriteRecordEntry(r, *entry)) return kAddFailed;
+  if (!status_.ok() || !WriteRecordEntry(r, *entry)) return AddResult::kFailed;
   // The record now lies in the new file's folder.
   UnpostDirectoryKey(old_path, volume_label, r);
   current_record_ = r;
   PostDirectoryKey(path, volume_label);
-  if (status_.ok()) AppendResult(static_cast<int32_t>(r));
-  return status_.ok() ? kAddDone : kAddFailed;
+  if (status_.ok()) results.Append(static_cast<int32_t>(r));
+  return status_.ok() ? AddResult::kDone : AddResult::kFailed;
 }
 
 void Cdatabase::ImportedInDirectory(const std::string& directory, const std::string& label,

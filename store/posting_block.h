@@ -23,5 +23,5 @@ struct CPostingBlock {
   static CPostingBlock Free(uint32_t next);
 
   void EncodeTo(std::span<uint8_t, kPostingBlockSize> out) const;
-  static CPostingBlock DecodeFrom(std::span<const uint8_t, kPostingBlockSize> in);
+  [[nodiscard]] static CPostingBlock DecodeFrom(std::span<const uint8_t, kPostingBlockSize> in);
 };

@@ -107,8 +107,7 @@ int Cdatabase::RunQuery(const std::string& raw_query) {
   if (query.empty()) query = "*";
 
   COpenFiles files(*this);  // held for the whole query
-  ClearResults();
-  position = 0;
+  results.Clear();
   if (!files.ok()) return 0;
   if (query.find('*') != std::string::npos) query = ExpandWildcards(query);
   std::vector<std::string> words;
@@ -121,27 +120,23 @@ int Cdatabase::RunQuery(const std::string& raw_query) {
     LookupWord(word, records);
     if (!word.empty() && word.front() == '+') {
       const std::unordered_set<int32_t> keep(records.begin(), records.end());
-      std::erase_if(results, [&](const std::unique_ptr<CPictureInfo>& entry) {
-        if (keep.count(entry->record)) return false;
-        present.erase(entry->record);
+      results.EraseIf([&](const CPictureInfo& entry) {
+        if (keep.count(entry.record)) return false;
+        present.erase(entry.record);
         return true;
       });
     } else {
       for (int32_t record : records) {
-        if (!present.insert(record).second) continue;
-        auto entry = std::make_unique<CPictureInfo>();
-        entry->record = record;
-        results.push_back(std::move(entry));
+        if (present.insert(record).second) results.Append(record);
       }
     }
   }
-  count = static_cast<int32_t>(results.size());
-  if (count < kSortLimit) SortResults();
-  if (count > 0) {
-    position = 1;
+  if (results.count() < kSortLimit) SortResults();
+  if (!results.empty()) {
+    results.SetPosition(1);
     ReadCurrentResult();
   }
-  return count;
+  return results.count();
 }
 
 void Cdatabase::SortResults() {
@@ -149,20 +144,18 @@ void Cdatabase::SortResults() {
   if (!files.ok()) return;
   bool ordered = true;
   for (size_t i = 0; i < results.size() && status_.ok(); ++i) {
-    results[i]->texts[0] =
-        CutText(PictureIdOf(static_cast<uint32_t>(results[i]->record)), kMaxKeyLength);
-    if (i > 0 && CompareKeys(results[i]->texts[0], results[i - 1]->texts[0]) < 0) {
+    results[i].texts[0] =
+        CutText(PictureIdOf(static_cast<uint32_t>(results[i].record)), kMaxKeyLength);
+    if (i > 0 && CompareKeys(results[i].texts[0], results[i - 1].texts[0]) < 0) {
       ordered = false;
     }
   }
   if (!ordered) {
-    std::stable_sort(
-        results.begin(), results.end(),
-        [](const std::unique_ptr<CPictureInfo>& a, const std::unique_ptr<CPictureInfo>& b) {
-          return CompareKeys(a->texts[0], b->texts[0]) < 0;
-        });
+    results.StableSort([](const CPictureInfo& a, const CPictureInfo& b) {
+      return CompareKeys(a.texts[0], b.texts[0]) < 0;
+    });
   }
-  for (auto& entry : results) entry->texts[0].clear();
+  for (CPictureInfo& entry : results) entry.texts[0].clear();
 }
 
 std::string Cdatabase::PictureIdOf(uint32_t record) {

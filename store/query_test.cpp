@@ -31,12 +31,12 @@ class QueryTest : public ::testing::Test {
     const int n = db_.RunQuery(query);
     EXPECT_TRUE(db_.status().ok()) << db_.status().message();
     std::vector<std::string> ids;
-    for (const auto& entry : db_.results) {
+    for (const CPictureInfo& entry : db_.results) {
       Cdatabase::COpenFiles files(db_);
-      ids.push_back(db_.GoToRecord(entry->record) ? db_.fields[0] : "");
+      ids.push_back(db_.GoToRecord(entry.record) ? db_.fields[0] : "");
     }
     EXPECT_EQ(n, static_cast<int>(ids.size()));
-    if (n > 0) db_.GoToRecord(db_.results[0]->record);
+    if (n > 0) db_.GoToRecord(db_.results[0].record);
     return ids;
   }
 
@@ -53,13 +53,13 @@ TEST_F(QueryTest, WordsAddAndPlusWordsFilter) {
   EXPECT_EQ(Query("italy + rome"), (Ids{"P2"}));
   EXPECT_EQ(Query("milan, +paris"), Ids{});
   EXPECT_EQ(Query("nowhere"), Ids{});
-  EXPECT_EQ(db_.position, 0);
+  EXPECT_EQ(db_.results.position(), 0);
 }
 
 TEST_F(QueryTest, TheFirstMatchBecomesTheCurrentRecord) {
   db_.fields = {};
   ASSERT_EQ(db_.RunQuery("milan"), 1);
-  EXPECT_EQ(db_.position, 1);
+  EXPECT_EQ(db_.results.position(), 1);
   EXPECT_EQ(db_.fields[0], "P3");
   EXPECT_EQ(db_.image_path, "/photos/P3.jpg");
 }
@@ -76,7 +76,7 @@ TEST_F(QueryTest, WildcardsExpandToWordsAndIds) {
   EXPECT_EQ(Query("mi*"), (Ids{"P3"}));
   EXPECT_EQ(Query(""), (Ids{"IMG7", "P1", "P2", "P3"}));
   EXPECT_EQ(Query("*"), (Ids{"IMG7", "P1", "P2", "P3"}));
-  EXPECT_EQ(db_.position, 1);
+  EXPECT_EQ(db_.results.position(), 1);
   EXPECT_EQ(db_.fields[0], "IMG7");
 }
 

@@ -30,5 +30,5 @@ struct CRecordEntry {
   static CRecordEntry Free(uint32_t next);
 
   void EncodeTo(std::span<uint8_t, kRecordEntrySize> out) const;
-  static CRecordEntry DecodeFrom(std::span<const uint8_t, kRecordEntrySize> in);
+  [[nodiscard]] static CRecordEntry DecodeFrom(std::span<const uint8_t, kRecordEntrySize> in);
 };

@@ -46,8 +46,8 @@ void Cdatabase::LoadRecord(uint32_t record) {
 }
 
 void Cdatabase::ReadCurrentResult() {
-  if (position < 1 || static_cast<size_t>(position) > results.size()) return;
-  LoadRecord(static_cast<uint32_t>(results[position - 1]->record));
+  if (results.position() < 1) return;
+  LoadRecord(static_cast<uint32_t>(results.CurrentRecord()));
 }
 
 int Cdatabase::GoToRecord(int record) {
@@ -57,60 +57,41 @@ int Cdatabase::GoToRecord(int record) {
 }
 
 void Cdatabase::NextEntry() {
-  if (position >= count) return;
+  if (results.position() >= results.count()) return;
   COpenFiles files(*this);
   if (!files.ok()) return;
-  ++position;
+  results.SetPosition(results.position() + 1);
   ReadCurrentResult();
 }
 
 void Cdatabase::PreviousEntry() {
-  if (position <= 1) return;
+  if (results.position() <= 1) return;
   COpenFiles files(*this);
   if (!files.ok()) return;
-  --position;
+  results.SetPosition(results.position() - 1);
   ReadCurrentResult();
 }
 
 void Cdatabase::ReloadCurrent() {
-  if (position <= 0) return;
+  if (results.position() <= 0) return;
   COpenFiles files(*this);
   if (files.ok()) ReadCurrentResult();
 }
 
 void Cdatabase::FirstEntry() {
-  if (count <= 0) return;
+  if (results.empty()) return;
   COpenFiles files(*this);
   if (!files.ok()) return;
-  position = 1;
+  results.SetPosition(1);
   ReadCurrentResult();
 }
 
 void Cdatabase::LastEntry() {
-  if (count <= 0) return;
+  if (results.empty()) return;
   COpenFiles files(*this);
   if (!files.ok()) return;
-  position = count;
+  results.SetPosition(results.count());
   ReadCurrentResult();
-}
-
-void Cdatabase::ClearResults() {
-  results.clear();
-  count = 0;
-}
-
-void Cdatabase::AppendResult(int32_t record) {
-  auto entry = std::make_unique<CPictureInfo>();
-  entry->record = record;
-  results.push_back(std::move(entry));
-  count = static_cast<int32_t>(results.size());
-}
-
-bool Cdatabase::AnySelected() const {
-  for (const auto& entry : results) {
-    if (entry->selected) return true;
-  }
-  return false;
 }
 
 void Cdatabase::AppendRecord() {
@@ -159,23 +140,23 @@ int Cdatabase::AddCurrentAsNew() {
   return Commit() ? static_cast<int>(record) : 0;
 }
 
-int Cdatabase::UpdateCurrent() {
+UpdateResult Cdatabase::UpdateCurrent() {
   COpenFiles files(*this);
-  if (!files.ok() || !ReadHeader()) return -1;
+  if (!files.ok() || !ReadHeader()) return UpdateResult::kFailed;
   const int found = FindKey(CutText(loaded_fields_[kFieldId], kMaxKeyLength), kRootNode);
-  if (!status_.ok()) return -1;
-  if (found <= 0) return 0;
+  if (!status_.ok()) return UpdateResult::kFailed;
+  if (found <= 0) return UpdateResult::kIdMissing;
   std::optional<CKeyNode> node = ReadKeyNode(static_cast<uint32_t>(found));
-  if (!node) return -1;
-  if (node->kind != kKindPictureId) return 0;
+  if (!node) return UpdateResult::kFailed;
+  if (node->kind != kKindPictureId) return UpdateResult::kIdMissing;
   current_node_ = static_cast<uint32_t>(found);
   const uint32_t r = node->first;
   std::optional<CRecordEntry> entry = ReadRecordEntry(r);
-  if (!entry) return -1;
+  if (!entry) return UpdateResult::kFailed;
   if (!entry->in_use) {
     Damaged(key_file_, StringPrintf("the picture ID %s points to the free record %u",
                                     loaded_fields_[kFieldId].c_str(), r));
-    return -1;
+    return UpdateResult::kFailed;
   }
 
   const bool id_changed = fields[kFieldId] != loaded_fields_[kFieldId];
@@ -183,7 +164,7 @@ int Cdatabase::UpdateCurrent() {
     if (fields[kFieldId].empty() || IdTaken(fields[kFieldId])) {
       Fail(CStatus::Refused(StringPrintf("The picture ID \"%s\" is empty or already in use.",
                                          fields[kFieldId].c_str())));
-      return -1;
+      return UpdateResult::kFailed;
     }
     UnindexText(loaded_fields_[kFieldId], r, kIdCode);
     RemoveIdNode(loaded_fields_[kFieldId], r);
@@ -225,7 +206,7 @@ int Cdatabase::UpdateCurrent() {
   entry->quality = quality;
   if (status_.ok() && WriteRecordEntry(r, *entry)) entry_ = *entry;
   WriteHeader();
-  return Commit() ? 1 : -1;
+  return Commit() ? UpdateResult::kDone : UpdateResult::kFailed;
 }
 
 void Cdatabase::DeleteCurrent() {
@@ -272,21 +253,21 @@ void Cdatabase::DeleteCurrent() {
 
 void Cdatabase::DeleteSelected() {
   for (size_t i = 0; i < results.size();) {
-    if (!results[i]->selected) {
+    if (!results[i].selected) {
       ++i;
       continue;
     }
-    GoToRecord(results[i]->record);
+    GoToRecord(results[i].record);
     if (status_.ok()) DeleteCurrent();
     if (!status_.ok()) return;
-    results.erase(results.begin() + static_cast<std::ptrdiff_t>(i));
-    count = static_cast<int32_t>(results.size());
-    if (static_cast<int32_t>(i) + 1 <= position) --position;
-    position = std::min(position, count);
+    // An entry before the current one moves the position back with the current entry.
+    const bool before_current = static_cast<int32_t>(i) + 1 <= results.position();
+    results.Erase(i);
+    if (before_current) results.SetPosition(results.position() - 1);
   }
   // The position stays on an entry while the list has one.
-  if (position < 1 && count > 0) position = 1;
-  if (position >= 1) GoToRecord(results[position - 1]->record);
+  if (results.position() < 1 && !results.empty()) results.SetPosition(1);
+  if (results.position() >= 1) GoToRecord(results.CurrentRecord());
 }
 
 std::string Cdatabase::StoredPathOf(uint32_t record, uint32_t* path_link) {

@@ -44,7 +44,7 @@ TEST(ReindexTest, RebuildsADamagedWordIndexFromTheRecordsAlone) {
     db.DeleteCurrent();
     db.GoToRecord(8);
     db.fields[kFieldId] = "RENAMED";
-    ASSERT_EQ(db.UpdateCurrent(), 1);
+    ASSERT_EQ(db.UpdateCurrent(), UpdateResult::kDone);
     const auto answers = SearchAnswers(db);
     const auto ids = LiveIds(db);
     ASSERT_EQ(answers.at("99:ZZZWQWQ"), [&] {
@@ -104,9 +104,9 @@ TEST(ReindexTest, SoundIndexKeepsItsAnswersAndKnowsItsFiles) {
   db.SortAllPostings();
   EXPECT_EQ(SearchAnswers(db), answers);
   // What the same store object had learnt about the folders still holds.
-  EXPECT_EQ(AddTestPicture(db, "/photos/trip1/IMG_3.JPG"), kAddImportedBefore);
-  EXPECT_EQ(AddTestPicture(db, "/photos/trip1/IMG_99.JPG"), kAddDone);
-  EXPECT_EQ(AddTestPicture(db, "/photos/trip1/IMG_99.JPG"), kAddImportedBefore);
+  EXPECT_EQ(AddTestPicture(db, "/photos/trip1/IMG_3.JPG"), AddResult::kImportedBefore);
+  EXPECT_EQ(AddTestPicture(db, "/photos/trip1/IMG_99.JPG"), AddResult::kDone);
+  EXPECT_EQ(AddTestPicture(db, "/photos/trip1/IMG_99.JPG"), AddResult::kImportedBefore);
 }
 
 }  // namespace

@@ -75,5 +75,5 @@ int Cdatabase::SetFieldOfId(const std::string& id, int field, const std::string&
     changed = true;
   }
   if (!changed) return 0;
-  return UpdateCurrent() == 1 ? 1 : 0;
+  return UpdateCurrent() == UpdateResult::kDone ? 1 : 0;
 }

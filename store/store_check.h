@@ -25,4 +25,4 @@ struct CCheckReport {
 // uniqueness; every word's posting list (links, last block, postings pointing at live
 // records); every live record reachable by its picture ID and posted under the all-records
 // marker and its directory key.
-CCheckReport CheckStore(Cdatabase& db);
+[[nodiscard]] CCheckReport CheckStore(Cdatabase& db);

@@ -17,7 +17,7 @@ class StoreFailureTest : public ::testing::Test {
     for (const char* name : {"a", "b", "c"}) {
       ASSERT_EQ(
           AddTestPicture(db_, std::string("/p/") + name + ".jpg", kIdModeAutomatic, "", "SUN"),
-          kAddDone);
+          AddResult::kDone);
     }
   }
   std::string Main() const { return (folder_ / "pics.acx"); }
@@ -49,18 +49,18 @@ TEST_F(StoreFailureTest, AFullDiskChangesNothing) {
     io->space_left = space;
     db.quality = 2;
     const std::vector<uint8_t> before = ReadFileBytes(Main());
-    const int result = db.AddPicture("/q/new" + std::to_string(space) + ".jpg", 0, "");
-    if (result == kAddDone) {
+    const AddResult result = db.AddPicture("/q/new" + std::to_string(space) + ".jpg", 0, "");
+    if (result == AddResult::kDone) {
       ++done;
     } else {
-      ASSERT_EQ(result, kAddFailed) << space;
+      ASSERT_EQ(result, AddResult::kFailed) << space;
       EXPECT_EQ(db.status().kind(), CStatus::Kind::kIoError);
       EXPECT_NE(db.status().message().find("could not be written: No space left on device"),
                 std::string::npos)
           << db.status().message();
       EXPECT_EQ(io->writes_after_failure, 0);
       EXPECT_EQ(ReadFileBytes(Main()), before);
-      EXPECT_EQ(db.count, 0);
+      EXPECT_EQ(db.results.count(), 0);
     }
     const CCheckReport report = CheckStore(db);
     ASSERT_TRUE(report.sound()) << space << "\n" << report.Text();
@@ -74,7 +74,7 @@ TEST_F(StoreFailureTest, AFailedUpdateKeepsTheRecord) {
   db_.GoToRecord(2);
   db_.fields[3] = std::string(3000, 'x');  // needs the text-block file to grow
   io->space_left = 0;
-  EXPECT_EQ(db_.UpdateCurrent(), -1);
+  EXPECT_EQ(db_.UpdateCurrent(), UpdateResult::kFailed);
   EXPECT_EQ(db_.status().kind(), CStatus::Kind::kIoError);
   io->space_left = -1;
   db_.GoToRecord(2);
@@ -83,7 +83,7 @@ TEST_F(StoreFailureTest, AFailedUpdateKeepsTheRecord) {
   EXPECT_TRUE(CheckStore(db_).sound());
   io->writes_left = 2;  // a failing device: reported
   db_.fields[3] = "x";
-  EXPECT_EQ(db_.UpdateCurrent(), -1);
+  EXPECT_EQ(db_.UpdateCurrent(), UpdateResult::kFailed);
   EXPECT_NE(db_.status().message().find("Input/output error"), std::string::npos);
 }
 
@@ -100,7 +100,7 @@ TEST_F(StoreFailureTest, DamageFoundMidwayWritesNothing) {
   const std::vector<uint8_t> before = ReadFileBytes(File(".kw2"));
   db_.GoToRecord(1);
   db_.fields[2] = "Rome";
-  EXPECT_EQ(db_.UpdateCurrent(), -1);
+  EXPECT_EQ(db_.UpdateCurrent(), UpdateResult::kFailed);
   EXPECT_EQ(db_.status().kind(), CStatus::Kind::kCorruption);
   EXPECT_EQ(ReadFileBytes(File(".kw2")), before);
   EXPECT_EQ(db_.RunQuery("rome"), 0);
@@ -112,7 +112,7 @@ TEST_F(StoreFailureTest, AnUnopenableRecordTableIsReported) {
   EXPECT_EQ(db_.status().kind(), CStatus::Kind::kIoError);
   EXPECT_NE(db_.status().message().find(Main() + " cannot be opened"), std::string::npos);
   EXPECT_EQ(db_.RunQuery("sun"), 0);
-  EXPECT_EQ(AddTestPicture(db_, "/p/d.jpg"), kAddFailed);
+  EXPECT_EQ(AddTestPicture(db_, "/p/d.jpg"), AddResult::kFailed);
 }
 
 TEST_F(StoreFailureTest, DamagedLinksAreReportedNotFollowed) {
@@ -147,7 +147,7 @@ TEST_F(StoreFailureTest, DamagedLinksAreReportedNotFollowed) {
     AddTestPicture(db, "/p/e.jpg");
     db.GoToRecord(1);
     db.fields[2] = "Rome";
-    db.UpdateCurrent();
+    (void)db.UpdateCurrent();  // each fails or not: the index must only stay damaged, not worse
     db.DeleteCurrent();
     db.DumpStore();
     EXPECT_FALSE(CheckStore(db).sound());
@@ -159,12 +159,12 @@ TEST_F(StoreFailureTest, HeaderBeyondTheFilesIsRefused) {
   ASSERT_TRUE(PutUint32LE(header, 4, 5000));   // record free head
   ASSERT_TRUE(PutUint32LE(header, 20, 9000));  // key-tree next node
   WriteFileBytes(File(".kw3"), header);
-  EXPECT_EQ(AddTestPicture(db_, "/p/z.jpg"), kAddFailed);
+  EXPECT_EQ(AddTestPicture(db_, "/p/z.jpg"), AddResult::kFailed);
   EXPECT_EQ(db_.status().kind(), CStatus::Kind::kCorruption);
   EXPECT_NE(db_.status().message().find("damaged"), std::string::npos);
   std::vector<uint8_t> shortened(header.begin(), header.begin() + 10);
   WriteFileBytes(File(".kw3"), shortened);
-  EXPECT_EQ(AddTestPicture(db_, "/p/z.jpg"), kAddFailed);
+  EXPECT_EQ(AddTestPicture(db_, "/p/z.jpg"), AddResult::kFailed);
   EXPECT_NE(db_.status().message().find("shorter than 40 bytes"), std::string::npos);
 }
 
@@ -196,7 +196,7 @@ TEST_F(StoreFailureTest, AnotherWriterIsSeenByTheCache) {
   EXPECT_EQ(other.RunQuery("c:sun"), 3);
   db_.GoToRecord(3);
   db_.fields[2] = "Bergen";
-  ASSERT_EQ(db_.UpdateCurrent(), 1);
+  ASSERT_EQ(db_.UpdateCurrent(), UpdateResult::kDone);
   EXPECT_EQ(other.RunQuery("bergen"), 1);
   // Another program rewrites a text block in place (same size).
   std::vector<uint8_t> texts = ReadFileBytes(File(".kw4"));

@@ -31,7 +31,7 @@ struct CStoreHeader {
   static CStoreHeader NewIndex();
 
   void EncodeTo(std::span<uint8_t, kStoreHeaderSize> out) const;
-  static CStoreHeader DecodeFrom(std::span<const uint8_t, kStoreHeaderSize> in);
+  [[nodiscard]] static CStoreHeader DecodeFrom(std::span<const uint8_t, kStoreHeaderSize> in);
 
   bool operator==(const CStoreHeader&) const = default;
 };

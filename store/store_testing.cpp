@@ -23,8 +23,8 @@ void CreateIndex(Cdatabase& db, const std::string& main_file) {
   if (!db.CreateFiles()) throw std::runtime_error(db.status().message());
 }
 
-int AddTestPicture(Cdatabase& db, const std::string& path, int id_mode,
-                   const std::string& id_format, const std::string& category) {
+AddResult AddTestPicture(Cdatabase& db, const std::string& path, int id_mode,
+                         const std::string& id_format, const std::string& category) {
   for (int i = 1; i < kFieldCount; ++i) db.fields[i].clear();
   db.fields[kFieldCategory] = category;
   db.quality = 2;

@@ -18,8 +18,8 @@ void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 void CreateIndex(Cdatabase& db, const std::string& main_file);
 
 // Adds a picture through the import step with quality 2 and the given category; the result.
-int AddTestPicture(Cdatabase& db, const std::string& path, int id_mode = kIdModeAutomatic,
-                   const std::string& id_format = "", const std::string& category = "");
+AddResult AddTestPicture(Cdatabase& db, const std::string& path, int id_mode = kIdModeAutomatic,
+                         const std::string& id_format = "", const std::string& category = "");
 
 // The machine's files, except that writes fail: with EIO once `writes_left` reaches 0, and
 // with ENOSPC when they would grow the files by more than `space_left` bytes in all (a

@@ -24,5 +24,5 @@ struct CTextBlock {
   static CTextBlock Free(uint32_t next);
 
   void EncodeTo(std::span<uint8_t, kTextBlockSize> out) const;
-  static CTextBlock DecodeFrom(std::span<const uint8_t, kTextBlockSize> in);
+  [[nodiscard]] static CTextBlock DecodeFrom(std::span<const uint8_t, kTextBlockSize> in);
 };

@@ -72,9 +72,8 @@ int Cdatabase::ExportText(const std::string& file_name,
     // A record that cannot be read is left out and the others are written; the first such
     // record's damage is reported.
     CStatus skipped;
-    const size_t last = std::min(results.size(), static_cast<size_t>(std::max(count, 0)));
-    for (size_t p = 0; p < last && writing; ++p) {
-      const uint32_t record = static_cast<uint32_t>(results[p]->record);
+    for (size_t p = 0; p < results.size() && writing; ++p) {
+      const uint32_t record = static_cast<uint32_t>(results[p].record);
       std::optional<CRecordEntry> entry = ReadRecordEntry(record);
       if (entry && entry->in_use && entry->field_text != 0) {
         LoadFieldText(ReadEntry(record));

@@ -40,7 +40,7 @@ struct CExportDefinition {
 // The lines that a field value is written as: blanks, tabs and line breaks at both ends are
 // dropped, and the value is cut at every line feed (a carriage return just before it goes
 // too). Empty for a value that holds nothing else.
-std::vector<std::string_view> ExportValueLines(std::string_view value);
+[[nodiscard]] std::vector<std::string_view> ExportValueLines(std::string_view value);
 
 // The file names of the text exports are the index's base name (the main file without
 // ".acx"), "_", a name of their own without "_", and ".exp"; the closing backup names them

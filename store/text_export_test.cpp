@@ -31,7 +31,7 @@ class TextExportTest : public ::testing::Test {
     db.RunQuery("99:zzzwqwq");
     const int exported = db.ExportText(dir_ / name, definitions);
     EXPECT_TRUE(db.status().ok()) << db.status().message();
-    EXPECT_EQ(exported, db.count);
+    EXPECT_EQ(exported, db.results.count());
     return CTempDir::Read(dir_ / name).value_or("");
   }
 

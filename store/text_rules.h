@@ -11,20 +11,20 @@
 #include <string>
 #include <string_view>
 
-std::string UpperCase(std::string_view text);
-std::string LowerCase(std::string_view text);
+[[nodiscard]] std::string UpperCase(std::string_view text);
+[[nodiscard]] std::string LowerCase(std::string_view text);
 
 // The first `max_bytes` bytes of the text, less the start of a UTF-8 character that the cut
 // would split.
-std::string CutText(std::string_view text, size_t max_bytes);
+[[nodiscard]] std::string CutText(std::string_view text, size_t max_bytes);
 
 // The text without blanks at either end.
-std::string TrimBlanks(std::string_view text);
+[[nodiscard]] std::string TrimBlanks(std::string_view text);
 
-bool IsValidUtf8(std::string_view text);
+[[nodiscard]] bool IsValidUtf8(std::string_view text);
 
 // Windows-1252 bytes as UTF-8.
-std::string Windows1252ToUtf8(std::string_view text);
+[[nodiscard]] std::string Windows1252ToUtf8(std::string_view text);
 
 // The text as it is shown: unchanged when it is valid UTF-8, else read as Windows-1252.
-std::string DisplayText(std::string_view text);
+[[nodiscard]] std::string DisplayText(std::string_view text);

@@ -40,7 +40,7 @@ constexpr size_t kBlobBitCountOffset = 14;
 constexpr size_t kBlobSizeImageOffset = 20;  // the pixel block's size
 
 // The byte offset of slot n (1 to 2000).
-constexpr uint64_t CacheSlotOffset(uint32_t slot) {
+[[nodiscard]] constexpr uint64_t CacheSlotOffset(uint32_t slot) {
   return kCacheFileHeaderSize + uint64_t{slot - 1} * kCacheSlotSize;
 }
 
@@ -72,12 +72,12 @@ struct CCacheSlot {
 
 // The 18,008 bytes of a fresh cache file: the fresh header and slots 1 to 1999 linking to
 // their successors, slot 2000 to none.
-std::vector<uint8_t> FreshCacheFile();
+[[nodiscard]] std::vector<uint8_t> FreshCacheFile();
 
 // The size of the header block that a blob with this bit count starts with.
-size_t BlobHeaderSize(int bit_count);
+[[nodiscard]] size_t BlobHeaderSize(int bit_count);
 // The bit count a header block claims; 0 when it is too short to say.
-int BlobBitCount(ByteSpan header_block);
+[[nodiscard]] int BlobBitCount(ByteSpan header_block);
 
 // A thumbnail as the cache file holds it: the header block (44 or 1,068 bytes) and the pixel
 // block (rows starting on multiples of 4 bytes, in its allocated size).
@@ -113,10 +113,10 @@ class CCacheFile {
   uint64_t size() const { return size_; }
 
   // The file header; nothing when the file is shorter than the header.
-  std::optional<CCacheFileHeader> ReadHeader();
+  [[nodiscard]] std::optional<CCacheFileHeader> ReadHeader();
   bool WriteHeader(const CCacheFileHeader& header);
   // Slot n; nothing when n is not 1 to 2000 or the slot lies past the end of the file.
-  std::optional<CCacheSlot> ReadSlot(uint32_t n);
+  [[nodiscard]] std::optional<CCacheSlot> ReadSlot(uint32_t n);
   bool WriteSlot(uint32_t n, const CCacheSlot& slot);
   // Reads out.size() bytes at the offset; false when they do not all lie in the file.
   bool Read(uint64_t offset, MutableByteSpan out);

@@ -40,7 +40,8 @@ class ThumbnailCacheTest : public testing::Test {
     CreateIndex(db_, folder_ / "pics.acx");
     db_.id_counter = 1;
     for (int i = 1; i <= 3; ++i) {
-      EXPECT_EQ(AddTestPicture(db_, folder_ / ("img" + std::to_string(i) + ".jpg")), kAddDone);
+      EXPECT_EQ(AddTestPicture(db_, folder_ / ("img" + std::to_string(i) + ".jpg")),
+                AddResult::kDone);
     }
   }
 

@@ -151,7 +151,8 @@ bool CAutomation::RunViewLine(const std::string& verb, std::istringstream& words
   int x = 0, y = 0;
   if (verb == "strip") {
     std::string text = "strip: first " + std::to_string(doc->first_visible) + " current " +
-                       std::to_string(doc->db.position) + " count " + std::to_string(doc->db.count);
+                       std::to_string(doc->db.results.position()) + " count " +
+                       std::to_string(doc->db.results.count());
     wxScrollBar* bar = view->strip_scroll_bar();
     if (bar && bar->IsShown()) {
       text += " scrollbar " + std::to_string(bar->GetThumbPosition()) + "/" +

@@ -253,7 +253,7 @@ void CGraphics::DrawHoverTip(wxDC& dc, const CSnapstoreDoc& doc, const CViewPain
     entry = static_cast<size_t>(doc.first_visible) - 1;
   }
   if (entry >= doc.db.results.size()) return;
-  const auto& texts = doc.db.results[entry]->texts;
+  const auto& texts = doc.db.results[entry].texts;
 
   dc.SetFont(thumb_bold_font_);
   int widest = TextWidth(dc, texts[0]);

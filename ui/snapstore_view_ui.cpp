@@ -186,7 +186,7 @@ void CSnapstoreView::ShowScrollBar() {
 
 void CSnapstoreView::PlaceScrollBar() {
   const CStripScrollBar bar =
-      StripScrollBar(StripGeometryOf(*doc_), doc_->db.count, doc_->first_visible);
+      StripScrollBar(StripGeometryOf(*doc_), doc_->db.results.count(), doc_->first_visible);
   // The toolkit's theme may need a wider bar than the strip's 10 pixels (GTK's needs 14);
   // it keeps its right edge at the strip's edge and grows to the left.
   wxRect rect = ToWxRect(bar.rect);
@@ -265,7 +265,7 @@ bool CSnapstoreView::OnCommand(int command) {
 }
 
 std::optional<CCommandUi> CSnapstoreView::CommandUi(int command) const {
-  if (command == ID_COPY_TO_CLIPBOARD) return CCommandUi{doc_ && doc_->db.count > 0};
+  if (command == ID_COPY_TO_CLIPBOARD) return CCommandUi{doc_ && doc_->db.results.count() > 0};
   if (command == ID_HELP_CONTENTS) return CCommandUi{doc_ != nullptr};
   return std::nullopt;
 }

@@ -17,7 +17,7 @@ int EntryOfCell(const CSnapstoreDoc& doc, int cell) {
 }
 
 void Toggle(CSnapstoreDoc& doc, int entry) {
-  uint8_t& selected = doc.db.results[static_cast<size_t>(entry)]->selected;
+  uint8_t& selected = doc.db.results[static_cast<size_t>(entry)].selected;
   selected = selected ? 0 : 1;
 }
 
@@ -30,9 +30,9 @@ const CVisibleCell* CellOfEntry(const CSnapstoreDoc& doc, int entry) {
 
 void MakeCurrent(CSnapstoreDoc& doc, int entry) {
   CWaitCursor wait(doc.front_end());
-  doc.db.GoToRecord(doc.db.results[static_cast<size_t>(entry)]->record);
+  doc.db.GoToRecord(doc.db.results[static_cast<size_t>(entry)].record);
   doc.picture_changed = true;
-  doc.db.position = entry + 1;
+  doc.db.results.SetPosition(entry + 1);
   doc.RefreshRecordStatus();
 }
 
@@ -82,13 +82,13 @@ CStripClick ClickStripCell(CSnapstoreDoc& doc, int cell, bool ctrl, bool shift) 
   }
   if (shift) {
     // From the current picture to the clicked one, both included, whichever comes first.
-    const int current = std::max(doc.db.position - 1, 0);
+    const int current = std::max(doc.db.results.position() - 1, 0);
     for (int i = std::min(current, entry); i <= std::max(current, entry); ++i) Toggle(doc, i);
     doc.front_end().UpdateViews(kHintStrip);
   }
   if (ctrl || shift) return click;
   // The cell of the picture that was current loses its frame, the clicked one gains it.
-  if (const CVisibleCell* old = CellOfEntry(doc, doc.db.position - 1)) {
+  if (const CVisibleCell* old = CellOfEntry(doc, doc.db.results.position() - 1)) {
     click.cells.push_back(old->rect);
   }
   click.cells.push_back(doc.visible_cells[static_cast<size_t>(cell)].rect);
@@ -106,20 +106,20 @@ void DoubleClickStripCell(CSnapstoreDoc& doc, int cell) {
 
 void ScrollStrip(CSnapstoreDoc& doc, int step) {
   const CStripGeometry geometry = StripGeometryOf(doc);
-  doc.first_visible = ScrolledFirstVisible(doc.first_visible, step, doc.db.count,
+  doc.first_visible = ScrolledFirstVisible(doc.first_visible, step, doc.db.results.count(),
                                            NavigationRows(doc.view_height, geometry.thumb_size),
                                            StripColumns(geometry.view_mode));
   doc.front_end().UpdateViews(kHintStrip);
 }
 
 void ScrollStripLine(CSnapstoreDoc& doc, bool down) {
-  if (down ? doc.first_visible < doc.db.count : doc.first_visible > 1) {
+  if (down ? doc.first_visible < doc.db.results.count() : doc.first_visible > 1) {
     ScrollStrip(doc, down ? kScrollLineDown : kScrollLineUp);
   }
 }
 
 void ScrollStripTo(CSnapstoreDoc& doc, int position) {
-  doc.first_visible = std::clamp(position, 1, std::max(1, doc.db.count));
+  doc.first_visible = std::clamp(position, 1, std::max(1, doc.db.results.count()));
   doc.front_end().UpdateViews(kHintStrip);
 }
 

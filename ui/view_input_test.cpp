@@ -25,7 +25,7 @@ class ViewInputTest : public testing::Test {
     db.id_counter = 1;
     for (int i = 1; i <= pictures; ++i) {
       EXPECT_EQ(AddTestPicture(db, home_.dir() / ("pics/img" + std::to_string(i) + ".jpg")),
-                kAddDone);
+                AddResult::kDone);
     }
     return path;
   }
@@ -43,7 +43,7 @@ class ViewInputTest : public testing::Test {
   std::vector<int> Selected() const {
     std::vector<int> positions;
     for (size_t i = 0; i < doc_->db.results.size(); ++i) {
-      if (doc_->db.results[i]->selected) positions.push_back(static_cast<int>(i) + 1);
+      if (doc_->db.results[i].selected) positions.push_back(static_cast<int>(i) + 1);
     }
     return positions;
   }
@@ -57,7 +57,7 @@ class ViewInputTest : public testing::Test {
 TEST_F(ViewInputTest, APageFromTheSecondOfThreeShowsTheSecondAndThird) {
   Open(3);
   doc_->first_visible = 2;
-  doc_->db.position = 3;
+  doc_->db.results.SetPosition(3);
   auto page = PrepareStripPage(*doc_);
   ASSERT_EQ(page.size(), 2u);
   EXPECT_EQ(page[0].cell.entry, 1);
@@ -65,7 +65,7 @@ TEST_F(ViewInputTest, APageFromTheSecondOfThreeShowsTheSecondAndThird) {
   EXPECT_EQ(page[0].entry->texts[0], "000002");
   EXPECT_TRUE(page[1].current);
   ASSERT_EQ(doc_->visible_cells.size(), 2u);
-  EXPECT_EQ(doc_->visible_cells[1].record, doc_->db.results[2]->record);
+  EXPECT_EQ(doc_->visible_cells[1].record, doc_->db.results[2].record);
   // Reading the entries' texts moved the store's current record; it is the current
   // position's again.
   EXPECT_EQ(doc_->db.fields[0], "000003");
@@ -77,7 +77,7 @@ TEST_F(ViewInputTest, ClicksSelectAndGoToPictures) {
   // Cells 0 .. 7 show positions 1 .. 8; the current position is 1.
   const int cell_of_position_6 = 5;
   ClickStripCell(*doc_, cell_of_position_6, false, false);
-  EXPECT_EQ(doc_->db.position, 6);
+  EXPECT_EQ(doc_->db.results.position(), 6);
   EXPECT_EQ(doc_->db.fields[0], "000006");
   EXPECT_TRUE(doc_->picture_changed);
   EXPECT_EQ(doc_->record_status_text, "Record: 6/8");
@@ -86,7 +86,7 @@ TEST_F(ViewInputTest, ClicksSelectAndGoToPictures) {
   // Shift-click before the current picture toggles the range between them, both included.
   ClickStripCell(*doc_, 2, false, true);
   EXPECT_EQ(Selected(), (std::vector<int>{3, 4, 5, 6}));
-  EXPECT_EQ(doc_->db.position, 6);
+  EXPECT_EQ(doc_->db.results.position(), 6);
   // Ctrl-click toggles one; Ctrl and Shift together do both.
   CStripClick click = ClickStripCell(*doc_, 7, true, false);
   EXPECT_EQ(Selected(), (std::vector<int>{3, 4, 5, 6, 8}));
@@ -96,18 +96,13 @@ TEST_F(ViewInputTest, ClicksSelectAndGoToPictures) {
 
   // A click past the last entry changes nothing.
   ClickStripCell(*doc_, 40, false, false);
-  EXPECT_EQ(doc_->db.position, 6);
+  EXPECT_EQ(doc_->db.results.position(), 6);
 }
 
 TEST_F(ViewInputTest, StripScrollingHomeEndPagesAndLines) {
   Open(1);
   // A hundred entries in 5 rows of 4 columns.
-  for (int i = 2; i <= 100; ++i) {
-    auto entry = std::make_unique<CPictureInfo>();
-    entry->record = 1;
-    doc_->db.results.push_back(std::move(entry));
-  }
-  doc_->db.count = 100;
+  for (int i = 2; i <= 100; ++i) doc_->db.results.Append(1);
   doc_->first_visible = 50;
   ScrollStrip(*doc_, kScrollHome);
   EXPECT_EQ(doc_->first_visible, 1);

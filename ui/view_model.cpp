@@ -26,8 +26,7 @@ void ReadEntryTexts(Cdatabase& db, CPictureInfo& entry) {
 
 void RestoreCurrentRecord(CSnapstoreDoc& doc) {
   Cdatabase& db = doc.db;
-  if (db.position < 1 || db.position > static_cast<int>(db.results.size())) return;
-  db.GoToRecord(db.results[static_cast<size_t>(db.position) - 1]->record);
+  if (db.results.position() >= 1) db.GoToRecord(db.results.CurrentRecord());
 }
 
 }  // namespace
@@ -58,7 +57,7 @@ CRect PictureRegion(const CSnapstoreDoc& doc) {
 }
 
 void PrepareViewPaint(CSnapstoreDoc& doc) {
-  if (doc.db.count > 0) return;
+  if (doc.db.results.count() > 0) return;
   doc.db.image_path.clear();
   for (int field = 0; field < kClearedFields; ++field) doc.db.fields[field].clear();
 }
@@ -67,17 +66,17 @@ std::vector<CStripPageCell> PrepareStripPage(CSnapstoreDoc& doc) {
   doc.visible_cells.clear();
   std::vector<CStripPageCell> page;
   Cdatabase& db = doc.db;
-  if (db.count <= 0 || db.results.empty()) return page;
+  if (db.results.empty()) return page;
 
-  const int count = static_cast<int>(db.results.size());
-  std::vector<CStripCell> cells = StripCells(StripGeometryOf(doc), count, doc.first_visible);
+  std::vector<CStripCell> cells =
+      StripCells(StripGeometryOf(doc), db.results.count(), doc.first_visible);
   if (cells.size() > kMaxPaintedCells) cells.resize(kMaxPaintedCells);
   doc.visible_cells.resize(cells.size());
   bool read_records = false;
   {
     Cdatabase::COpenFiles files(db);  // one opening of the store for the whole page
     for (size_t i = 0; i < cells.size(); ++i) {
-      CPictureInfo& entry = *db.results[static_cast<size_t>(cells[i].entry)];
+      CPictureInfo& entry = db.results[static_cast<size_t>(cells[i].entry)];
       if (entry.record < 1) continue;
       if (!entry.texts_read && files.ok()) {
         ReadEntryTexts(db, entry);
@@ -87,7 +86,7 @@ std::vector<CStripPageCell> PrepareStripPage(CSnapstoreDoc& doc) {
       cell.cell = cells[i];
       cell.record = entry.record;
       cell.selected = entry.selected != 0;
-      cell.current = cells[i].entry + 1 == db.position;
+      cell.current = cells[i].entry + 1 == db.results.position();
       cell.entry = &entry;
       doc.visible_cells[i] = {cells[i].rect, entry.record};
       page.push_back(cell);
