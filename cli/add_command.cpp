@@ -1,11 +1,16 @@
 // snapstore-cli add: the archiver's "Add pictures" with the import dialog's answers taken from
 // the command line.
+#include <CLI/CLI.hpp>
+
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <ostream>
+#include <string_view>
 
 #include "base/string_table.h"
 #include "cli/cli.h"
+#include "cli/cli_commands.h"
 #include "cli/cli_index.h"
 #include "cli/console_front_end.h"
 #include "import/import_dialog_model.h"
@@ -13,57 +18,46 @@
 
 namespace {
 
-constexpr const char* kAddUsage =
-    "Usage: snapstore-cli add INDEX.acx [--no-thumbnails] [--ids auto|filename|mask:MASK]\n"
-    "                         [--label LABEL] [--category TEXT | --no-category] [--replace]\n"
-    "                         PATH...\n"
-    "\n"
+constexpr const char* kAddDetails =
     "Adds the pictures to the index in the order given, with the category TO_BE_DESCRIBED, and\n"
     "prints the import log: one line per picture, then the summary. A folder adds every\n"
     "picture in it and in the folders below it (files whose names end in jpg or tif, any\n"
     "case). Each picture is decoded for its thumbnail, and a JPEG's EXIF date becomes its\n"
     "When field. Pictures already in the index are reported and left as they are.\n"
     "\n"
-    "  --ids auto        numbered IDs 000001, 000002, ... (the default)\n"
-    "  --ids filename    the file name without its extension\n"
-    "  --ids mask:MASK   numbered from a format mask: IMG0001 gives IMG0001, IMG0002, ...\n"
-    "  --label LABEL     the volume label to store (default: the label of the picture's\n"
-    "                    removable medium or CD, if it is on one)\n"
-    "  --category TEXT   the category words instead of TO_BE_DESCRIBED\n"
-    "  --no-category     no category\n"
-    "  --replace         answer Yes when a picture ID exists with another path\n"
-    "  --no-thumbnails   decode nothing: no thumbnails, no dates\n"
+    "--ids auto gives numbered IDs 000001, 000002, ...; --ids filename the file name without\n"
+    "its extension; --ids mask:MASK numbers from a format mask: IMG0001 gives IMG0001,\n"
+    "IMG0002, ... Without --label, a picture on a removable medium or CD is stored with the\n"
+    "medium's label.\n"
     "\n"
     "A relative PATH is taken from the current folder; an absolute one, or one with a drive\n"
     "prefix such as c:/photos/a.jpg, is stored as given. Exit status 0 when the import ran\n"
-    "(even if some pictures were already in the index), 1 when nothing could be imported.\n";
+    "(even if some pictures were already in the index), 1 when nothing could be imported.";
 constexpr const char* kMsgNothingToImport = "There are no pictures to import in the paths given.";
+constexpr std::string_view kMaskPrefix = "mask:";
 
-// The import dialog's answers.
+// The import dialog's answers, as the command line gives them.
 struct CAddOptions {
-  int id_mode = kIdModeAutomatic;
-  std::string mask;
+  std::string index;
+  std::string ids = "auto";
   std::optional<std::string> label;
   std::optional<std::string> category;  // the default: TO_BE_DESCRIBED
   bool no_category = false;
   bool replace = false;
-  bool thumbnails = true;
+  bool no_thumbnails = false;
   std::vector<std::string> paths;
 
   // Fills the dialog as the user would and presses IMPORT.
-  bool Answer(CImport2Model& dialog) const {
-    dialog.id_mode = id_mode;
-    if (id_mode == kIdModeFormat) dialog.SetFormatMask(mask);
-    dialog.to_be_described = no_category ? 0 : 1;
-    if (category) dialog.category = *category;
-    dialog.include_subdirs = 1;
-    dialog.make_thumbnails = thumbnails ? 1 : 0;
-    dialog.volume_label = label;
-    dialog.keep_selection_order = true;
-    dialog.selected_paths = paths;
-    return dialog.CheckIdFormat();
-  }
+  bool Answer(CImport2Model& dialog) const;
 };
+
+// The ID mode of an --ids value, or nothing for a value it does not take.
+std::optional<int> IdModeOf(const std::string& ids) {
+  if (ids == "auto") return kIdModeAutomatic;
+  if (ids == "filename") return kIdModeFileName;
+  if (ids.starts_with(kMaskPrefix)) return kIdModeFormat;
+  return std::nullopt;
+}
 
 // The path to store: as given when absolute or with a drive prefix, else from the current
 // folder.
@@ -72,71 +66,23 @@ std::string StoredPath(const std::string& path) {
   return (std::filesystem::current_path() / path).lexically_normal().string();
 }
 
-int Usage(std::ostream& err, const std::string& reason) {
-  err << "snapstore-cli add: " << reason << "\n\n" << kAddUsage;
-  return kExitUsage;
+bool CAddOptions::Answer(CImport2Model& dialog) const {
+  dialog.id_mode = *IdModeOf(ids);
+  if (dialog.id_mode == kIdModeFormat) dialog.SetFormatMask(ids.substr(kMaskPrefix.size()));
+  dialog.to_be_described = no_category ? 0 : 1;
+  if (category) dialog.category = *category;
+  dialog.include_subdirs = 1;
+  dialog.make_thumbnails = no_thumbnails ? 0 : 1;
+  dialog.volume_label = label;
+  dialog.keep_selection_order = true;
+  dialog.selected_paths.clear();
+  for (const std::string& path : paths) dialog.selected_paths.push_back(StoredPath(path));
+  return dialog.CheckIdFormat();
 }
 
-// The options, or the exit status of bad usage (with the reason on `err`).
-int ParseOptions(const std::vector<std::string>& args, CAddOptions& options, std::ostream& err) {
-  bool options_done = false;
-  for (size_t i = 1; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (options_done || arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
-      options.paths.push_back(StoredPath(arg));
-      continue;
-    }
-    const bool takes_value = arg == "--ids" || arg == "--label" || arg == "--category";
-    if (takes_value && i + 1 >= args.size()) return Usage(err, arg + " needs a value");
-    if (arg == "--") {
-      options_done = true;
-    } else if (arg == "--no-thumbnails") {
-      options.thumbnails = false;
-    } else if (arg == "--replace") {
-      options.replace = true;
-    } else if (arg == "--label") {
-      options.label = args[++i];
-    } else if (arg == "--category" || arg == "--no-category") {
-      if (options.category || options.no_category) {
-        return Usage(err, "give --category or --no-category once");
-      }
-      if (arg == "--category") {
-        options.category = args[++i];
-      } else {
-        options.no_category = true;
-      }
-    } else if (arg == "--ids") {
-      const std::string& ids = args[++i];
-      if (ids == "auto") {
-        options.id_mode = kIdModeAutomatic;
-      } else if (ids == "filename") {
-        options.id_mode = kIdModeFileName;
-      } else if (ids.compare(0, 5, "mask:") == 0) {
-        options.id_mode = kIdModeFormat;
-        options.mask = ids.substr(5);
-      } else {
-        return Usage(err, "--ids takes auto, filename or mask:MASK");
-      }
-    } else {
-      return Usage(err, "unknown option " + arg);
-    }
-  }
-  if (options.paths.empty()) {
-    err << kAddUsage;
-    return kExitUsage;
-  }
-  return -1;
-}
-
-}  // namespace
-
-int RunAdd(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (WantsHelp(args)) return out << kAddUsage, kExitOk;
-  if (args.empty()) return err << kAddUsage, kExitUsage;
-  CAddOptions options;
-  if (int status = ParseOptions(args, options, err); status >= 0) return status;
+int RunAdd(const CAddOptions& options, std::ostream& out, std::ostream& err) {
   CCliSession session(out, err, ShowProgress());
-  if (!session.Open(args[0])) return kExitRefused;
+  if (!session.Open(options.index)) return kExitRefused;
   CConsoleFrontEnd& console = session.console();
   if (options.replace) console.SetQuestionAnswer(MsgAnswer::kYes);
   console.SetDialogAnswer<CImport2Model>(
@@ -149,4 +95,38 @@ int RunAdd(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return kExitRefused;
   }
   return kExitOk;
+}
+
+}  // namespace
+
+CCliCommand DeclareAdd(CLI::App& cli) {
+  auto options = std::make_shared<CAddOptions>();
+  CLI::App& command = DeclareCommand(cli, "add", "add pictures", kAddDetails);
+  AddIndexArgument(command, options->index);
+  command.add_option("PATH", options->paths, "the picture files and folders, in this order")
+      ->required()
+      ->type_name("");
+  const CLI::Validator ids(
+      [](const std::string& value) {
+        return IdModeOf(value) ? std::string() : "takes auto, filename or mask:MASK";
+      },
+      "");
+  command.add_option("--ids", options->ids, "how picture IDs are made (default auto)")
+      ->type_name("auto|filename|mask:MASK")
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
+      ->check(ids);
+  command.add_option("--label", options->label, "the volume label to store with every picture")
+      ->type_name("LABEL")
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  CLI::Option* category = command
+                              .add_option("--category", options->category,
+                                          "the category words instead of TO_BE_DESCRIBED")
+                              ->type_name("TEXT");
+  command.add_flag("--no-category", options->no_category, "no category")->excludes(category);
+  command.add_flag("--replace", options->replace,
+                   "answer Yes when a picture ID exists with another path");
+  command.add_flag("--no-thumbnails", options->no_thumbnails,
+                   "decode nothing: no thumbnails, no dates");
+  return {&command,
+          [options](std::ostream& out, std::ostream& err) { return RunAdd(*options, out, err); }};
 }

@@ -69,11 +69,4 @@ int ReportFailure(const Cdatabase& db, CConsoleFrontEnd& console) {
   return 1;
 }
 
-bool WantsHelp(const std::vector<std::string>& args) {
-  for (const std::string& arg : args) {
-    if (arg == "--help" || arg == "-h") return true;
-  }
-  return false;
-}
-
 bool ShowProgress() { return isatty(STDERR_FILENO) == 1; }

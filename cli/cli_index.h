@@ -1,12 +1,10 @@
 // What the commands of snapstore-cli share: naming an index, reporting its missing files and
-// the store's failures, and splitting a command's arguments.
+// the store's failures.
 #pragma once
 
 #include <iosfwd>
-#include <string>
-#include <vector>
-
 #include <memory>
+#include <string>
 
 #include "app/document.h"
 #include "cli/console_front_end.h"
@@ -46,20 +44,3 @@ int ReportFailure(const Cdatabase& db, CConsoleFrontEnd& console);
 
 // Whether progress is drawn: when standard error is a terminal.
 bool ShowProgress();
-
-// Whether the arguments ask for the command's help.
-bool WantsHelp(const std::vector<std::string>& args);
-
-// The commands; `args` are the arguments after the command's name.
-int RunCreate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int RunAdd(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int RunSet(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int RunDelete(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int RunSearch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int RunShow(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int RunDump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int RunReindex(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int RunSort(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -182,17 +183,43 @@ TEST_F(CliTest, MissingFilesAndBadUsage) {
   EXPECT_EQ(missing.err.substr(0, 46), "F-0001: The following file(s) were not found:\n");
   EXPECT_NE(missing.err.find(dir_ / "pics.kw3"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(Index()));
-  EXPECT_EQ(Run({}).status, 2);
-  EXPECT_EQ(Run({"frobnicate"}).status, 2);
-  EXPECT_EQ(Run({"set", Index(), "1", "nofield=3"}).status, 2);
-  EXPECT_EQ(Run({"add", Index(), "--ids", "sometimes", "/a.jpg"}).status, 2);
   EXPECT_EQ(Run({"create", dir_ / "pics.txt"}).status, 1);
-  for (const char* command :
-       {"create", "add", "set", "delete", "search", "show", "dump", "check"}) {
-    const CRun help = Run({command, "--help"});
-    EXPECT_EQ(help.status, 0) << command;
-    EXPECT_EQ(help.out.substr(0, 21), std::string("Usage: snapstore-cli ") + "") << command;
+  // Bad usage: exit status 2, the reason first on standard error, nothing done.
+  struct Case {
+    std::vector<std::string> args;
+    std::string reason;
+  };
+  const Case cases[] = {
+      {{}, "snapstore-cli: no command given"},
+      {{"frobnicate"}, "snapstore-cli: unknown command \"frobnicate\""},
+      {{"set", Index(), "1", "nofield=3"}, "snapstore-cli set: CHANGES: \"nofield=3\" is not"},
+      {{"set", Index(), "1"}, "snapstore-cli set: CHANGES is required"},
+      {{"add", Index(), "--ids", "sometimes", "/a.jpg"}, "snapstore-cli add: --ids: takes auto"},
+      {{"add", Index(), "--category", "A", "--no-category", "/a.jpg"},
+       "snapstore-cli add: --category excludes --no-category"},
+      {{"add", Index()}, "snapstore-cli add: PATH is required"},
+      {{"search", Index(), "rome", "oslo"}, "snapstore-cli search: The following argument"},
+      {{"sort"}, "snapstore-cli sort: INDEX.acx is required"},
+      {{"show", Index(), "1", "--verbose"}, "snapstore-cli show: The following argument"},
+  };
+  for (const Case& c : cases) {
+    const CRun run = Run(c.args);
+    EXPECT_EQ(run.status, 2) << c.reason;
+    EXPECT_EQ(run.err.substr(0, c.reason.size()), c.reason);
+    EXPECT_EQ(run.out, "");
   }
+  EXPECT_FALSE(std::filesystem::exists(Index()));
+  for (const char* command : {"create", "add", "set", "delete", "search", "show", "dump", "check",
+                              "export", "import", "reindex", "sort"}) {
+    for (const char* flag : {"--help", "-h"}) {
+      const CRun help = Run({command, flag});
+      EXPECT_EQ(help.status, 0) << command;
+      EXPECT_EQ(help.out.substr(0, 22 + std::strlen(command)),
+                std::string("Usage: snapstore-cli ") + command + " ")
+          << command;
+    }
+  }
+  EXPECT_EQ(Run({"help"}).out, Run({"--help"}).out);
 }
 
 TEST_F(CliTest, TheProgramFindsTheLabelOfARemovableMedium) {

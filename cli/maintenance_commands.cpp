@@ -1,83 +1,96 @@
 // snapstore-cli export, import, reindex and sort: the maintenance commands of the archiver's
 // "Photo Index maintenance" menu.
+#include <CLI/CLI.hpp>
+
+#include <memory>
 #include <ostream>
 
 #include "base/string_printf.h"
 #include "base/string_table.h"
 #include "cli/cli.h"
+#include "cli/cli_commands.h"
 #include "cli/cli_index.h"
 
 namespace {
 
-constexpr const char* kExportUsage =
-    "Usage: snapstore-cli export INDEX.acx FILE.exp\n"
-    "\n"
-    "Writes every picture of the index, with the field definitions, to a text export.\n";
-constexpr const char* kImportUsage =
-    "Usage: snapstore-cli import INDEX.acx FILE.exp\n"
-    "\n"
-    "Adds the pictures of a text export whose IDs the index does not hold yet, with their\n"
-    "categories and the field definitions.\n";
-constexpr const char* kReindexUsage =
-    "Usage: snapstore-cli reindex INDEX.acx\n"
-    "\n"
-    "Rebuilds the word index from the pictures' records (the old word index is kept as\n"
-    "INDEX.tmp1 and INDEX.tmp2), then sorts it.\n";
-constexpr const char* kSortUsage =
-    "Usage: snapstore-cli sort INDEX.acx\n"
-    "\n"
-    "Sorts the word index's lists of pictures by picture ID.\n";
-
-// A command with the index and `extra` more arguments; -1 to go on, else the exit status.
-int Arguments(const std::vector<std::string>& args, size_t extra, const char* usage,
-              std::ostream& out, std::ostream& err) {
-  if (WantsHelp(args)) {
-    out << usage;
-    return kExitOk;
-  }
-  if (args.size() != 1 + extra) {
-    err << usage;
-    return kExitUsage;
-  }
-  return -1;
-}
-
 int Outcome(CCliSession& session) { return session.db().status().ok() ? kExitOk : kExitRefused; }
 
-}  // namespace
+// The index and the text export a command works with.
+struct CExportFiles {
+  std::string index;
+  std::string file;
+};
 
-int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (int status = Arguments(args, 1, kExportUsage, out, err); status >= 0) return status;
+using CExportRun = int (*)(const CExportFiles& files, std::ostream& out, std::ostream& err);
+
+CCliCommand DeclareExportCommand(CLI::App& cli, const char* name, const char* summary,
+                                 const char* details, CExportRun run) {
+  auto files = std::make_shared<CExportFiles>();
+  CLI::App& command = DeclareCommand(cli, name, summary, details);
+  AddIndexArgument(command, files->index);
+  command.add_option("FILE.exp", files->file, "the text export")->required()->type_name("");
+  return {&command,
+          [files, run](std::ostream& out, std::ostream& err) { return run(*files, out, err); }};
+}
+
+int RunExport(const CExportFiles& files, std::ostream& out, std::ostream& err) {
   CCliSession session(out, err, ShowProgress());
-  if (!session.Open(args[0])) return kExitRefused;
+  if (!session.Open(files.index)) return kExitRefused;
   // Every picture, as the closing backup export takes them.
   session.db().RunQuery(kAllRecordsQuery);
-  const int exported = session.doc().ExportTo(args[1]);
-  out << StringPrintf(kMsgExportedFormat, exported, args[1].c_str()) << '\n';
+  const int exported = session.doc().ExportTo(files.file);
+  out << StringPrintf(kMsgExportedFormat, exported, files.file.c_str()) << '\n';
   return Outcome(session);
 }
 
-int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (int status = Arguments(args, 1, kImportUsage, out, err); status >= 0) return status;
+int RunImport(const CExportFiles& files, std::ostream& out, std::ostream& err) {
   CCliSession session(out, err, ShowProgress());
-  if (!session.Open(args[0])) return kExitRefused;
-  const int imported = session.doc().ImportFrom(args[1]);
-  out << StringPrintf(kMsgImportedFormat, imported, args[1].c_str()) << '\n';
+  if (!session.Open(files.index)) return kExitRefused;
+  const int imported = session.doc().ImportFrom(files.file);
+  out << StringPrintf(kMsgImportedFormat, imported, files.file.c_str()) << '\n';
   return Outcome(session);
 }
 
-int RunReindex(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (int status = Arguments(args, 0, kReindexUsage, out, err); status >= 0) return status;
+int RunReindex(const std::string& index, std::ostream& out, std::ostream& err) {
   CCliSession session(out, err, ShowProgress());
-  if (!session.Open(args[0])) return kExitRefused;
+  if (!session.Open(index)) return kExitRefused;
   session.doc().ReorganiseIndex();
   return Outcome(session);
 }
 
-int RunSort(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (int status = Arguments(args, 0, kSortUsage, out, err); status >= 0) return status;
+int RunSort(const std::string& index, std::ostream& out, std::ostream& err) {
   CCliSession session(out, err, ShowProgress());
-  if (!session.Open(args[0])) return kExitRefused;
+  if (!session.Open(index)) return kExitRefused;
   session.doc().SortIndex();
   return Outcome(session);
+}
+
+}  // namespace
+
+CCliCommand DeclareExport(CLI::App& cli) {
+  return DeclareExportCommand(
+      cli, "export", "write every picture to a text export",
+      "Writes every picture of the index, with the field definitions, to a text export.",
+      RunExport);
+}
+
+CCliCommand DeclareImport(CLI::App& cli) {
+  return DeclareExportCommand(
+      cli, "import", "add the pictures of a text export",
+      "Adds the pictures of a text export whose IDs the index does not hold yet, with their\n"
+      "categories and the field definitions.",
+      RunImport);
+}
+
+CCliCommand DeclareReindex(CLI::App& cli) {
+  return DeclareIndexCommand(
+      cli, "reindex", "rebuild and sort the word index",
+      "Rebuilds the word index from the pictures' records (the old word index is kept as\n"
+      "INDEX.tmp1 and INDEX.tmp2), then sorts it.",
+      RunReindex);
+}
+
+CCliCommand DeclareSort(CLI::App& cli) {
+  return DeclareIndexCommand(cli, "sort", "sort the word index",
+                             "Sorts the word index's lists of pictures by picture ID.", RunSort);
 }

@@ -1,10 +1,14 @@
 // snapstore-cli set, delete, search and show: commands on pictures by their IDs.
+#include <CLI/CLI.hpp>
+
 #include <map>
+#include <memory>
 #include <ostream>
 
 #include "base/string_printf.h"
 #include "base/string_table.h"
 #include "cli/cli.h"
+#include "cli/cli_commands.h"
 #include "cli/cli_index.h"
 #include "cli/console_front_end.h"
 #include "import/id_format_mask.h"
@@ -12,30 +16,6 @@
 
 namespace {
 
-constexpr const char* kSetUsage =
-    "Usage: snapstore-cli set INDEX.acx ID FIELD=VALUE...\n"
-    "\n"
-    "Sets fields of the picture with the ID. FIELD is a field number from 0 to 255 (0 renames\n"
-    "the picture) or one of: when, where, description, category, location, reference.\n"
-    "User-defined field n is field 99 + n. A VALUE may hold line breaks.\n";
-constexpr const char* kDeleteUsage =
-    "Usage: snapstore-cli delete INDEX.acx ID...\n"
-    "\n"
-    "Deletes the pictures with the IDs from the index (the picture files stay).\n";
-constexpr const char* kSearchUsage =
-    "Usage: snapstore-cli search INDEX.acx [--category NAME] [QUERY]\n"
-    "\n"
-    "Lists the pictures that match the query, one a line: picture ID, a tab, image path, as\n"
-    "the archiver's search bar finds them. Words separated by blanks add their pictures; a\n"
-    "word starting with \"+\" keeps only the pictures that have it too; C:WORD searches the\n"
-    "categories; WORD* every word or ID that starts with WORD. --category keeps the pictures\n"
-    "of that category (ALL, the default, keeps every one); with no words and ALL every\n"
-    "picture is listed.\n";
-constexpr const char* kShowUsage =
-    "Usage: snapstore-cli show INDEX.acx ID\n"
-    "\n"
-    "Prints every non-empty field of the picture with its number, then its image path, volume\n"
-    "label, quality, sort text and thumbnail location.\n";
 constexpr const char* kMsgNoSuchId = "There is no picture with the ID %s in %s.";
 constexpr const char* kMsgEmptyId = "A picture ID must not be empty.";
 constexpr const char* kMsgNotUpdated =
@@ -111,26 +91,30 @@ std::optional<std::string> RefuseNewId(Cdatabase& db, const std::string& id,
   return std::nullopt;
 }
 
-}  // namespace
+// What set, delete, search and show are given.
+struct CRecordArguments {
+  std::string index;
+  std::string id;
+  std::vector<std::string> ids;
+  std::vector<std::string> changes;  // FIELD=VALUE
+  std::string category;
+  std::string query;
+};
 
-int RunSet(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (WantsHelp(args)) return out << kSetUsage, kExitOk;
-  if (args.size() < 3) return err << kSetUsage, kExitUsage;
+// A FIELD=VALUE of set: the field and the value with its line breaks as stored.
+std::pair<int, std::string> ChangeOf(const std::string& change) {
+  const size_t equals = change.find('=');
+  return {FieldOf(change.substr(0, equals)), StoredLineBreaks(change.substr(equals + 1))};
+}
+
+int RunSet(const CRecordArguments& arguments, std::ostream& out, std::ostream& err) {
   std::vector<std::pair<int, std::string>> changes;
-  for (size_t i = 2; i < args.size(); ++i) {
-    const size_t equals = args[i].find('=');
-    const int field = equals == std::string::npos ? -1 : FieldOf(args[i].substr(0, equals));
-    if (field < 0) {
-      err << "snapstore-cli set: \"" << args[i] << "\" is not FIELD=VALUE\n\n" << kSetUsage;
-      return kExitUsage;
-    }
-    changes.emplace_back(field, StoredLineBreaks(args[i].substr(equals + 1)));
-  }
+  for (const std::string& change : arguments.changes) changes.push_back(ChangeOf(change));
   CCliSession session(out, err);
-  if (!session.Open(args[0])) return kExitRefused;
+  if (!session.Open(arguments.index)) return kExitRefused;
   Cdatabase& db = session.db();
   CConsoleFrontEnd& console = session.console();
-  const int record = ReadRecordOf(db, args[0], args[1], console);
+  const int record = ReadRecordOf(db, arguments.index, arguments.id, console);
   if (record <= 0) return kExitRefused;
   const std::string old_id = db.fields[kFieldId];
   for (auto& [field, value] : changes) {
@@ -147,22 +131,20 @@ int RunSet(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (updated == UpdateResult::kDone) session.doc().modified = true;
   if (updated == UpdateResult::kFailed) return ReportFailure(db, console);
   if (updated == UpdateResult::kIdMissing) {
-    Say(console, StringPrintf(kMsgNotUpdated, old_id.c_str(), args[0].c_str()));
+    Say(console, StringPrintf(kMsgNotUpdated, old_id.c_str(), arguments.index.c_str()));
     return kExitRefused;
   }
   return kExitOk;
 }
 
-int RunDelete(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (WantsHelp(args)) return out << kDeleteUsage, kExitOk;
-  if (args.size() < 2) return err << kDeleteUsage, kExitUsage;
+int RunDelete(const CRecordArguments& arguments, std::ostream& out, std::ostream& err) {
   CCliSession session(out, err);
-  if (!session.Open(args[0])) return kExitRefused;
+  if (!session.Open(arguments.index)) return kExitRefused;
   Cdatabase& db = session.db();
   CConsoleFrontEnd& console = session.console();
   int status = kExitOk;
-  for (size_t i = 1; i < args.size(); ++i) {
-    const int record = ReadRecordOf(db, args[0], args[i], console);
+  for (const std::string& id : arguments.ids) {
+    const int record = ReadRecordOf(db, arguments.index, id, console);
     if (record < 0) return kExitRefused;
     if (record == 0) {
       status = kExitRefused;
@@ -175,23 +157,12 @@ int RunDelete(const std::vector<std::string>& args, std::ostream& out, std::ostr
   return status;
 }
 
-int RunSearch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (WantsHelp(args)) return out << kSearchUsage, kExitOk;
-  std::vector<std::string> words;
-  std::string category = LoadString(IDS_ALL);
-  for (size_t i = 1; i < args.size(); ++i) {
-    if (args[i] == "--category" && i + 1 < args.size()) {
-      category = args[++i];
-    } else {
-      words.push_back(args[i]);
-    }
-  }
-  if (args.empty() || words.size() > 1) return err << kSearchUsage, kExitUsage;
+int RunSearch(const CRecordArguments& arguments, std::ostream& out, std::ostream& err) {
   CCliSession session(out, err);
-  if (!session.Open(args[0])) return kExitRefused;
+  if (!session.Open(arguments.index)) return kExitRefused;
   Cdatabase& db = session.db();
   CConsoleFrontEnd& console = session.console();
-  session.doc().FindFromBar(words.empty() ? std::string() : words[0], category);
+  session.doc().FindFromBar(arguments.query, arguments.category);
   if (!db.status().ok()) return kExitRefused;
   Cdatabase::COpenFiles files(db);
   for (const CPictureInfo& entry : db.results) {
@@ -202,14 +173,12 @@ int RunSearch(const std::vector<std::string>& args, std::ostream& out, std::ostr
   return kExitOk;
 }
 
-int RunShow(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (WantsHelp(args)) return out << kShowUsage, kExitOk;
-  if (args.size() != 2) return err << kShowUsage, kExitUsage;
+int RunShow(const CRecordArguments& arguments, std::ostream& out, std::ostream& err) {
   CCliSession session(out, err);
-  if (!session.Open(args[0])) return kExitRefused;
+  if (!session.Open(arguments.index)) return kExitRefused;
   Cdatabase& db = session.db();
   CConsoleFrontEnd& console = session.console();
-  const int record = ReadRecordOf(db, args[0], args[1], console);
+  const int record = ReadRecordOf(db, arguments.index, arguments.id, console);
   if (record <= 0) return kExitRefused;
   for (int i = 0; i < kFieldCount; ++i) {
     if (!db.fields[i].empty()) out << i << ": " << ConsoleLines(DisplayText(db.fields[i])) << '\n';
@@ -221,4 +190,83 @@ int RunShow(const std::vector<std::string>& args, std::ostream& out, std::ostrea
       << "thumbnail: file " << int{db.entry().thumb_file} << " slot " << db.entry().thumb_slot
       << '\n';
   return kExitOk;
+}
+
+using CRecordRun = int (*)(const CRecordArguments& arguments, std::ostream& out, std::ostream& err);
+
+// The command with the index as its first argument; `declare` adds the others.
+template <typename Declare>
+CCliCommand DeclareRecordCommand(CLI::App& cli, const char* name, const char* summary,
+                                 const char* details, CRecordRun run, Declare declare) {
+  auto arguments = std::make_shared<CRecordArguments>();
+  CLI::App& command = DeclareCommand(cli, name, summary, details);
+  AddIndexArgument(command, arguments->index);
+  declare(command, *arguments);
+  return {&command, [arguments, run](std::ostream& out, std::ostream& err) {
+            return run(*arguments, out, err);
+          }};
+}
+
+void AddIdArgument(CLI::App& command, CRecordArguments& arguments) {
+  command.add_option("ID", arguments.id, "the picture ID")->required()->type_name("");
+}
+
+}  // namespace
+
+CCliCommand DeclareSet(CLI::App& cli) {
+  return DeclareRecordCommand(
+      cli, "set", "set fields of a picture",
+      "Sets fields of the picture with the ID. FIELD is a field number from 0 to 255 (0 renames\n"
+      "the picture) or one of: when, where, description, category, location, reference.\n"
+      "User-defined field n is field 99 + n. A VALUE may hold line breaks.",
+      RunSet, [](CLI::App& command, CRecordArguments& arguments) {
+        AddIdArgument(command, arguments);
+        const CLI::Validator change(
+            [](const std::string& text) {
+              const size_t equals = text.find('=');
+              const bool field =
+                  equals != std::string::npos && FieldOf(text.substr(0, equals)) >= 0;
+              return field ? std::string() : "\"" + text + "\" is not FIELD=VALUE";
+            },
+            "");
+        command.add_option("CHANGES", arguments.changes, "the fields and their new values")
+            ->required()
+            ->option_text("FIELD=VALUE...")
+            ->check(change);
+      });
+}
+
+CCliCommand DeclareDelete(CLI::App& cli) {
+  return DeclareRecordCommand(
+      cli, "delete", "delete pictures",
+      "Deletes the pictures with the IDs from the index (the picture files stay).", RunDelete,
+      [](CLI::App& command, CRecordArguments& arguments) {
+        command.add_option("ID", arguments.ids, "the picture IDs")->required()->type_name("");
+      });
+}
+
+CCliCommand DeclareSearch(CLI::App& cli) {
+  return DeclareRecordCommand(
+      cli, "search", "list the pictures that match a query",
+      "Lists the pictures that match the query, one a line: picture ID, a tab, image path, as\n"
+      "the archiver's search bar finds them. Words separated by blanks add their pictures; a\n"
+      "word starting with \"+\" keeps only the pictures that have it too; C:WORD searches the\n"
+      "categories; WORD* every word or ID that starts with WORD. --category keeps the pictures\n"
+      "of that category (ALL, the default, keeps every one); with no words and ALL every\n"
+      "picture is listed.",
+      RunSearch, [](CLI::App& command, CRecordArguments& arguments) {
+        command.add_option("QUERY", arguments.query, "the words to find")->type_name("");
+        arguments.category = LoadString(IDS_ALL);
+        command.add_option("--category", arguments.category, "the category to keep")
+            ->type_name("NAME")
+            ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+      });
+}
+
+CCliCommand DeclareShow(CLI::App& cli) {
+  return DeclareRecordCommand(
+      cli, "show", "print a picture's record",
+      "Prints every non-empty field of the picture with its number, then its image path, volume\n"
+      "label, quality, sort text and thumbnail location.",
+      RunShow, AddIdArgument);
 }
