@@ -41,7 +41,7 @@ class DocumentImportTest : public testing::Test {
   // Answers the next import dialog: the folder shown, the names selected in its list (none:
   // the dialog asks string 136, answered Yes), and further settings.
   void AnswerImport(const std::string& folder, const std::vector<std::string>& names,
-                    std::function<void(CImport2Model&)> settings = {}) {
+                    const std::function<void(CImport2Model&)>& settings = {}) {
     if (names.empty()) front_end_.AnswerNextQuestion(MsgAnswer::kYes);
     front_end_.AnswerNextDialog<CImport2Model>([=](CImport2Model& dialog) {
       dialog.SelectFolder(folder);
@@ -51,8 +51,8 @@ class DocumentImportTest : public testing::Test {
     });
   }
   CImportOutcome Import(const std::string& folder, const std::vector<std::string>& names,
-                        std::function<void(CImport2Model&)> settings = {}) {
-    AnswerImport(folder, names, std::move(settings));
+                        const std::function<void(CImport2Model&)>& settings = {}) {
+    AnswerImport(folder, names, settings);
     front_end_.ClearRecord();
     return doc_->AddPictures();
   }

@@ -65,7 +65,7 @@ TEST_F(DocumentSearchTest, TheBarQueryJoinsWordsAndTheCategoryAsShown) {
     const char* category;
     const char* query;
   };
-  for (const Case& c : {Case{"", "ALL", "99:zzzwqwq"}, Case{"rome", "ALL", "rome"},
+  for (const Case& c : {Case{"", "ALL", kAllRecordsQuery}, Case{"rome", "ALL", "rome"},
                         Case{"", "Summer", " +C:SUMMER"}, Case{"oslo", "SUMMER", "oslo +C:SUMMER"},
                         Case{"rome\nsecond line", "ALL", "rome"}}) {
     EXPECT_EQ(CSnapstoreDoc::BarQuery(c.words, c.category), c.query) << c.words;

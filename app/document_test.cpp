@@ -1,4 +1,5 @@
 #include "app/document.h"
+#include "app/document_testing.h"
 
 #include <gtest/gtest.h>
 
@@ -20,12 +21,7 @@ namespace {
 
 class DocumentTest : public testing::Test {
  protected:
-  DocumentTest()
-      : home_env_("HOME", home_.Path()),
-        config_env_("XDG_CONFIG_HOME", home_ / "config"),
-        temp_env_("TMPDIR", home_.MakeDir("tmp")) {}
-
-  std::string SettingsPath() const { return home_ / "config/Albumcraft.ini"; }
+  std::string SettingsPath() const { return test_home_.SettingsPath(); }
 
   void Start() {
     doc_ = std::make_unique<CSnapstoreDoc>(front_end_, volumes_, CSettingsFile(SettingsPath()));
@@ -64,14 +60,12 @@ class DocumentTest : public testing::Test {
   void OpenWithAll(const std::string& path) {
     UseIndex(path);
     Start();
-    doc_->db.RunQuery("99:zzzwqwq");
+    doc_->db.RunQuery(kAllRecordsQuery);
     doc_->RefreshRecordStatus();
   }
 
-  CTempDir home_;
-  CScopedEnv home_env_;
-  CScopedEnv config_env_;
-  CScopedEnv temp_env_;
+  CTestHome test_home_;
+  const CTempDir& home_ = test_home_.dir();
   CListVolumeSource volumes_{{{"/", VolumeKind::kFixed, ""}}};
   CScriptedFrontEnd front_end_;
   std::unique_ptr<CSnapstoreDoc> doc_;
@@ -209,7 +203,7 @@ TEST_F(DocumentTest, DeletingTheOnlyPictureEmptiesTheList) {
   EXPECT_EQ(doc_->db.results.count(), 0);
   EXPECT_EQ(doc_->db.results.position(), 0);
   EXPECT_TRUE(doc_->modified);
-  EXPECT_EQ(doc_->db.RunQuery("99:zzzwqwq"), 0);
+  EXPECT_EQ(doc_->db.RunQuery(kAllRecordsQuery), 0);
   EXPECT_FALSE(doc_->CommandUi(ID_DELETE_PICTURE)->enabled);
 }
 
@@ -222,7 +216,7 @@ TEST_F(DocumentTest, DeleteOffersTheSelectionWhenThereIsOne) {
   doc_->DeletePicture(false);
   EXPECT_EQ(preset, DeleteScope::kSelectedPictures);
   EXPECT_EQ(doc_->db.results.count(), 3);
-  EXPECT_EQ(doc_->db.RunQuery("99:zzzwqwq"), 3);
+  EXPECT_EQ(doc_->db.RunQuery(kAllRecordsQuery), 3);
 
   AnswerDelete(front_end_, std::nullopt);  // No keeps everything
   doc_->DeletePicture(false);
@@ -366,7 +360,7 @@ TEST_F(DocumentTest, SortReorganiseExportAndImportCommands) {
 
   doc_->OnCommand(ID_REORG_INDEX);
   EXPECT_EQ(doc_->db.results.count(), 0);  // the search is cleared first
-  EXPECT_EQ(doc_->db.RunQuery("99:zzzwqwq"), 4);
+  EXPECT_EQ(doc_->db.RunQuery(kAllRecordsQuery), 4);
 
   const std::string exported = home_ / "all.exp";
   front_end_.AnswerNextFile(exported);

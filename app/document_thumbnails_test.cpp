@@ -5,6 +5,7 @@
 
 #include "app/delete_dialog_model.h"
 #include "app/document.h"
+#include "app/document_testing.h"
 #include "base/front_end_fake.h"
 #include "base/resource_ids.h"
 #include "imaging/picture_loader.h"
@@ -27,10 +28,7 @@ std::vector<uint8_t> Jpeg(uint8_t red) {
 
 class DocumentThumbnailsTest : public testing::Test {
  protected:
-  DocumentThumbnailsTest()
-      : home_env_("HOME", home_.Path()),
-        config_env_("XDG_CONFIG_HOME", home_ / "config"),
-        temp_env_("TMPDIR", home_.MakeDir("tmp")) {
+  DocumentThumbnailsTest() {
     index_ = home_.MakeDir("index") + "/pics.acx";
     Cdatabase db;
     CreateIndex(db, index_);
@@ -49,9 +47,7 @@ class DocumentThumbnailsTest : public testing::Test {
   }
 
   void Start() {
-    CSettingsFile(home_ / "config/Albumcraft.ini").WriteString("File", index_);
-    doc_ = std::make_unique<CSnapstoreDoc>(front_end_, volumes_,
-                                           CSettingsFile(home_ / "config/Albumcraft.ini"));
+    doc_ = test_home_.OpenDocument(front_end_, volumes_, index_);
     doc_->settings.InstallPath = ALBUMCRAFT_SOURCE_DIR "/data";
     doc_->db.RunQuery(kAllRecordsQuery);
   }
@@ -69,10 +65,8 @@ class DocumentThumbnailsTest : public testing::Test {
   }
   std::string Media(const std::string& name) { return home_ / ("media/" + name); }
 
-  CTempDir home_;
-  CScopedEnv home_env_;
-  CScopedEnv config_env_;
-  CScopedEnv temp_env_;
+  CTestHome test_home_;
+  const CTempDir& home_ = test_home_.dir();
   std::string index_;
   int pictures_ = 0;
   CListVolumeSource volumes_{{{"/", VolumeKind::kFixed, ""}}};

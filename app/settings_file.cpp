@@ -108,7 +108,8 @@ std::string CSettingsFile::Rewritten(
     if (!IsBlank(line)) lines.emplace_back(line);
   });
   for (const auto& [key, value] : entries) {
-    const std::string new_line = key + "=" + value;
+    std::string new_line = key;
+    new_line.append("=").append(value);
     std::vector<std::string> out;
     out.reserve(lines.size() + 1);
     bool written = false;

@@ -70,7 +70,7 @@ TEST(ArchiveTest, DamagedFieldsAreReportedNotReadPastTheEnd) {
        "name at byte 0: has the length 2147483647, but only 2 bytes follow"},
       {"\xFF\xFF\xFF\xFF\xFF\xFF\xFF",
        "name at byte 0: has the length 4294967295, but only 0 bytes follow"},
-      {"\xFF\xFE\xFF\x02\x00\x00",
+      {std::string("\xFF\xFE\xFF\x02\x00\x00", 6),
        "name at byte 0: has a length marker this program does not write"},
       {"", "name at byte 0: needs 1 bytes, but the file ends after 0"},
   };

@@ -20,7 +20,7 @@ class CScriptedFrontEnd : public CFrontEnd {
 
   // --- the script, consumed in order by the questions of each kind ---
   void AnswerNextQuestion(MsgAnswer answer) { message_answers_.push_back(answer); }
-  void AnswerNextFile(std::optional<std::string> path) { file_answers_.push_back(path); }
+  void AnswerNextFile(std::optional<std::string> path) { file_answers_.push_back(std::move(path)); }
   // The user of the next dialog over a model of type Model (scripts of one model type are
   // used in order): acts on the opened model as a user would (fills in values, chooses) and
   // returns whether the dialog ended with OK, which takes the model's Accept: a script that

@@ -133,7 +133,7 @@ const std::string& Cache() {
       BuildIndex(cache + "/base");
       Cdatabase db;
       db.SetFileNames(cache + "/base.acx");
-      db.RunQuery("99:zzzwqwq");
+      db.RunQuery(kAllRecordsQuery);
       Require(db.ExportText(cache + "/export.exp", {}) == kFolders * kFilesPerFolder, "export");
       CopyIndex(cache + "/base", cache + "/reindexed");
       Cdatabase reindexed;
@@ -172,7 +172,7 @@ class CWorkCopy {
 
 void BM_Export(benchmark::State& state) {
   CWorkCopy copy("base");
-  copy.db.RunQuery("99:zzzwqwq");
+  copy.db.RunQuery(kAllRecordsQuery);
   const std::string file = copy.base() + ".exp";
   for (auto _ : state) {
     benchmark::DoNotOptimize(copy.db.ExportText(file, {}));

@@ -142,8 +142,8 @@ void Query(benchmark::State& state, const std::string& query, bool fresh_store) 
   state.counters["matches"] = matches;
 }
 
-void BM_QueryAllPictures(benchmark::State& state) { Query(state, "99:zzzwqwq", false); }
-void BM_QueryAllPicturesNewStore(benchmark::State& state) { Query(state, "99:zzzwqwq", true); }
+void BM_QueryAllPictures(benchmark::State& state) { Query(state, kAllRecordsQuery, false); }
+void BM_QueryAllPicturesNewStore(benchmark::State& state) { Query(state, kAllRecordsQuery, true); }
 void BM_QueryPlace(benchmark::State& state) { Query(state, Place(42), false); }
 void BM_QueryRareWord(benchmark::State& state) { Query(state, "unmistakable", false); }
 void BM_QueryPrefix(benchmark::State& state) { Query(state, "IMG*", false); }

@@ -84,7 +84,7 @@ class CBenchIndex {
     options.temp_folder = folder_.string();
     doc_ = std::make_unique<CSnapstoreDoc>(
         front_end_, volumes_, CSettingsFile((folder_ / "settings.ini").string()), options);
-    doc_->db.RunQuery("99:zzzwqwq");
+    doc_->db.RunQuery(kAllRecordsQuery);
     doc_->db.FirstEntry();
     doc_->view_width = kViewWidth;
     doc_->view_height = kViewHeight;

@@ -9,11 +9,13 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/document_testing.h"
 #include "base/string_table.h"
 #include "imaging/picture_testing.h"
 #include "import/import_decoder.h"
 #include "platform/child_process_testing.h"
 #include "platform/temp_dir_testing.h"
+#include "store/database.h"
 
 namespace {
 
@@ -25,18 +27,16 @@ struct CRun {
 
 class CliTest : public ::testing::Test {
  protected:
-  CRun Run(std::vector<std::string> args) {
+  CRun Run(const std::vector<std::string>& args) {
     std::ostringstream out, err;
     const int status = RunCli(args, out, err);
     return {status, out.str(), err.str()};
   }
   std::string Index() const { return dir_ / "pics.acx"; }
 
-  CTempDir dir_;
   // No run may read this machine's settings or leave files in its temporary folder.
-  CScopedEnv home_{"HOME", dir_.MakeDir("home")};
-  CScopedEnv config_{"XDG_CONFIG_HOME", dir_.MakeDir("home/config")};
-  CScopedEnv temp_{"TMPDIR", dir_.MakeDir("tmp")};
+  CTestHome home_;
+  const CTempDir& dir_ = home_.dir();
 };
 
 TEST_F(CliTest, RoundTrip) {
@@ -87,7 +87,7 @@ TEST_F(CliTest, RoundTrip) {
   run = Run({"delete", Index(), "000001", "nosuch"});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("There is no picture with the ID nosuch"), std::string::npos);
-  EXPECT_EQ(Run({"search", Index(), "99:zzzwqwq"}).out,
+  EXPECT_EQ(Run({"search", Index(), kAllRecordsQuery}).out,
             "000002\t/photos/b.jpg\nSUNSET1\tc:/photos/C.jpg\n");
   EXPECT_EQ(Run({"search", Index(), ""}).out, "000002\t/photos/b.jpg\nSUNSET1\tc:/photos/C.jpg\n");
 
@@ -245,7 +245,7 @@ TEST_F(CliTest, RunsKeepTheImportCounterAndLeaveABackupOfAChangedIndex) {
   ASSERT_EQ(run.status, 0) << run.err;
   run = Run({"add", Index(), "/photos/c.jpg"});
   ASSERT_EQ(run.status, 0) << run.err;
-  run = Run({"search", Index(), "99:zzzwqwq"});
+  run = Run({"search", Index(), kAllRecordsQuery});
   EXPECT_EQ(run.out, "000001\t/photos/a.jpg\n000002\t/photos/b.jpg\n000003\t/photos/c.jpg\n");
   EXPECT_TRUE(std::filesystem::exists(dir_ / "pics.kw0"));
 
@@ -253,7 +253,7 @@ TEST_F(CliTest, RunsKeepTheImportCounterAndLeaveABackupOfAChangedIndex) {
   const std::time_t now = std::time(nullptr);
   std::strftime(date, sizeof date, "%Y%m%d", std::localtime(&now));
   EXPECT_TRUE(std::filesystem::exists(dir_ / ("pics_" + std::string(date) + ".exp")));
-  EXPECT_FALSE(std::filesystem::exists(dir_ / "home/config/Albumcraft.ini"));
+  EXPECT_FALSE(std::filesystem::exists(home_.SettingsPath()));
 }
 
 TEST_F(CliTest, MissingStoreFilesAreNamedAndNothingIsWritten) {

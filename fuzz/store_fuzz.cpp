@@ -38,7 +38,7 @@ void WriteFile(const std::string& path, const uint8_t* data, size_t size) {
 
 void Work(Cdatabase& db) {
   db.id_counter = 1;
-  for (const char* query : {"99:zzzwqwq", "ROME +ITALY c:travel", "*", "a* 2001"}) {
+  for (const char* query : {kAllRecordsQuery, "ROME +ITALY c:travel", "*", "a* 2001"}) {
     db.RunQuery(query);
   }
   if (!db.ReadHeader()) return;

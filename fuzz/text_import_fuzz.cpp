@@ -75,7 +75,7 @@ std::vector<CExportDefinition> Import(Cdatabase& db, const std::string& name,
 
 std::string ExportAll(Cdatabase& db, const std::string& file,
                       const std::vector<CExportDefinition>& definitions) {
-  const int records = db.RunQuery("99:zzzwqwq");
+  const int records = db.RunQuery(kAllRecordsQuery);
   Check(db.ExportText(file, definitions) == records);
   Check(db.status().ok());
   return ReadAll(file);

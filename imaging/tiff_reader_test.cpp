@@ -26,16 +26,17 @@ class TiffReaderTest : public ::testing::Test {
 };
 
 TEST_F(TiffReaderTest, MotorolaAndIntelFilesGiveTheSamePixels) {
-  CTestTiff spec{.width = 5, .height = 3, .photometric = kTiffRgb, .samples = Samples(5, 3, 3)};
-  ASSERT_TRUE(Read(BuildTestTiff(spec)));
+  CTestTiff test_tiff{
+      .width = 5, .height = 3, .photometric = kTiffRgb, .samples = Samples(5, 3, 3)};
+  ASSERT_TRUE(Read(BuildTestTiff(test_tiff)));
   std::vector<uint8_t> intel = tiff_.PixelData();
-  spec.big_endian = true;
-  ASSERT_TRUE(Read(BuildTestTiff(spec)));
+  test_tiff.big_endian = true;
+  ASSERT_TRUE(Read(BuildTestTiff(test_tiff)));
   EXPECT_EQ(tiff_.PixelData(), intel);
   EXPECT_EQ(tiff_.Width(), 5u);
   EXPECT_EQ(tiff_.Height(), 3u);
   EXPECT_EQ(tiff_.Photometric(), kTiffRgb);
-  EXPECT_EQ(intel, spec.samples);
+  EXPECT_EQ(intel, test_tiff.samples);
   EXPECT_EQ(tiff_.ErrorText(), "");
 }
 
@@ -43,17 +44,17 @@ TEST_F(TiffReaderTest, StripTablesOfShortsAndLongs) {
   for (bool big_endian : {false, true}) {
     for (bool shorts : {false, true}) {
       SCOPED_TRACE(::testing::Message() << "big endian " << big_endian << " shorts " << shorts);
-      CTestTiff spec{.big_endian = big_endian,
-                     .width = 4,
-                     .height = 6,
-                     .photometric = kTiffRgb,
-                     .samples = Samples(4, 6, 3),
-                     .strips = 3,
-                     .short_strip_tables = shorts};
-      ASSERT_TRUE(Read(BuildTestTiff(spec)));
+      CTestTiff test_tiff{.big_endian = big_endian,
+                          .width = 4,
+                          .height = 6,
+                          .photometric = kTiffRgb,
+                          .samples = Samples(4, 6, 3),
+                          .strips = 3,
+                          .short_strip_tables = shorts};
+      ASSERT_TRUE(Read(BuildTestTiff(test_tiff)));
       EXPECT_EQ(tiff_.StripOffsets().size(), 3u);
       EXPECT_EQ(tiff_.StripByteCounts(), (std::vector<uint32_t>{24, 24, 24}));
-      EXPECT_EQ(tiff_.PixelData(), spec.samples);
+      EXPECT_EQ(tiff_.PixelData(), test_tiff.samples);
     }
   }
 }
@@ -103,18 +104,18 @@ TEST_F(TiffReaderTest, MissingStripBytesAreZero) {
 
 TEST_F(TiffReaderTest, RefusedFiles) {
   auto picture = [](auto change) {
-    CTestTiff spec{.width = 3, .height = 2, .photometric = kTiffRgb, .samples = Samples(3, 2, 3)};
-    change(spec);
-    return BuildTestTiff(spec);
+    CTestTiff test_tiff{
+        .width = 3, .height = 2, .photometric = kTiffRgb, .samples = Samples(3, 2, 3)};
+    change(test_tiff);
+    return BuildTestTiff(test_tiff);
   };
-  auto header = [](const char* bytes) { return std::vector<uint8_t>(bytes, bytes + 8); };
   std::vector<uint8_t> huge = picture([](CTestTiff&) {});
   huge[huge.size() - 4 - 6 * 12 + 8] = 0xFF;  // width 255 in a file of a few dozen bytes
   std::vector<uint8_t> absurd_strips = picture([](CTestTiff& t) { t.strips = 2; });
   // The strip offsets' count (entry 5) claims 2^30 entries.
   absurd_strips[absurd_strips.size() - 4 - 2 * 12 + 4 + 3] = 0x40;
-  std::vector<uint8_t> directory_past_end = header("II*\0\xF0\0\0\0");
-  std::vector<uint8_t> entries_past_end = header("II*\0\x08\0\0\0");
+  std::vector<uint8_t> directory_past_end = {'I', 'I', '*', 0, 0xF0, 0, 0, 0};
+  std::vector<uint8_t> entries_past_end = {'I', 'I', '*', 0, 0x08, 0, 0, 0};
   entries_past_end.insert(entries_past_end.end(), {0x20, 0x00, 1, 2, 3});
 
   struct Case {
@@ -124,8 +125,8 @@ TEST_F(TiffReaderTest, RefusedFiles) {
   } cases[] = {
       {"seven bytes", {'I', 'I', 42, 0, 8, 0, 0}, kTiffNotTiff},
       {"empty", {}, kTiffNotTiff},
-      {"mixed byte order", header("IM*\0\x08\0\0\0"), kTiffNotTiff},
-      {"not 42", header("II+\0\x08\0\0\0"), kTiffNotTiff},
+      {"mixed byte order", {'I', 'M', '*', 0, 0x08, 0, 0, 0}, kTiffNotTiff},
+      {"not 42", {'I', 'I', '+', 0, 0x08, 0, 0, 0}, kTiffNotTiff},
       {"directory past the end", directory_past_end, kTiffNotTiff},
       {"entries past the end", entries_past_end, kTiffNotTiff},
       {"LZW", picture([](CTestTiff& t) { t.compression = 5; }), ""},
@@ -146,20 +147,20 @@ TEST_F(TiffReaderTest, RefusedFiles) {
 
 class ConvertTiffTest : public TiffReaderTest {
  protected:
-  int Convert(const CTestTiff& spec) {
+  int Convert(const CTestTiff& test_tiff) {
     picture_.Release();
-    return ConvertTiff(picture_, WriteBytes(folder_, "c.tif", BuildTestTiff(spec)));
+    return ConvertTiff(picture_, WriteBytes(folder_, "c.tif", BuildTestTiff(test_tiff)));
   }
   CPicture picture_;
 };
 
 TEST_F(ConvertTiffTest, RgbBecomesBlueGreenRedWithPaddedRows) {
-  CTestTiff spec{.big_endian = true,
-                 .width = 5,
-                 .height = 3,
-                 .photometric = kTiffRgb,
-                 .samples = Samples(5, 3, 3)};
-  ASSERT_EQ(Convert(spec), 1);
+  CTestTiff test_tiff{.big_endian = true,
+                      .width = 5,
+                      .height = 3,
+                      .photometric = kTiffRgb,
+                      .samples = Samples(5, 3, 3)};
+  ASSERT_EQ(Convert(test_tiff), 1);
   EXPECT_EQ(picture_.header.size(), kTiffHeaderBlockSize);
   EXPECT_EQ(picture_.BitCount(), 24);
   EXPECT_EQ(picture_.Width(), 5);
@@ -173,7 +174,7 @@ TEST_F(ConvertTiffTest, RgbBecomesBlueGreenRedWithPaddedRows) {
   EXPECT_EQ(picture_.file_height, 3);
   for (int y = 0; y < 3; ++y) {
     for (int x = 0; x < 5; ++x) {
-      const uint8_t* rgb = &spec.samples[(y * 5 + x) * 3];
+      const uint8_t* rgb = &test_tiff.samples[(y * 5 + x) * 3];
       EXPECT_EQ(PixelAt(picture_, x, y), (std::vector<uint8_t>{rgb[2], rgb[1], rgb[0]}));
     }
   }

@@ -99,7 +99,7 @@ TEST_F(PictureFinderTest, FixedListIsRescannedWhenEmpty) {
 // up, and `before_answer` runs while it is open (the user inserting the medium).
 void AnswerInsertVolume(CScriptedFrontEnd& front_end, VolumeAnswer answer,
                         CInsertVolumeModel* shown = nullptr,
-                        std::function<void()> before_answer = {}) {
+                        const std::function<void()>& before_answer = {}) {
   front_end.AnswerNextDialog<CInsertVolumeModel>([=](CInsertVolumeModel& dialog) {
     if (shown) *shown = dialog;
     if (before_answer) before_answer();

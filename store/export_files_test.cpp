@@ -52,7 +52,7 @@ TEST_F(ExportFilesTest, UpgradeReadsTheNewestExportIntoNewFiles) {
   Cdatabase db;
   CreateIndex(db, dir_ / "pics.acx");
   AddDescribedPictures(db, 2, 5);
-  db.RunQuery("99:zzzwqwq");
+  db.RunQuery(kAllRecordsQuery);
   ASSERT_EQ(db.ExportText(dir_ / "pics_20240301.exp", {}), 10);
   dir_.Write("pics_20240201.exp", "000:OLDER\r\nXX\r\n");
   const auto answers = SearchAnswers(db);
@@ -83,7 +83,7 @@ TEST_F(ExportFilesTest, UpgradeWithoutExportLeavesAnEmptyIndex) {
   AddDescribedPictures(db, 1, 3);
   ASSERT_TRUE(db.UpgradeStore()) << db.status().message();
   EXPECT_TRUE(LiveIds(db).empty());
-  EXPECT_EQ(FoundIds(db, "99:zzzwqwq").size(), 0u);
+  EXPECT_EQ(FoundIds(db, kAllRecordsQuery).size(), 0u);
   Cdatabase fresh;
   CreateIndex(fresh, dir_ / "fresh.acx");
   for (const char* extension : {".acx", ".kw1", ".kw2", ".kw3", ".kw4"}) {

@@ -20,7 +20,8 @@ int AddTestRecord(Cdatabase& db, const std::string& id, const std::string& path,
 
 void AddDescribedPictures(Cdatabase& db, int folders, int files_per_folder) {
   const char* const places[] = {
-      "\xC3\x86r\xC3\xB8sk\xC3\xB8"
+      // Two literals, so that the escape \xB8 does not take the b of "bing".
+      "\xC3\x86r\xC3\xB8sk\xC3\xB8"  // NOLINT(bugprone-suspicious-missing-comma)
       "bing",
       "K\xC3\xB6ln", "Ch\xC3\xA2teau d'If", "Troms\xC3\xB8", "Z\xC3\xBCrich"};
   db.id_counter = 1;
@@ -57,8 +58,10 @@ std::string IdOf(Cdatabase& db, int32_t record) {
 std::vector<std::string> FoundIds(Cdatabase& db, const std::string& query) {
   db.RunQuery(query);
   std::vector<int32_t> records;
+  records.reserve(db.results.size());
   for (const CPictureInfo& entry : db.results) records.push_back(entry.record);
   std::vector<std::string> ids;
+  ids.reserve(records.size());
   for (int32_t record : records) ids.push_back(IdOf(db, record));
   return ids;
 }

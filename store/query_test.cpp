@@ -67,7 +67,7 @@ TEST_F(QueryTest, TheFirstMatchBecomesTheCurrentRecord) {
 TEST_F(QueryTest, CategoryAndAllRecordsFilters) {
   EXPECT_EQ(Query("C:TRAVEL"), (Ids{"P1"}));
   EXPECT_EQ(Query("travel"), (Ids{"P3"}));
-  EXPECT_EQ(Query("99:zzzwqwq"), (Ids{"IMG7", "P1", "P2", "P3"}));
+  EXPECT_EQ(Query(kAllRecordsQuery), (Ids{"IMG7", "P1", "P2", "P3"}));
   EXPECT_EQ(Query("P3"), (Ids{"P3"}));  // a picture ID
 }
 

@@ -109,7 +109,7 @@ TEST_F(RecordOpsTest, UpdateReindexesOnlyChangedFieldsByTheirCode) {
   EXPECT_EQ(Word("ROME"), 1);
   EXPECT_EQ(Matches("oslo"), Records{1});
   EXPECT_EQ(Matches("C:TO_BE_DESCRIBED"), Records{1});
-  EXPECT_EQ(Matches("99:zzzwqwq"), Records{1});
+  EXPECT_EQ(Matches(kAllRecordsQuery), Records{1});
   EXPECT_EQ(Word("ZZZWQWQ"), 1);
 }
 
@@ -182,7 +182,7 @@ TEST_F(RecordOpsTest, DeleteFreesTheRecordForTheNextAdd) {
     EXPECT_EQ(db_.ReadRecordEntry(1)->next_free(), 3u);
   }
   EXPECT_EQ(Matches("C:SUN"), Records{2});
-  EXPECT_EQ(Matches("99:zzzwqwq"), Records{2});
+  EXPECT_EQ(Matches(kAllRecordsQuery), Records{2});
   EXPECT_EQ(db_.ImportedBefore("/p/a.jpg", ""), 0);
   EXPECT_EQ(db_.RecordOfId("000001"), 0);
   db_.id_counter = 1;  // the ID of the deleted picture is free again
@@ -196,7 +196,7 @@ TEST_F(RecordOpsTest, DeleteSelectedKeepsThePositionOnAnEntry) {
   for (const char* name : {"a", "b", "c", "d"}) {
     ASSERT_EQ(AddTestPicture(db_, std::string("/p/") + name + ".jpg"), AddResult::kDone);
   }
-  ASSERT_EQ(db_.RunQuery("99:zzzwqwq"), 4);
+  ASSERT_EQ(db_.RunQuery(kAllRecordsQuery), 4);
   db_.results.SetPosition(1);
   db_.results[0].selected = 1;
   db_.results[2].selected = 1;
@@ -206,12 +206,13 @@ TEST_F(RecordOpsTest, DeleteSelectedKeepsThePositionOnAnEntry) {
   EXPECT_EQ(db_.results.count(), 2);
   EXPECT_EQ(db_.results.position(), 1);
   EXPECT_EQ(db_.fields[0], "000002");
-  EXPECT_EQ(Matches("99:zzzwqwq"), (Records{2, 4}));
+  EXPECT_EQ(Matches(kAllRecordsQuery), (Records{2, 4}));
 }
 
 TEST_F(RecordOpsTest, ResultListMovesStopAtItsEnds) {
-  for (const char* name : {"a", "b"}) ASSERT_EQ(AddTestPicture(db_, std::string("/p/") + name), AddResult::kDone);
-  ASSERT_EQ(db_.RunQuery("99:zzzwqwq"), 2);
+  for (const char* name : {"a", "b"})
+    ASSERT_EQ(AddTestPicture(db_, std::string("/p/") + name), AddResult::kDone);
+  ASSERT_EQ(db_.RunQuery(kAllRecordsQuery), 2);
   db_.PreviousEntry();
   EXPECT_EQ(db_.results.position(), 1);
   db_.NextEntry();

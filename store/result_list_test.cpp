@@ -7,7 +7,7 @@
 
 namespace {
 
-CResultList ListOf(std::vector<int32_t> records, int32_t position) {
+CResultList ListOf(const std::vector<int32_t>& records, int32_t position) {
   CResultList list;
   for (int32_t record : records) list.Append(record);
   list.SetPosition(position);

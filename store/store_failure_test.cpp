@@ -24,11 +24,11 @@ class StoreFailureTest : public ::testing::Test {
   std::string File(const char* extension) const {
     return (folder_ / std::string("pics") + extension);
   }
-  // Changes 4 big-endian bytes of a store file.
-  void Patch(const char* extension, size_t offset, uint32_t value) {
-    std::vector<uint8_t> bytes = ReadFileBytes(File(extension));
+  // Changes 4 big-endian bytes of a file.
+  static void Patch(const std::string& file, size_t offset, uint32_t value) {
+    std::vector<uint8_t> bytes = ReadFileBytes(file);
     ASSERT_TRUE(PutUint32BE(bytes, offset, value));
-    WriteFileBytes(File(extension), bytes);
+    WriteFileBytes(file, bytes);
   }
 
   CTempDir folder_;
@@ -134,14 +134,12 @@ TEST_F(StoreFailureTest, DamagedLinksAreReportedNotFollowed) {
     for (const std::string& e : extensions) {
       WriteFileBytes((folder / "d" + e), ReadFileBytes(File(e.c_str())));
     }
-    std::vector<uint8_t> bytes = ReadFileBytes((folder / std::string("d") + c.extension));
-    ASSERT_TRUE(PutUint32BE(bytes, c.offset, c.value));
-    WriteFileBytes((folder / std::string("d") + c.extension), bytes);
+    Patch(folder / std::string("d") + c.extension, c.offset, c.value);
 
     Cdatabase db;
     db.SetFileNames((folder / "d.acx"));
     db.id_counter = 1;
-    db.RunQuery("99:zzzwqwq");
+    db.RunQuery(kAllRecordsQuery);
     for (int r = 1; r <= 4; ++r) db.GoToRecord(r);
     db.RunQuery("sun");
     AddTestPicture(db, "/p/e.jpg");

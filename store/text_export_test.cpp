@@ -28,7 +28,7 @@ class TextExportTest : public ::testing::Test {
   // Exports every record of `db` as the closing backup does; the file's bytes.
   std::string ExportAll(Cdatabase& db, const std::string& name,
                         const std::vector<CExportDefinition>& definitions = {}) {
-    db.RunQuery("99:zzzwqwq");
+    db.RunQuery(kAllRecordsQuery);
     const int exported = db.ExportText(dir_ / name, definitions);
     EXPECT_TRUE(db.status().ok()) << db.status().message();
     EXPECT_EQ(exported, db.results.count());
@@ -207,7 +207,7 @@ TEST_F(TextExportTest, ImportIntoAnIndexHoldingEveryIdAddsNothingButBalancesTheT
   ExportAll(db_, "all.exp");
   EXPECT_EQ(Import(db_, "all.exp"), 0);
   EXPECT_LE(visits("000060"), 6);
-  EXPECT_EQ(FoundIds(db_, "99:zzzwqwq").size(), 60u);
+  EXPECT_EQ(FoundIds(db_, kAllRecordsQuery).size(), 60u);
 }
 
 TEST_F(TextExportTest, ExportMadeOnWindowsImports) {
@@ -238,7 +238,7 @@ TEST_F(TextExportTest, ExportMadeOnWindowsImports) {
 TEST_F(TextExportTest, FilesThatCannotBeOpenedGiveNothing) {
   EXPECT_EQ(db_.ImportText(dir_ / "missing.exp", categories_, definitions_), 0);
   EXPECT_NE(db_.status().message().find(dir_ / "missing.exp"), std::string::npos);
-  db_.RunQuery("99:zzzwqwq");
+  db_.RunQuery(kAllRecordsQuery);
   EXPECT_EQ(db_.ExportText(dir_ / "no/such/folder.exp", {}), 0);
   EXPECT_NE(db_.status().message().find("no/such/folder.exp"), std::string::npos);
   // A full disk: the export stops with the message.

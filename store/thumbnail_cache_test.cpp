@@ -30,7 +30,8 @@ CThumbnailBlob MakeThumbnail(int width, int height, int bits, uint8_t seed = 1) 
 
 std::vector<uint8_t> Bytes(const std::vector<uint8_t>& file, size_t from, size_t to) {
   to = std::min(to, file.size());
-  return from < to ? std::vector<uint8_t>(file.begin() + from, file.begin() + to)
+  return from < to ? std::vector<uint8_t>(file.begin() + static_cast<std::ptrdiff_t>(from),
+                                          file.begin() + static_cast<std::ptrdiff_t>(to))
                    : std::vector<uint8_t>();
 }
 

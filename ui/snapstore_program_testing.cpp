@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "app/settings_file.h"
+#include "store/database.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ std::string CSnapstoreRun::MakeIndex(int pictures, const std::vector<uint8_t>& j
     add.push_back(home_.Write(folder + name, std::string(jpeg.begin(), jpeg.end())));
   }
   if (pictures > 0) Cli(add);
-  Cli({"search", index, "99:zzzwqwq"});
+  Cli({"search", index, kAllRecordsQuery});
   CSettingsFile(SettingsPath()).WriteString("File", index);
   return index;
 }

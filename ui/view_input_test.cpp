@@ -34,7 +34,7 @@ class ViewInputTest : public testing::Test {
   // 3 and a view of 800 × 405 pixels (5 rows of 60-pixel thumbnails).
   void Open(int pictures) {
     doc_ = home_.OpenDocument(front_end_, volumes_, MakeIndex(pictures));
-    doc_->db.RunQuery("99:zzzwqwq");
+    doc_->db.RunQuery(kAllRecordsQuery);
     doc_->view_width = 800;
     doc_->view_height = 405;
     front_end_.ClearRecord();
