@@ -93,7 +93,8 @@ void CSnapstoreDoc::SaveDocumentState() {
   list.count = db.results.count();
   list.current_position = db.results.position();
   list.first_visible = first_visible;
-  for (const CPictureInfo& entry : db.results) list.entries.push_back({entry.record, entry.selected});
+  for (const CPictureInfo& entry : db.results)
+    list.entries.push_back({entry.record, entry.selected});
   list.entries_valid = true;
   const CDocumentStateSave saved = ::SaveDocumentState(index_path, temp_folder_, state, list);
   for (const CStateFileStatus* status : {&saved.state_file_status, &saved.result_list_status}) {
@@ -143,7 +144,8 @@ void CSnapstoreDoc::ReadDocumentState() {
 }
 
 void CSnapstoreDoc::RefreshRecordStatus() {
-  record_status_text = StringPrintf(LoadString(IDS_RECORD_STATUS).c_str(), db.results.position(), db.results.count());
+  record_status_text = StringPrintf(LoadString(IDS_RECORD_STATUS).c_str(), db.results.position(),
+                                    db.results.count());
 }
 
 std::vector<std::string> CSnapstoreDoc::CategoryChoices() const {

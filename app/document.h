@@ -14,13 +14,13 @@
 #include "app/command_target.h"
 #include "app/document_state.h"
 #include "app/idle_sort_pass.h"
-#include "platform/picture_finder.h"
 #include "app/settings.h"
 #include "app/settings_file.h"
-#include "imaging/thumbnail_list.h"
 #include "base/front_end.h"
 #include "base/rect.h"
 #include "imaging/picture.h"
+#include "imaging/thumbnail_list.h"
+#include "platform/picture_finder.h"
 #include "store/database.h"
 
 class CImport2Model;
