@@ -224,6 +224,9 @@ class Cdatabase {
   bool KeyExists(const std::string& key);
   // The record-table entry last read (its sort text and thumbnail location).
   const CRecordEntry& entry() const { return entry_; }
+  // The number of the record whose entry was read last: after GoToRecord and UpdateCurrent,
+  // the current record's.
+  uint32_t CurrentRecordNumber() const { return current_record_; }
   void Trace(const std::string& message);
 
   // --- word index (store files open, header read, unless noted) ---

@@ -147,4 +147,6 @@ void CWxFrontEnd::SetCategoryChoices(const std::vector<std::string>& choices) {
   frame_.SetCategoryChoices(choices);
 }
 
+void CWxFrontEnd::AddCategoryChoice(const std::string& choice) { frame_.AddCategoryChoice(choice); }
+
 void CWxFrontEnd::EndProgram(int exit_status) { std::exit(exit_status); }
