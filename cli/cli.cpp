@@ -16,6 +16,8 @@ constexpr const char* kUsage =
     "  create INDEX.acx                  create a new, empty photo index\n"
     "  add INDEX.acx [OPTIONS] PATH...   add pictures\n"
     "  set INDEX.acx ID FIELD=VALUE...   set fields of a picture\n"
+    "  annotate INDEX.acx ID [OPTIONS]   describe a picture as the description editor does\n"
+    "  categories INDEX.acx [OPTIONS]    list, make or delete the index's categories\n"
     "  delete INDEX.acx ID...            delete pictures\n"
     "  search INDEX.acx QUERY            list the pictures that match a query\n"
     "  show INDEX.acx ID                 print a picture's record\n"
@@ -35,7 +37,8 @@ const std::map<std::string, Command>& Commands() {
   static const std::map<std::string, Command> commands = {
       {"create", RunCreate}, {"add", RunAdd},       {"set", RunSet},         {"delete", RunDelete},
       {"search", RunSearch}, {"show", RunShow},     {"dump", RunDump},       {"check", RunCheck},
-      {"export", RunExport}, {"import", RunImport}, {"reindex", RunReindex}, {"sort", RunSort}};
+      {"export", RunExport}, {"import", RunImport}, {"reindex", RunReindex}, {"sort", RunSort},
+      {"annotate", RunAnnotate}, {"categories", RunCategories}};
   return commands;
 }
 

@@ -41,6 +41,11 @@ void Say(CConsoleFrontEnd& console, const std::string& text);
 // missing files, or the format-version message) when it cannot be used.
 bool OpenIndex(Cdatabase& db, const std::string& main_file, CConsoleFrontEnd& console);
 
+// Finds and reads the record with the picture ID `id` as the user typed it: its number; 0 when
+// there is none and -1 when the store failed, both reported.
+int ReadRecordOf(Cdatabase& db, const std::string& index, const std::string& id,
+                 CConsoleFrontEnd& console);
+
 // The store's message for a failed operation; kExitRefused.
 int ReportFailure(const Cdatabase& db, CConsoleFrontEnd& console);
 
@@ -63,3 +68,5 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
 int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunReindex(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunSort(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunCategories(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunAnnotate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

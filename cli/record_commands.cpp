@@ -36,7 +36,6 @@ constexpr const char* kShowUsage =
     "\n"
     "Prints every non-empty field of the picture with its number, then its image path, volume\n"
     "label, quality, sort text and thumbnail location.\n";
-constexpr const char* kMsgNoSuchId = "There is no picture with the ID %s in %s.";
 constexpr const char* kMsgNotUpdated =
     "The picture %s could not be updated: its ID is missing from the index of %s.";
 
@@ -60,31 +59,6 @@ int FieldOf(const std::string& name) {
   }
   const int field = std::stoi(name);
   return field < kFieldCount ? field : -1;
-}
-
-// The record of a picture ID as the user typed it; 0 with the message when there is none.
-int RecordOf(Cdatabase& db, const std::string& index, const std::string& id,
-             CConsoleFrontEnd& console) {
-  const int record = db.RecordOfId(UpperCase(TrimBlanks(id)));
-  if (record == 0) {
-    if (db.status().ok()) {
-      Say(console, StringPrintf(kMsgNoSuchId, id.c_str(), index.c_str()));
-    } else {
-      ReportFailure(db, console);
-    }
-  }
-  return record;
-}
-
-// Finds and reads the record with the picture ID `id`: its number; 0 when there is none and
-// -1 when the store failed, both reported.
-int ReadRecordOf(Cdatabase& db, const std::string& index, const std::string& id,
-                 CConsoleFrontEnd& console) {
-  const int record = RecordOf(db, index, id, console);
-  if (record == 0) return 0;
-  db.GoToRecord(record);
-  if (!db.status().ok()) return ReportFailure(db, console), -1;
-  return record;
 }
 
 }  // namespace
