@@ -11,7 +11,9 @@ AnnotateResult CSnapstoreDoc::Annotate() {
       state.category_names);
   sheet.Load(db, annotation, state.storage_locations, state.definitions);
   const size_t category_count = state.category_names.size();
+  front_end_.SetHelpTopic(HELP_TOPIC_DESCRIBING);
   const bool accepted = front_end_.RunDialog(sheet);
+  front_end_.SetHelpTopic(HELP_TOPIC_MAIN_WINDOW);
   annotation.sheet_rect = sheet.placement;
   front_end_.SendCommandToDescendants(CMD_SET_STRIP_SCROLL_POSITION);
   front_end_.SendCommandToDescendants(CMD_REPAINT_CAPTION);
@@ -47,7 +49,10 @@ void CSnapstoreDoc::AddToCategory() {
     ShowStoreFailure();
   } else {
     CCategoryListModel dialog(front_end_, state.category_names, db.fields[kFieldCategory]);
-    if (front_end_.RunDialog(dialog)) {
+    front_end_.SetHelpTopic(HELP_TOPIC_DESCRIBING);
+    const bool accepted = front_end_.RunDialog(dialog);
+    front_end_.SetHelpTopic(HELP_TOPIC_MAIN_WINDOW);
+    if (accepted) {
       modified = true;
       if (hit) db.GoToRecord(*hit);
       db.fields[kFieldCategory] = dialog.category_text;

@@ -27,6 +27,8 @@ void CPictDescrModel::Load(const Cdatabase& record, const CAnnotationDefaults& d
   page = DescriptionPage::kDescription;
 }
 
+void CPictDescrModel::BrowseFile() { file.Browse(front_end_); }
+
 bool CPictDescrModel::ChangePage(DescriptionPage to) {
   if (page == DescriptionPage::kDescription && to != page &&
       !description.CheckId(front_end_, key_exists_)) {

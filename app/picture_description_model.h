@@ -49,6 +49,8 @@ class CPictDescrModel : public CDialogModel {
             const std::vector<CUserDefFields>& definitions);
 
   std::string Title() const override { return "Image description"; }
+  // "Browse" on the File page.
+  void BrowseFile();
   // The user turns to another page: leaving the Description page checks the ID first. False
   // keeps the page.
   bool ChangePage(DescriptionPage to);

@@ -179,6 +179,7 @@ constexpr int CMD_STRIP_END = 3004;
 // --- help topics (context numbers) ---
 constexpr int HELP_TOPIC_MAIN_WINDOW = 110;
 constexpr int HELP_TOPIC_ADD_PICTURES = 3;
+constexpr int HELP_TOPIC_DESCRIBING = 4;  // the description editor and the category dialogs
 
 // --- status-bar panes ---
 constexpr int STATUS_PANE_MESSAGE = 0;
