@@ -45,7 +45,7 @@ class DocumentAnnotateTest : public testing::Test {
   }
 
   // Answers the next description editor with `edit` and OK.
-  void AnswerEditor(std::function<void(CPictDescrModel&)> edit) {
+  void AnswerEditor(const std::function<void(CPictDescrModel&)>& edit) {
     front_end_.AnswerNextDialog<CPictDescrModel>([edit](CPictDescrModel& sheet) {
       edit(sheet);
       return sheet.Accept();

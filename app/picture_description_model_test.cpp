@@ -170,6 +170,23 @@ TEST_F(PictureDescriptionTest, CustomFieldsShowTheirValuesAndDefaultsAndKeepThei
   EXPECT_EQ(definitions_[1].set_as_default, 1);
 }
 
+TEST_F(PictureDescriptionTest, ARecordFromADamagedIndexOpensAndKeepsWhatItHolds) {
+  record_.fields[kFieldId] = "B\xD8RGE";  // Windows-1252, and not in the key tree's words
+  record_.quality = 0;
+  CUserDefFields unset, beyond;
+  unset.Set("Unset", 1, 0);
+  beyond.Set("Beyond", 2, 400);
+  definitions_ = {unset, beyond};
+  CPictDescrModel& sheet = Open();
+  ASSERT_EQ(sheet.info.fields.size(), 2u);
+  EXPECT_EQ(sheet.info.fields[1].value, "");
+  sheet.info.fields[1].value = "lost";
+  ASSERT_TRUE(Ok());
+  EXPECT_EQ(record_.fields[kFieldId], "B\xD8RGE");  // its own ID: kept byte for byte
+  EXPECT_EQ(record_.quality, 1);
+  EXPECT_EQ(record_.fields[99], "");
+}
+
 TEST_F(PictureDescriptionTest, AChangedPictureFileMustBeAPictureAndBrowseChoosesOne) {
   CPictDescrModel& sheet = Open();
   sheet.file.image_path = "/photos/notes.txt";

@@ -207,7 +207,9 @@ std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const st
     wxWindow* field = dialog ? dialog->FindWindow(WxIdOf(id)) : nullptr;
     const wxString typed = ToWx(Unescaped(RestOf(words)));
     if (auto* text = wxDynamicCast(field, wxTextCtrl)) {
-      text->SetValue(typed);
+      // Character by character, as typed: a field full up takes no more.
+      text->Clear();
+      for (const wxUniChar c : typed) text->AppendText(wxString(c));
     } else if (auto* combo = wxDynamicCast(field, wxComboBox)) {
       combo->SetValue(typed);
     } else {

@@ -218,12 +218,16 @@ bool CAutomation::RunViewLine(const std::string& verb, std::istringstream& words
     Report("caption-text: " + Escaped(LineFeedsOnly(view->CaptionText())));
   } else if (verb == "cell-text" && words >> x) {
     view->Update();
-    const size_t entry = static_cast<size_t>(doc->first_visible - 1 + x);
-    const bool shown = x >= 0 && static_cast<size_t>(x) < doc->visible_cells.size() &&
-                       entry < doc->db.results.size() && doc->db.results[entry]->texts_read;
-    const auto& texts = shown ? doc->db.results[entry]->texts : std::array<std::string, 10>{};
-    Report("cell-text " + std::to_string(x) + ": " +
-           (shown ? texts[0] + "|" + texts[1] + "|" + texts[2] : std::string("none")));
+    const int entry = doc->first_visible - 1 + x;
+    const bool shown = x >= 0 && static_cast<size_t>(x) < doc->visible_cells.size() && entry >= 0 &&
+                       static_cast<size_t>(entry) < doc->db.results.size() &&
+                       doc->db.results[static_cast<size_t>(entry)]->texts_read;
+    std::string text = "none";
+    if (shown) {
+      const auto& texts = doc->db.results[static_cast<size_t>(entry)]->texts;
+      text = texts[0] + "|" + texts[1] + "|" + texts[2];
+    }
+    Report("cell-text " + std::to_string(x) + ": " + text);
   } else if (verb == "view") {
     Report("view: " + std::to_string(doc->view_width) + " " + std::to_string(doc->view_height));
   } else if (verb == "pixel" && words >> x >> y) {

@@ -49,8 +49,9 @@
 //   check LABEL=on|off     set the modal dialog's check box LABEL (or resource number), as a
 //                          click would
 //   choose LABEL           pick the modal dialog's radio button LABEL, as a click would
-//   type ID TEXT           put TEXT into the modal dialog's text field or drop-down with
-//                          resource number ID; "\n" in TEXT is a line break
+//   type ID TEXT           type TEXT into the modal dialog's text field (replacing what it
+//                          holds, one character after the other) or drop-down with resource
+//                          number ID; "\n" in TEXT is a line break
 //   text ID                report "text ID: <text>" of that field
 //   page [NAME]            report "page: <name>" of the property sheet on screen, or turn it
 //                          to the page NAME as a click on its tab would

@@ -23,7 +23,7 @@ std::string BackupName(const std::string& index) {
 
 }  // namespace
 
-TEST(PictureDescriptionTest, DescribedInTheEditorShownFoundAndReopened) {
+TEST(DescriptionEditorTest, DescribedInTheEditorShownFoundAndReopened) {
   CSnapstoreRun run(SNAPSTORE_BINARY, SNAPSTORE_CLI_BINARY);
   const std::string index = run.MakeIndex(2, EncodeTestJpeg(GradientJpeg(320, 240)));
   run.Cli({"categories", index, "--add", "Summer"});
@@ -70,6 +70,7 @@ TEST(PictureDescriptionTest, DescribedInTheEditorShownFoundAndReopened) {
   lines = run.Run(
       "sleep 300\nclick caption\nwait-dialog\ndialog\ntext 1003\ntext 1004\n"
       "page Categories\nlist 1112\npage Info\nlist 1107\npage Description\n"
+      "type 1001 ABCDEFGHIJKLMNOPQRST\ntext 1001\n"
       "type 1001 000002\npage Info\nwait-dialog\ndialog\nanswer ok\npage\n"
       "press OK\nwait-dialog\ndialog\nanswer ok\npage\npress Cancel\nsleep 200\ndialog\nclose\n",
       &result);
@@ -77,6 +78,8 @@ TEST(PictureDescriptionTest, DescribedInTheEditorShownFoundAndReopened) {
   EXPECT_EQ(Reports(lines, "dialog: "), (std::vector<std::string>{"Image description", "none"}));
   EXPECT_EQ(Reports(lines, "text 1003: "), std::vector<std::string>{"Bergen"});
   EXPECT_EQ(Reports(lines, "text 1004: "), std::vector<std::string>{kDescription});
+  // The ID field takes 19 characters; the twentieth is not typed.
+  EXPECT_EQ(Reports(lines, "text 1001: "), std::vector<std::string>{"ABCDEFGHIJKLMNOPQRS"});
   EXPECT_EQ(Reports(lines, "list 1112: "), (std::vector<std::string>{"[ ] Summer", "[x] Holiday"}));
   EXPECT_EQ(Reports(lines, "list 1107: "),
             (std::vector<std::string>{"[x] |Film no.|F-12", "[ ] |Person|Kari"}));
