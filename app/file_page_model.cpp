@@ -20,7 +20,6 @@ void CFilePageModel::Load(const std::string& path, const std::string& label) {
 
 void CFilePageModel::Browse(CFrontEnd& front_end) {
   CFileRequest request;
-  request.must_exist = true;
   request.default_ext = kPictureExtension;
   request.filter = kPictureFilter;
   request.initial_path = image_path;
