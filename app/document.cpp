@@ -7,11 +7,11 @@
 #include "base/resource_ids.h"
 #include "base/string_printf.h"
 #include "base/string_table.h"
+#include "base/text_rules.h"
 #include "classify/user_def_fields.h"
 #include "imaging/picture_loader.h"
 #include "platform/file_copy.h"
 #include "platform/folders.h"
-#include "store/text_rules.h"
 
 CSnapstoreDoc::CSnapstoreDoc(CFrontEnd& front_end, CVolumeSource& volumes,
                              CSettingsFile settings_file, CDocumentOptions options)

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/annotation_defaults.h"
 #include "app/command_target.h"
 #include "app/document_state.h"
 #include "app/idle_sort_pass.h"
@@ -31,6 +32,13 @@ struct CDecodedPicture;
 struct CVisibleCell {
   CRect rect;
   int32_t record = 0;
+};
+
+// What the description editor did.
+enum class AnnotateResult {
+  kCancelled,  // the editor was cancelled: nothing changed
+  kStored,     // the record was stored with the editor's values
+  kNotStored,  // the store refused or failed to update the record (the user was told)
 };
 
 // What an "Add pictures" command did.
@@ -82,8 +90,9 @@ class CSnapstoreDoc : public CCommandTarget {
   std::string record_status_text;  // "Record: %d/%d", status pane 1
   // The search bar: its text and its selected category, which the GUI shows and hands back.
   std::string search_words;
-  std::string search_category;  // "ALL" unless a category is chosen
-  CDocumentState state;         // categories, locations, field definitions, counters, CSV data
+  std::string search_category;     // "ALL" unless a category is chosen
+  CDocumentState state;            // categories, locations, field definitions, counters, CSV data
+  CAnnotationDefaults annotation;  // what the description editor remembers during the run
   CPictureFinder finder;
   CPicture picture;  // the current picture: the one slot every picture is decoded into
   // Decoded thumbnails for the strip; the painter draws entry FetchThumbnail(record).
@@ -179,6 +188,16 @@ class CSnapstoreDoc : public CCommandTarget {
   // "Record: %d/%d" with the current position and the count.
   void RefreshRecordStatus();
 
+  // --- describing pictures ---
+  // "Annotate...": the description editor over the current record; on OK the record is
+  // stored with its values (the index is then changed), the strip and the caption show them,
+  // and the idle sort pass starts over. REQUIRES: a current record.
+  AnnotateResult Annotate();
+  // "Add to category...": the "Select category" dialog for the picture under the last
+  // context-menu point when it lies on a thumbnail, else for the current picture; on OK the
+  // picture's categories are stored. The current record stays the current picture's.
+  void AddToCategory();
+
   // --- maintenance commands ---
   void SortIndex();
   // Clears the search, rebuilds the word index and sorts it.
@@ -240,6 +259,10 @@ class CSnapstoreDoc : public CCommandTarget {
   void CreateAt(const std::string& path);
   void RefillCategoryChoices();
   void ShowStoreFailure();
+  // UpdateCurrent for an edited current record; a refusal or a failure is told (a damaged
+  // index entry offers to reorganise the index) and the record is read again as it is
+  // stored. True when it was stored.
+  bool UpdateCurrentRecord();
   // The import of the dialog's selection: the work list, the loop over it, the log.
   CImportOutcome ImportSelection(CImport2Model& dialog);
   // Writes the thumbnail and the When text of a picture the import has just added.

@@ -23,6 +23,8 @@ constexpr std::initializer_list<int> kEditImageCommands = {ID_EDIT_IMAGE, ID_EDI
 constexpr std::initializer_list<int> kDeleteCommands = {ID_DELETE_PICTURE, ID_DELETE_PICTURE_KEY};
 constexpr std::initializer_list<int> kAddPicturesCommands = {
     ID_ADD_PICTURES, ID_IMPORT_PICTURES_TOOLBAR, ID_ADD_PICTURES_KEY};
+constexpr std::initializer_list<int> kAnnotateCommands = {
+    ID_ANNOTATE, ID_ANNOTATE_2, ID_ANNOTATE_TOOLBAR, ID_ANNOTATE_CONTEXT, ID_ANNOTATE_KEY};
 constexpr std::initializer_list<int> kDeselectCommands = {ID_DESELECT_ALL, ID_DESELECT_ALL_KEY};
 constexpr int kViewModeCommands[] = {ID_VIEW_MODE_1, ID_VIEW_MODE_2, ID_VIEW_MODE_3, ID_VIEW_MODE_4,
                                      ID_VIEW_MODE_5};
@@ -76,6 +78,10 @@ bool CSnapstoreDoc::OnCommand(int command) {
     DeletePicture(true);
   } else if (IsOneOf(command, kEditImageCommands)) {
     EditImage();
+  } else if (IsOneOf(command, kAnnotateCommands)) {
+    if (!db.results.empty()) Annotate();
+  } else if (command == ID_ADD_TO_CATEGORY) {
+    AddToCategory();
   } else if (int mode = ViewModeOf(command)) {
     SetViewMode(mode);
   } else if (command == ID_THUMBPRINTS) {
@@ -129,6 +135,7 @@ std::optional<CCommandUi> CSnapstoreDoc::CommandUi(int command) const {
     return CCommandUi{has_pictures && db.results.position() != db.results.count()};
   }
   if (IsOneOf(command, kEditImageCommands) || IsOneOf(command, kDeleteCommands) ||
+      IsOneOf(command, kAnnotateCommands) || command == ID_ADD_TO_CATEGORY ||
       command == ID_DELETE_PICTURE_CONTEXT || command == ID_REFRESH_THUMBNAIL_CONTEXT) {
     return CCommandUi{has_pictures};
   }

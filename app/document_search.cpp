@@ -7,7 +7,7 @@
 #include "base/resource_ids.h"
 #include "base/string_printf.h"
 #include "base/string_table.h"
-#include "store/text_rules.h"
+#include "base/text_rules.h"
 
 namespace {
 

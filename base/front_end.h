@@ -88,6 +88,9 @@ class CFrontEnd {
   // The entries of the search bar's category box ("ALL", "TO_BE_DESCRIBED", the index's
   // categories), of which the first is selected.
   virtual void SetCategoryChoices(const std::vector<std::string>& choices) = 0;
+  // One more entry of the search bar's category box (a category was just made); the entry
+  // selected stays selected.
+  virtual void AddCategoryChoice(const std::string& choice) = 0;
 
   // Ends the program at once with the exit status, writing nothing more (the user refused
   // the format upgrade).

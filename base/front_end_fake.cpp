@@ -132,6 +132,11 @@ void CScriptedFrontEnd::SetCategoryChoices(const std::vector<std::string>& choic
   category_choices_ = choices;
 }
 
+void CScriptedFrontEnd::AddCategoryChoice(const std::string& choice) {
+  calls_.push_back("category added: " + choice);
+  category_choices_.push_back(choice);
+}
+
 void CScriptedFrontEnd::EndProgram(int exit_status) {
   calls_.push_back("end " + std::to_string(exit_status));
   ended_with_ = exit_status;

@@ -38,7 +38,7 @@ class CScriptedFrontEnd : public CFrontEnd {
   // Every call, one line each: "message: TEXT", "question: TEXT", "file: TITLE",
   // "dialog: TITLE", "progress: TITLE 0..N", "step: POS PERCENT TIME", "progress closed",
   // "log: TEXT", "status N: TEXT", "wait", "wait end", "update N", "command N", "help N",
-  // "categories: A|B", "end N".
+  // "categories: A|B", "category added: A", "end N".
   const std::vector<std::string>& Calls() const { return calls_; }
   // The texts of message boxes and questions, in order.
   const std::vector<std::string>& Messages() const { return messages_; }
@@ -73,6 +73,7 @@ class CScriptedFrontEnd : public CFrontEnd {
   void SendCommandToDescendants(int command) override;
   void SetHelpTopic(int topic) override;
   void SetCategoryChoices(const std::vector<std::string>& choices) override;
+  void AddCategoryChoice(const std::string& choice) override;
   void EndProgram(int exit_status) override;
 
  private:

@@ -128,6 +128,43 @@ constexpr int IDC_SHOW_IMPORTED = 1100;
 constexpr int IDC_MAKE_THUMBNAILS = 1124;
 constexpr int IDD_IMPORT_LOG = 176;
 
+// --- the description editor CPictDescr ("Image description") ---
+// The Description page CEditTekst (dialog 102).
+constexpr int IDD_DESCRIPTION_PAGE = 102;
+constexpr int IDC_DESCR_ID = 1001;  // one line, at most 19 characters
+constexpr int IDC_DESCR_WHEN = 1002;
+constexpr int IDC_DESCR_WHERE = 1003;
+constexpr int IDC_DESCR_TEXT = 1004;  // multi-line
+constexpr int IDC_REPEAT_WHEN = 1012;
+constexpr int IDC_REPEAT_WHERE = 1013;
+constexpr int IDC_REPEAT_DESCRIPTION = 1014;
+// The Categories page CCategoryPage (dialog 143).
+constexpr int IDD_CATEGORY_PAGE = 143;
+constexpr int IDC_CATEGORY_DEFAULT = 1115;  // "Set as default"
+constexpr int IDC_CATEGORY_PAGE_NEW = 1116;
+constexpr int IDC_CATEGORY_DELETE = 1117;
+// The Info page CInfoDlg2 (dialog 178).
+constexpr int IDD_INFO_PAGE = 178;
+constexpr int IDC_INFO_REFERENCE = 1041;  // "Refno:"
+constexpr int IDC_INFO_LOCATION = 1050;   // "Location:", an editable drop-down
+constexpr int IDC_INFO_QUALITY = 1051;    // a one-line list of "1" to "4"
+constexpr int IDC_INFO_FIELDS = 1107;     // the custom fields: "Def", "Label", "Value"
+// The File page CFilePage (dialog 146); its volume label is IDC_VOLUME_LABEL, disabled.
+constexpr int IDD_FILE_PAGE = 146;
+constexpr int IDC_FILE_PATH = 1036;
+constexpr int IDC_FILE_BROWSE = 1037;
+// An in-place editor over a list's cell (CEditField, CComboField).
+constexpr int IDC_CELL_EDITOR = 50000;
+// An in-place editor asks its owner for the neighbouring cell (Ctrl + an arrow key).
+constexpr int CMD_NEIGHBOUR_CELL = 144;
+
+// --- the category dialogs ---
+constexpr int IDD_SELECT_CATEGORY = 182;  // CCategoryList, "Select category"
+constexpr int IDD_ADD_CATEGORY = 183;     // CAddCategory, "Add category"
+constexpr int IDC_CATEGORY_LIST = 1112;   // the categories, with check boxes
+constexpr int IDC_CATEGORY_LIST_NEW = 1113;
+constexpr int IDC_NEW_CATEGORY = 1114;  // "Enter new category:", at most 19 characters
+
 // --- commands the document sends to the frame's descendants ---
 constexpr int CMD_SHOW_STRIP_SCROLLBAR = 105;
 constexpr int CMD_HIDE_STRIP_SCROLLBAR = 106;
@@ -142,6 +179,7 @@ constexpr int CMD_STRIP_END = 3004;
 // --- help topics (context numbers) ---
 constexpr int HELP_TOPIC_MAIN_WINDOW = 110;
 constexpr int HELP_TOPIC_ADD_PICTURES = 3;
+constexpr int HELP_TOPIC_DESCRIBING = 4;  // the description editor and the category dialogs
 
 // --- status-bar panes ---
 constexpr int STATUS_PANE_MESSAGE = 0;

@@ -31,5 +31,6 @@ class CSilentFrontEnd : public CFrontEnd {
   void SendCommandToDescendants(int) override {}
   void SetHelpTopic(int) override {}
   void SetCategoryChoices(const std::vector<std::string>&) override {}
+  void AddCategoryChoice(const std::string&) override {}
   void EndProgram(int) override {}
 };

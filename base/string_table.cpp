@@ -19,6 +19,8 @@ const std::map<int, std::string>& Table() {
        "deleted.\n\nDo you want to upgrade (NO will terminate Albumcraft)?"},
       {IDS_UPGRADE_DONE, "Photoarchive has been successfully converted to new format."},
       {IDS_NO_IMAGES_FOUND, "No images found for these words !"},
+      {IDS_CATEGORY_ONE_WORD,
+       "A category can only be one word.\nYou can use _ as an replacement for space."},
       {IDS_IMPORT_FINISHED, "%c%cImport finished. %d of %d pictures was successfully  imported."},
       {IDS_RECORD_STATUS, "Record: %d/%d"},
       {IDS_ID_NOT_UNIQUE,
@@ -33,6 +35,18 @@ const std::map<int, std::string>& Table() {
       {IDS_ALREADY_IMPORTED, " Already imported"},
       {IDS_ALL, "ALL"},
       {IDS_TO_BE_DESCRIBED, "TO_BE_DESCRIBED"},
+      {IDS_CATEGORY_EXISTS,
+       "This category already exists. Please enter a new category or press [CANCEL]."},
+      {IDS_NO_CATEGORY_SELECTED,
+       "No category was selected. You must select a category before you press the [DELETE] "
+       "button."},
+      {IDS_DELETE_CATEGORY_QUESTION, "Are you sure you want to delete the category %s ?"},
+      {IDS_RECORD_CORRUPTED,
+       "A data corruption has been found in the index of the photo you are updating. \nYour "
+       "changes will not be saved. Try to run reindexing of your photo index.\n"
+       "Keep the backup exports of this photo index (the .exp files beside it) until then: "
+       "they hold every description as it was stored.\n\nDo you want to run \"Reorg Photo "
+       "Index\" now?"},
       {IDS_INDEX_CREATED_ADD_NOW,
        "Photo Index have been successfully created in %s\n\nDo you want to add photos to this "
        "index now?"},

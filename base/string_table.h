@@ -11,6 +11,7 @@ constexpr int IDS_NO_ARCHIVE = 114;
 constexpr int IDS_UPGRADE_QUESTION = 115;
 constexpr int IDS_UPGRADE_DONE = 118;
 constexpr int IDS_NO_IMAGES_FOUND = 119;
+constexpr int IDS_CATEGORY_ONE_WORD = 123;
 constexpr int IDS_IMPORT_FINISHED = 130;
 constexpr int IDS_RECORD_STATUS = 131;
 constexpr int IDS_ID_NOT_UNIQUE = 132;
@@ -21,6 +22,10 @@ constexpr int IDS_DUPLICATE_ID = 138;
 constexpr int IDS_ALREADY_IMPORTED = 139;
 constexpr int IDS_ALL = 142;
 constexpr int IDS_TO_BE_DESCRIBED = 143;
+constexpr int IDS_CATEGORY_EXISTS = 151;
+constexpr int IDS_NO_CATEGORY_SELECTED = 152;
+constexpr int IDS_DELETE_CATEGORY_QUESTION = 153;  // filled with the category
+constexpr int IDS_RECORD_CORRUPTED = 331;          // a question: run Reorg now?
 constexpr int IDS_INDEX_CREATED_ADD_NOW = 307;
 constexpr int IDS_ID_TOO_LONG = 32793;
 constexpr int IDS_ID_ILLEGAL_CHARACTER = 32797;
@@ -57,6 +62,14 @@ constexpr const char* kTitleError = "*** ERROR ***";
 constexpr const char* kMsgNoFormatMask =
     "You must specify a format mask when specifying userdefined";
 constexpr const char* kMsgMaskWithoutNumbers = "A format mask must contain numbers";
+
+// Picture IDs, categories and picture files typed by the user.
+constexpr const char* kMsgEmptyId = "The picture ID must not be empty. Please enter an ID.";
+constexpr const char* kMsgEmptyCategory = "Please enter the name of the new category.";
+constexpr const char* kMsgCategoryTooLong = "A category can have at most 19 characters.";
+// Filled with the path typed.
+constexpr const char* kMsgNotAPictureFileFormat =
+    "%s is not the name of a picture file: it must end in .jpg or .tif.";
 
 // Damaged or unwritable state files of an index, filled with the file's path and the reason.
 constexpr const char* kMsgStateFileDamagedFormat =

@@ -33,6 +33,8 @@ CCliCommand DeclareIndexCommand(CLI::App& cli, const std::string& name, const st
 CCliCommand DeclareCreate(CLI::App& cli);
 CCliCommand DeclareAdd(CLI::App& cli);
 CCliCommand DeclareSet(CLI::App& cli);
+CCliCommand DeclareAnnotate(CLI::App& cli);
+CCliCommand DeclareCategories(CLI::App& cli);
 CCliCommand DeclareDelete(CLI::App& cli);
 CCliCommand DeclareSearch(CLI::App& cli);
 CCliCommand DeclareShow(CLI::App& cli);

@@ -4,10 +4,12 @@
 
 #include "base/string_printf.h"
 #include "base/string_table.h"
+#include "base/text_rules.h"
 #include "cli/console_front_end.h"
 
 namespace {
 
+constexpr const char* kMsgNoSuchId = "There is no picture with the ID %s in %s.";
 constexpr const char* kMsgOtherVersion =
     "The photo index %s has the format version %d; this program works with version %d.\n"
     "Open it in Albumcraft to upgrade it.";
@@ -62,6 +64,22 @@ bool CCliSession::Open(const std::string& main_file) {
   }
   doc_->db.SetFrontEnd(&console_);
   return true;
+}
+
+int ReadRecordOf(Cdatabase& db, const std::string& index, const std::string& id,
+                 CConsoleFrontEnd& console) {
+  const int record = db.RecordOfId(UpperCase(TrimBlanks(id)));
+  if (record == 0) {
+    if (db.status().ok()) {
+      Say(console, StringPrintf(kMsgNoSuchId, id.c_str(), index.c_str()));
+    } else {
+      ReportFailure(db, console);
+    }
+    return 0;
+  }
+  db.GoToRecord(record);
+  if (!db.status().ok()) return ReportFailure(db, console), -1;
+  return record;
 }
 
 int ReportFailure(const Cdatabase& db, CConsoleFrontEnd& console) {

@@ -39,6 +39,11 @@ void Say(CConsoleFrontEnd& console, const std::string& text);
 // missing files, or the format-version message) when it cannot be used.
 bool OpenIndex(Cdatabase& db, const std::string& main_file, CConsoleFrontEnd& console);
 
+// Finds and reads the record with the picture ID `id` as the user typed it: its number; 0 when
+// there is none and -1 when the store failed, both reported.
+int ReadRecordOf(Cdatabase& db, const std::string& index, const std::string& id,
+                 CConsoleFrontEnd& console);
+
 // The store's message for a failed operation; kExitRefused.
 int ReportFailure(const Cdatabase& db, CConsoleFrontEnd& console);
 

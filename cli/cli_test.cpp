@@ -177,6 +177,53 @@ TEST_F(CliTest, SetRefusesBadIds) {
   EXPECT_EQ(Run({"set", Index(), "000001", "0=000001", "where=x"}).status, 0);
 }
 
+TEST_F(CliTest, CategoriesAndAnnotateFollowTheEditorsRules) {
+  ASSERT_EQ(Run({"create", Index()}).status, 0);
+  ASSERT_EQ(Run({"add", Index(), "/a/1.jpg", "/a/2.jpg"}).status, 0);
+  EXPECT_EQ(Run({"categories", Index(), "--add", "Summer", "summer", "New_York"}).status, 0);
+  struct Refused {
+    std::vector<std::string> args;
+    std::string message;
+  };
+  const Refused refused[] = {
+      {{"--add", "Autumn", " Summer "}, LoadString(IDS_CATEGORY_EXISTS)},
+      {{"--add", "New York"}, LoadString(IDS_CATEGORY_ONE_WORD)},
+      {{"--add", "ABCDEFGHIJKLMNOPQRST"}, kMsgCategoryTooLong},
+      {{"--delete", "summer", "Winter"}, "There is no category Winter in " + Index() + "."},
+  };
+  for (const Refused& r : refused) {
+    std::vector<std::string> args = {"categories", Index()};
+    args.insert(args.end(), r.args.begin(), r.args.end());
+    const CRun run = Run(args);
+    EXPECT_EQ(run.status, 1) << r.args[1];
+    EXPECT_EQ(run.err, r.message + "\n");
+  }
+  EXPECT_EQ(Run({"categories", Index()}).out, "Summer\nsummer\nNew_York\n");
+  EXPECT_EQ(Run({"categories", Index(), "--delete", "summer"}).status, 0);
+  EXPECT_EQ(Run({"categories", Index()}).out, "Summer\nNew_York\n");
+
+  CRun run = Run({"annotate", Index(), "000001", "--where", "Bergen", "--description",
+                  "Blåbærsyltetøy\nline two", "--category", "Summer", "--location", "Box 1",
+                  "--quality", "4"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out + run.err, "");
+  EXPECT_EQ(Run({"show", Index(), "000001"}).out,
+            "0: 000001\n2: Bergen\n3: Blåbærsyltetøy\nline two\n4: Summer\n9: Box 1\n"
+            "path: /a/1.jpg\nlabel: \nquality: 4\nsort text: \nthumbnail: file 0 slot 0\n");
+  EXPECT_EQ(Run({"search", Index(), "BLÅBÆRSYLTETØY"}).out, "000001\t/a/1.jpg\n");
+
+  run = Run({"annotate", Index(), "000002", "--id", "000001"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, LoadString(IDS_ID_NOT_UNIQUE) + "\n");
+  run = Run({"annotate", Index(), "000002", "--category", "Winter"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(Run({"annotate", Index(), "000002", "--quality", "5"}).status, 2);
+  // OK alone takes TO_BE_DESCRIBED off; a new ID is trimmed and written in capitals.
+  ASSERT_EQ(Run({"annotate", Index(), "000002", "--id", " img_2 "}).status, 0);
+  EXPECT_EQ(Run({"show", Index(), "IMG_2"}).out.find("4: "), std::string::npos);
+  EXPECT_EQ(Run({"search", Index(), "c:to_be_described"}).out, "");
+}
+
 TEST_F(CliTest, MissingFilesAndBadUsage) {
   const CRun missing = Run({"search", Index(), "x"});
   EXPECT_EQ(missing.status, 1);
@@ -201,6 +248,12 @@ TEST_F(CliTest, MissingFilesAndBadUsage) {
       {{"search", Index(), "rome", "oslo"}, "snapstore-cli search: The following argument"},
       {{"sort"}, "snapstore-cli sort: INDEX.acx is required"},
       {{"show", Index(), "1", "--verbose"}, "snapstore-cli show: The following argument"},
+      {{"annotate", Index(), "1", "--category", "A", "B"},
+       "snapstore-cli annotate: The following argument"},
+      {{"annotate", Index(), "1", "--quality", "0"}, "snapstore-cli annotate: --quality: takes 1"},
+      {{"categories", Index(), "--add"}, "snapstore-cli categories: --add: 1 required"},
+      {{"categories", Index(), "--add", "A", "--delete", "B"},
+       "snapstore-cli categories: --add excludes --delete"},
   };
   for (const Case& c : cases) {
     const CRun run = Run(c.args);
@@ -210,7 +263,7 @@ TEST_F(CliTest, MissingFilesAndBadUsage) {
   }
   EXPECT_FALSE(std::filesystem::exists(Index()));
   for (const char* command : {"create", "add", "set", "delete", "search", "show", "dump", "check",
-                              "export", "import", "reindex", "sort"}) {
+                              "export", "import", "reindex", "sort", "annotate", "categories"}) {
     for (const char* flag : {"--help", "-h"}) {
       const CRun help = Run({command, flag});
       EXPECT_EQ(help.status, 0) << command;

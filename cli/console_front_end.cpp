@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "app/delete_dialog_model.h"
+#include "base/text_rules.h"
 #include "platform/insert_volume_dialog_model.h"
 
 namespace {
@@ -24,15 +25,7 @@ const char* AnswerName(MsgAnswer answer) {
 
 }  // namespace
 
-std::string ConsoleLines(const std::string& text) {
-  std::string lines;
-  lines.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    lines += text[i];
-  }
-  return lines;
-}
+std::string ConsoleLines(const std::string& text) { return LineFeedsOnly(text); }
 
 CConsoleFrontEnd::CConsoleFrontEnd(std::ostream& out, std::ostream& err, bool show_progress)
     : out_(out), err_(err), show_progress_(show_progress) {

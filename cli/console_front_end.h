@@ -46,6 +46,7 @@ class CConsoleFrontEnd : public CFrontEnd {
   void SendCommandToDescendants(int) override {}
   void SetHelpTopic(int) override {}
   void SetCategoryChoices(const std::vector<std::string>&) override {}
+  void AddCategoryChoice(const std::string&) override {}
   void EndProgram(int exit_status) override;
 
  private:

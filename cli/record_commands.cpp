@@ -5,19 +5,17 @@
 #include <memory>
 #include <ostream>
 
+#include "app/picture_id_check.h"
 #include "base/string_printf.h"
 #include "base/string_table.h"
+#include "base/text_rules.h"
 #include "cli/cli.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_index.h"
 #include "cli/console_front_end.h"
-#include "import/id_format_mask.h"
-#include "store/text_rules.h"
 
 namespace {
 
-constexpr const char* kMsgNoSuchId = "There is no picture with the ID %s in %s.";
-constexpr const char* kMsgEmptyId = "A picture ID must not be empty.";
 constexpr const char* kMsgNotUpdated =
     "The picture %s could not be updated: its ID is missing from the index of %s.";
 
@@ -41,54 +39,6 @@ int FieldOf(const std::string& name) {
   }
   const int field = std::stoi(name);
   return field < kFieldCount ? field : -1;
-}
-
-// Line breaks as the store keeps them: carriage return and line feed.
-std::string StoredLineBreaks(const std::string& value) {
-  std::string text;
-  for (size_t i = 0; i < value.size(); ++i) {
-    if (value[i] == '\r' && i + 1 < value.size() && value[i + 1] == '\n') continue;
-    if (value[i] == '\n') text += '\r';
-    text += value[i];
-  }
-  return text;
-}
-
-// The record of a picture ID as the user typed it; 0 with the message when there is none.
-int RecordOf(Cdatabase& db, const std::string& index, const std::string& id,
-             CConsoleFrontEnd& console) {
-  const int record = db.RecordOfId(UpperCase(TrimBlanks(id)));
-  if (record == 0) {
-    if (db.status().ok()) {
-      Say(console, StringPrintf(kMsgNoSuchId, id.c_str(), index.c_str()));
-    } else {
-      ReportFailure(db, console);
-    }
-  }
-  return record;
-}
-
-// Finds and reads the record with the picture ID `id`: its number; 0 when there is none and
-// -1 when the store failed, both reported.
-int ReadRecordOf(Cdatabase& db, const std::string& index, const std::string& id,
-                 CConsoleFrontEnd& console) {
-  const int record = RecordOf(db, index, id, console);
-  if (record == 0) return 0;
-  db.GoToRecord(record);
-  if (!db.status().ok()) return ReportFailure(db, console), -1;
-  return record;
-}
-
-// The editor's checks of a new picture ID; the message that refuses it, or nothing.
-std::optional<std::string> RefuseNewId(Cdatabase& db, const std::string& id,
-                                       const std::string& old_id) {
-  if (id.empty()) return kMsgEmptyId;
-  if (id.size() > kMaxKeyLength) return LoadString(IDS_ID_TOO_LONG);
-  if (id.find_first_of(kIllegalIdCharacters) != std::string::npos) {
-    return LoadString(IDS_ID_ILLEGAL_CHARACTER);
-  }
-  if (id != old_id && db.KeyExists(id)) return LoadString(IDS_ID_NOT_UNIQUE);
-  return std::nullopt;
 }
 
 // What set, delete, search and show are given.
@@ -119,11 +69,13 @@ int RunSet(const CRecordArguments& arguments, std::ostream& out, std::ostream& e
   const std::string old_id = db.fields[kFieldId];
   for (auto& [field, value] : changes) {
     if (field == kFieldId) {
-      value = UpperCase(TrimBlanks(value));
-      if (std::optional<std::string> refusal = RefuseNewId(db, value, old_id)) {
-        Say(console, *refusal);
+      CPictureIdCheck check =
+          CheckPictureId(value, old_id, [&db](const std::string& id) { return db.KeyExists(id); });
+      if (check.refusal) {
+        Say(console, *check.refusal);
         return kExitRefused;
       }
+      value = std::move(check.id);
     }
     db.fields[field] = value;
   }

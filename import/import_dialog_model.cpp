@@ -4,6 +4,7 @@
 
 #include "base/front_end.h"
 #include "base/string_table.h"
+#include "base/text_rules.h"
 #include "import/id_format_mask.h"
 #include "import/picture_folder.h"
 #include "platform/path_text.h"
@@ -11,7 +12,6 @@
 #include "platform/picture_path.h"
 #include "store/database.h"
 #include "store/directory_key.h"
-#include "store/text_rules.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "base/text_rules.h"
 #include "platform/path_text.h"
-#include "store/text_rules.h"
 
 namespace {
 

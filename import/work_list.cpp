@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/string_printf.h"
-#include "store/text_rules.h"
+#include "base/text_rules.h"
 
 std::string CWorkItem::Text() const { return StringPrintf("%4.4d", group) + path; }
 

@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "store/text_rules.h"
+#include "base/text_rules.h"
 
 namespace {
 

@@ -219,6 +219,9 @@ class Cdatabase {
   [[nodiscard]] bool KeyExists(const std::string& key);
   // The record-table entry last read (its sort text and thumbnail location).
   [[nodiscard]] const CRecordEntry& entry() const { return entry_; }
+  // The number of the record whose entry was read last: after GoToRecord and UpdateCurrent,
+  // the current record's.
+  [[nodiscard]] uint32_t CurrentRecordNumber() const { return current_record_; }
   void Trace(const std::string& message);
 
   // --- word index (store files open, header read, unless noted) ---

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "base/text_rules.h"
 #include "store/database.h"
 #include "store/text_export_format.h"
-#include "store/text_rules.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <unordered_set>
 
-#include "store/text_rules.h"
+#include "base/text_rules.h"
 
 std::vector<std::string> IndexWords(std::string_view text) {
   const std::string upper = UpperCase(text) + " ";

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "base/string_printf.h"
+#include "base/text_rules.h"
 #include "store/database.h"
-#include "store/text_rules.h"
 
 int Cdatabase::FindKey(const std::string& key, uint32_t n) {
   const uint32_t limit = EntryCount(key_file_, kKeyNodeSize);

@@ -6,8 +6,8 @@
 
 #include "base/coding.h"
 #include "base/string_printf.h"
+#include "base/text_rules.h"
 #include "store/database.h"
-#include "store/text_rules.h"
 
 struct Cdatabase::CRebuildRecord {
   uint8_t kind = 0;

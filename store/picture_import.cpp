@@ -4,12 +4,12 @@
 #include "base/front_end.h"
 #include "base/string_printf.h"
 #include "base/string_table.h"
+#include "base/text_rules.h"
 #include "platform/picture_path.h"
 #include "store/database.h"
 #include "store/directory_key.h"
 #include "store/id_format.h"
 #include "store/posting_walk.h"
-#include "store/text_rules.h"
 #include "store/tracked_writes.h"
 
 namespace {

@@ -10,11 +10,11 @@
 #include <unordered_set>
 
 #include "base/string_printf.h"
+#include "base/text_rules.h"
 #include "store/database.h"
 #include "store/directory_key.h"
 #include "store/index_words.h"
 #include "store/posting_walk.h"
-#include "store/text_rules.h"
 #include "store/tracked_writes.h"
 
 namespace {

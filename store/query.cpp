@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "base/text_rules.h"
 #include "store/database.h"
 #include "store/index_words.h"
 #include "store/posting_walk.h"
-#include "store/text_rules.h"
 
 namespace {
 

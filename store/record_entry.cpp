@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "base/coding.h"
+#include "base/text_rules.h"
 #include "store/fixed_text.h"
-#include "store/text_rules.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 // and every record is posted under the all-records marker (code 99) and its directory key
 // (code 0).
 #include "base/string_printf.h"
+#include "base/text_rules.h"
 #include "store/database.h"
 #include "store/directory_key.h"
-#include "store/text_rules.h"
 #include "store/tracked_writes.h"
 
 namespace {

@@ -4,10 +4,10 @@
 // posted, so that a word equal to another picture's ID (a Description naming it) is posted
 // under that ID's node as little as when the picture was there first.
 #include "base/string_table.h"
+#include "base/text_rules.h"
 #include "platform/file_copy.h"
 #include "store/database.h"
 #include "store/store_progress.h"
-#include "store/text_rules.h"
 
 namespace {
 

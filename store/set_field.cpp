@@ -2,9 +2,9 @@
 // words are added or removed one by one; other fields are filled when blank or replaced.
 #include <unordered_set>
 
+#include "base/text_rules.h"
 #include "store/database.h"
 #include "store/index_words.h"
-#include "store/text_rules.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <unordered_set>
 
 #include "base/string_printf.h"
+#include "base/text_rules.h"
 #include "store/database.h"
 #include "store/directory_key.h"
-#include "store/text_rules.h"
 
 namespace {
 

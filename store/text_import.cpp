@@ -9,11 +9,11 @@
 
 #include "base/string_printf.h"
 #include "base/string_table.h"
+#include "base/text_rules.h"
 #include "store/database.h"
 #include "store/store_progress.h"
 #include "store/text_export_format.h"
 #include "store/text_line_reader.h"
-#include "store/text_rules.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <gtk/gtk.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/combobox.h>
 #include <wx/dialog.h>
 #include <wx/html/helpdlg.h>
 #include <wx/html/helpfrm.h>
@@ -12,6 +13,8 @@
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
 #include <wx/time.h>
+
+#include <tuple>
 
 #include "base/resource_ids.h"
 #include "import/import_dialog_model.h"
@@ -83,32 +86,6 @@ std::string MessageText(GtkMessageDialog* box) {
   g_free(text);
   g_free(secondary);
   return result;
-}
-
-// The first control of type T under `parent` whose label is `label` (any label when empty).
-template <typename T>
-T* FindControl(wxWindow* parent, const wxString& label) {
-  for (wxWindow* child : parent->GetChildren()) {
-    if (auto* control = wxDynamicCast(child, T)) {
-      if (label.empty() || wxStripMenuCodes(control->GetLabel()) == label) return control;
-    }
-    if (T* found = FindControl<T>(child, label)) return found;
-  }
-  return nullptr;
-}
-
-// Sends a control the event a click on it would send.
-void Click(wxWindow* control, wxEventType type, int value = 0) {
-  wxCommandEvent click(type, control->GetId());
-  click.SetEventObject(control);
-  click.SetInt(value);
-  control->GetEventHandler()->ProcessEvent(click);
-}
-
-std::string RestOf(std::istringstream& words) {
-  std::string rest;
-  std::getline(words >> std::ws, rest);
-  return rest;
 }
 
 // Saves what the screen shows as a PNG file.
@@ -195,14 +172,18 @@ std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const st
     // check LABEL=on|off sets a check box; choose LABEL picks a radio button.
     std::string label = RestOf(words);
     bool on = true;
-    if (verb == "check") {
-      const size_t equals = label.rfind('=');
-      on = equals != std::string::npos && label.substr(equals + 1) == "on";
-      label = label.substr(0, equals);
-    }
+    if (verb == "check") std::tie(label, on) = NameAndSwitch(label);
     wxDialog* dialog = ShownModalDialog();
     wxWindow* control = nullptr;
-    if (dialog && verb == "check") {
+    // A check box is named by its label or, where several share one, its resource number.
+    const bool by_number =
+        !label.empty() && label.find_first_not_of("0123456789") == std::string::npos;
+    if (dialog && verb == "check" && by_number) {
+      if (auto* box = wxDynamicCast(dialog->FindWindow(WxIdOf(std::stoi(label))), wxCheckBox)) {
+        box->SetValue(on);
+        control = box;
+      }
+    } else if (dialog && verb == "check") {
       if (auto* box = FindControl<wxCheckBox>(dialog, ToWx(label))) {
         box->SetValue(on);
         control = box;
@@ -223,12 +204,17 @@ std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const st
     int id = 0;
     words >> id;
     wxDialog* dialog = ShownModalDialog();
-    auto* text = dialog ? wxDynamicCast(dialog->FindWindow(WxIdOf(id)), wxTextCtrl) : nullptr;
-    if (!text) {
+    wxWindow* field = dialog ? dialog->FindWindow(WxIdOf(id)) : nullptr;
+    const wxString typed = ToWx(Unescaped(RestOf(words)));
+    if (auto* text = wxDynamicCast(field, wxTextCtrl)) {
+      // Character by character, as typed: a field full up takes no more.
+      text->Clear();
+      for (const wxUniChar c : typed) text->AppendText(wxString(c));
+    } else if (auto* combo = wxDynamicCast(field, wxComboBox)) {
+      combo->SetValue(typed);
+    } else {
       Report("error: " + line);
-      return true;
     }
-    text->SetValue(ToWx(RestOf(words)));
   } else if (verb == "dialog-text") {
     wxDialog* dialog = ShownModalDialog();
     auto* text = dialog ? FindControl<wxTextCtrl>(dialog, wxString()) : nullptr;

@@ -2,6 +2,7 @@
 
 #include <gtk/gtk.h>
 #include <wx/button.h>
+#include <wx/choice.h>
 #include <wx/dialog.h>
 #include <wx/menu.h>
 #include <wx/scrolbar.h>
@@ -13,6 +14,7 @@
 
 #include "app/document.h"
 #include "base/resource_ids.h"
+#include "base/text_rules.h"
 #include "ui/automation_input_ui.h"
 #include "ui/command_ids_ui.h"
 #include "ui/main_frame_ui.h"
@@ -60,6 +62,49 @@ void SendMouse(wxWindow* view, wxEventType type, int x, int y, const CModifiers&
   event.SetEventObject(view);
   event.SetId(view->GetId());
   view->GetEventHandler()->ProcessEvent(event);
+}
+
+// The line's second word.
+std::string WordAfterVerb(const std::istringstream& words) {
+  std::istringstream line(words.str());
+  std::string verb, word;
+  line >> verb >> word;
+  return word;
+}
+
+// A key pressed and released as the X server reports it to the main window, so that GTK gives
+// it to the window's shortcuts and its focused control as it gives a typed key.
+bool SendShortcut(wxWindow& frame, const std::string& name, const CModifiers& modifiers) {
+  const guint keyval = GdkKeyvalOf(name);
+  GdkWindow* window = gtk_widget_get_window(frame.GetHandle());
+  if (keyval == 0 || !window) return false;
+  GdkDisplay* display = gdk_window_get_display(window);
+  GdkKeymapKey* keys = nullptr;
+  gint key_count = 0;
+  if (!gdk_keymap_get_entries_for_keyval(gdk_keymap_get_for_display(display), keyval, &keys,
+                                         &key_count) ||
+      key_count == 0) {
+    return false;
+  }
+  guint state = 0;
+  if (modifiers.ctrl) state |= GDK_CONTROL_MASK;
+  if (modifiers.shift) state |= GDK_SHIFT_MASK;
+  if (modifiers.alt) state |= GDK_MOD1_MASK;
+  for (GdkEventType type : {GDK_KEY_PRESS, GDK_KEY_RELEASE}) {
+    GdkEvent* event = gdk_event_new(type);
+    event->key.window = GDK_WINDOW(g_object_ref(window));
+    event->key.send_event = TRUE;
+    event->key.time = GDK_CURRENT_TIME;
+    event->key.state = state;
+    event->key.keyval = keyval;
+    event->key.hardware_keycode = static_cast<guint16>(keys[0].keycode);
+    event->key.group = static_cast<guint8>(keys[0].group);
+    gdk_event_set_device(event, gdk_seat_get_keyboard(gdk_display_get_default_seat(display)));
+    gtk_main_do_event(event);
+    gdk_event_free(event);
+  }
+  g_free(keys);
+  return true;
 }
 
 }  // namespace
@@ -138,6 +183,8 @@ bool CAutomation::Run(const std::string& line) {
     frame_.Close();
   } else if (std::optional<bool> done = RunDialogLine(line, verb, words)) {
     return *done;
+  } else if (std::optional<bool> done = RunControlLine(line, verb, words)) {
+    return *done;
   } else if (!RunViewLine(verb, words)) {
     Report("error: " + line);
   }
@@ -167,6 +214,21 @@ bool CAutomation::RunViewLine(const std::string& verb, std::istringstream& words
            (known ? RectText(doc->visible_cells[static_cast<size_t>(x)].rect) : "none"));
   } else if (verb == "caption") {
     Report("caption: " + RectText(view->CaptionRect()));
+  } else if (verb == "caption-text") {
+    view->Update();
+    Report("caption-text: " + Escaped(LineFeedsOnly(view->CaptionText())));
+  } else if (verb == "cell-text" && words >> x) {
+    view->Update();
+    const int entry = doc->first_visible - 1 + x;
+    const bool shown = x >= 0 && static_cast<size_t>(x) < doc->visible_cells.size() && entry >= 0 &&
+                       static_cast<size_t>(entry) < doc->db.results.size() &&
+                       doc->db.results[static_cast<size_t>(entry)].texts_read;
+    std::string text = "none";
+    if (shown) {
+      const auto& texts = doc->db.results[static_cast<size_t>(entry)].texts;
+      text = texts[0] + "|" + texts[1] + "|" + texts[2];
+    }
+    Report("cell-text " + std::to_string(x) + ": " + text);
   } else if (verb == "view") {
     Report("view: " + std::to_string(doc->view_width) + " " + std::to_string(doc->view_height));
   } else if (verb == "pixel" && words >> x >> y) {
@@ -176,6 +238,12 @@ bool CAutomation::RunViewLine(const std::string& verb, std::istringstream& words
            (colour ? std::to_string(colour->Red()) + " " + std::to_string(colour->Green()) + " " +
                          std::to_string(colour->Blue())
                    : std::string("none")));
+  } else if ((verb == "click" || verb == "dclick") && WordAfterVerb(words) == "caption") {
+    const CRect& caption = view->CaptionRect();
+    const int cx = (caption.left + caption.right) / 2;
+    const int cy = (caption.top + caption.bottom) / 2;
+    SendMouse(view, wxEVT_LEFT_DOWN, cx, cy, {});
+    if (verb == "dclick") SendMouse(view, wxEVT_LEFT_DCLICK, cx, cy, {});
   } else if ((verb == "click" || verb == "dclick" || verb == "rclick" || verb == "move") &&
              words >> x >> y) {
     const CModifiers modifiers = ReadModifiers(words);
@@ -206,6 +274,21 @@ bool CAutomation::RunViewLine(const std::string& verb, std::istringstream& words
     std::string text;
     std::getline(words >> std::ws, text);
     frame_.search_bar()->text_field()->SetValue(ToWx(text));
+  } else if (verb == "category-choices") {
+    std::string choices;
+    wxChoice* box = frame_.search_bar()->category_box();
+    for (unsigned i = 0; i < box->GetCount(); ++i) {
+      choices += (i ? "|" : "") + FromWx(box->GetString(i));
+    }
+    Report("category-choices: " + choices);
+  } else if (verb == "search-category") {
+    wxChoice* box = frame_.search_bar()->category_box();
+    if (!box->SetStringSelection(ToWx(RestOf(words)))) return false;
+    Click(box, wxEVT_CHOICE, box->GetSelection());
+  } else if (verb == "shortcut") {
+    std::string name;
+    words >> name;
+    if (!SendShortcut(frame_, name, ReadModifiers(words))) return false;
   } else if (verb == "search-bar") {
     Report("search-bar: " + frame_.search_bar()->Words() + "|" + frame_.search_bar()->Category());
   } else if (verb == "context-menu") {

@@ -16,15 +16,24 @@
 //   caption                report "caption: L T R B", the caption box
 //   view                   report "view: W H", the view's size
 //   pixel X Y              report "pixel X Y: R G B", the colour on screen at (X, Y) of the view
-//   click X Y [ctrl] [shift]   the left button pressed at (X, Y) of the view
-//   dclick X Y             a double click at (X, Y) of the view
+//   click X Y [ctrl] [shift]   the left button pressed at (X, Y) of the view; "click caption"
+//                          presses it in the middle of the caption box
+//   dclick X Y             a double click at (X, Y) of the view (or "dclick caption")
+//   caption-text           report "caption-text: <text>" the caption box shows
+//   cell-text N            report "cell-text N: <ID>|<When>|<Where>" of the picture in visible
+//                          cell N as the strip shows it
 //   rclick X Y             the right button pressed at (X, Y) of the view (a context menu)
 //   move X Y               the mouse moved to (X, Y) of the view
 //   wheel up|down          the wheel rolled away from or towards the user over the view
 //   key NAME [ctrl] [shift] [alt]   a key pressed in the view: Delete, Left, Right, Up, Down,
 //                          PageUp, PageDown, Home, End, Space, or a letter
+//   shortcut NAME [ctrl] [shift] [alt]   a key pressed as the window system sends it to the
+//                          main window, which lets its menu shortcuts take it
 //   type-search TEXT       type TEXT into the search bar's text field (replacing what it holds)
 //   search-bar             report "search-bar: <words>|<category>" as the search bar shows them
+//   category-choices       report "category-choices: A|B|..." the search bar's category box
+//                          offers, in its order
+//   search-category NAME   choose NAME in the search bar's category box
 //   context-menu           report the last context menu's items, one line each as
 //                          "context-menu: <item>" (see DescribeMenu), and close it
 //   command N              carry out command number N as its menu item would
@@ -37,9 +46,22 @@
 //   answer yes|no|ok|cancel   close the message box or file dialog on screen with that button
 //   press LABEL            press the button labelled LABEL in the modal dialog on screen, or
 //                          else in the progress dialog
-//   check LABEL=on|off     set the modal dialog's check box LABEL, as a click would
+//   check LABEL=on|off     set the modal dialog's check box LABEL (or resource number), as a
+//                          click would
 //   choose LABEL           pick the modal dialog's radio button LABEL, as a click would
-//   type ID TEXT           put TEXT into the modal dialog's text field with resource number ID
+//   type ID TEXT           type TEXT into the modal dialog's text field (replacing what it
+//                          holds, one character after the other) or drop-down with resource
+//                          number ID; "\n" in TEXT is a line break
+//   text ID                report "text ID: <text>" of that field
+//   page [NAME]            report "page: <name>" of the property sheet on screen, or turn it
+//                          to the page NAME as a click on its tab would
+//   list ID                report each row of the dialog's list control ID as
+//                          "list ID: [x] <column 0>|<column 1>|..." ("[x]"/"[ ]": its check box)
+//   list-check ID TEXT=on|off   tick or untick the row holding TEXT, as a click on its box
+//   list-select ID TEXT    select the row holding TEXT
+//   cell-edit ID ROW COLUMN    click the cell of the list control ID (an in-place editor opens)
+//   cell-type TEXT         put TEXT into the open in-place editor
+//   cell-key NAME [ctrl]   a key pressed in the open in-place editor
 //   dialog-text            report "dialog-text: <text>" of the modal dialog's first text field
 //   progress               report "progress: <title>|<percent>|<time left>" of the progress
 //                          dialog, or "progress: none"
@@ -81,6 +103,10 @@ class CAutomation : public wxEvtHandler {
   // The lines about dialogs: whether the line is done (nothing when it is not one of them).
   std::optional<bool> RunDialogLine(const std::string& line, const std::string& verb,
                                     std::istringstream& words);
+  // The lines about the modal dialog's controls: whether the line is done (nothing when it is
+  // not one of them).
+  std::optional<bool> RunControlLine(const std::string& line, const std::string& verb,
+                                     std::istringstream& words);
   // The lines about the view; false for a line that is not one of them.
   bool RunViewLine(const std::string& verb, std::istringstream& words);
   void Report(const std::string& text);

@@ -31,13 +31,14 @@ constexpr CStockId kStockIds[] = {
     {ID_EDIT_UNDO, wxID_UNDO},
 };
 
-// Commands 32768 ... 36863 and framework commands 57344 ... 61439 move into free wx ranges.
+// Commands 32768 ... 36863, framework commands 57344 ... 61439 and the in-place editors' 50000
+// move into free wx ranges.
 struct CRange {
   int first_command;
   int first_wx_id;
 };
 constexpr int kRangeSize = 4096;
-constexpr CRange kRanges[] = {{32768, 12000}, {57344, 20000}};
+constexpr CRange kRanges[] = {{32768, 12000}, {57344, 20000}, {49152, 24096}};
 
 // Numbers below wx's stock ids (controls, dialogs, 105, 3001) and between the stock ids and
 // the first moved range (10000, 10001) keep their value.

@@ -35,6 +35,7 @@ TEST(CommandIdsTest, NumbersMapBothWays) {
       {CMD_STRIP_END, 3004},
       {10000, 10000},
       {57681, 20337},
+      {IDC_CELL_EDITOR, 24944},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(WxIdOf(c.command), c.wx_id) << c.command;

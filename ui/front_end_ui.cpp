@@ -1,5 +1,6 @@
 #include "ui/front_end_ui.h"
 
+#include <wx/dialog.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/msgdlg.h>
@@ -12,8 +13,19 @@
 #include "ui/dialog_windows_ui.h"
 #include "ui/log_dialog_ui.h"
 #include "ui/main_frame_ui.h"
+#include "ui/modal_dialog_ui.h"
 #include "ui/progress_dialog_ui.h"
 #include "ui/wx_text_ui.h"
+
+namespace {
+
+// The window a message box or dialog is modal over: the innermost modal dialog, else the frame.
+wxWindow* OwnerOf(CMainFrame& frame) {
+  if (wxDialog* dialog = ShownModalDialog()) return dialog;
+  return &frame;
+}
+
+}  // namespace
 
 std::string WxWildcardOf(const std::string& filter) {
   std::string wildcard = filter;
@@ -65,7 +77,7 @@ MsgAnswer CWxFrontEnd::ShowMessage(const std::string& text, MsgButtons buttons, 
       style |= wxICON_QUESTION;
       break;
   }
-  wxMessageDialog dialog(&frame_, ToWx(text), ToWx(LoadString(IDS_APP_TITLE)), style);
+  wxMessageDialog dialog(OwnerOf(frame_), ToWx(text), ToWx(LoadString(IDS_APP_TITLE)), style);
   switch (dialog.ShowModal()) {
     case wxID_YES:
       return MsgAnswer::kYes;
@@ -90,14 +102,16 @@ std::optional<std::string> CWxFrontEnd::AskFile(const CFileRequest& request) {
     }
   }
   wxString title = request.title.empty() ? wxString(wxFileSelectorPromptStr) : ToWx(request.title);
-  wxFileDialog dialog(&frame_, title, folder, name, ToWx(WxWildcardOf(request.filter)), style);
+  wxFileDialog dialog(OwnerOf(frame_), title, folder, name, ToWx(WxWildcardOf(request.filter)),
+                      style);
   if (dialog.ShowModal() != wxID_OK) return std::nullopt;
   return WithDefaultExtension(FromWx(dialog.GetPath()), request.default_ext);
 }
 
 bool CWxFrontEnd::RunDialog(CDialogModel& model) {
   // The frame waits under the dialog: F1 there opens the help at the command's topic.
-  return RunDialogWindow({&frame_, [this] { frame_.ExecuteCommand(ID_HELP_CONTENTS); }}, model);
+  return RunDialogWindow({OwnerOf(frame_), [this] { frame_.ExecuteCommand(ID_HELP_CONTENTS); }},
+                         model);
 }
 
 void CWxFrontEnd::OpenProgress(const std::string& title, int range) {
@@ -146,5 +160,7 @@ int CWxFrontEnd::HelpTopic() const { return frame_.HelpTopic(); }
 void CWxFrontEnd::SetCategoryChoices(const std::vector<std::string>& choices) {
   frame_.SetCategoryChoices(choices);
 }
+
+void CWxFrontEnd::AddCategoryChoice(const std::string& choice) { frame_.AddCategoryChoice(choice); }
 
 void CWxFrontEnd::EndProgram(int exit_status) { std::exit(exit_status); }

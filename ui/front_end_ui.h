@@ -32,6 +32,7 @@ class CWxFrontEnd : public CFrontEnd {
   void SendCommandToDescendants(int command) override;
   void SetHelpTopic(int topic) override;
   void SetCategoryChoices(const std::vector<std::string>& choices) override;
+  void AddCategoryChoice(const std::string& choice) override;
   void EndProgram(int exit_status) override;
 
  private:

@@ -211,8 +211,10 @@ void CGraphics::DrawPictureArea(wxDC& dc, CSnapstoreDoc& doc, CViewPaint& paint)
                   layout.picture.left, layout.picture.top);
   }
   paint.caption_rect = {};
+  paint.caption_text.clear();
   if (caption.size() > 1) {
     paint.caption_rect = layout.caption_box;
+    paint.caption_text = caption;
     DrawCaption(dc, caption, layout.caption, layout.caption_box, paint.caption_pressed);
   }
   if (shown.offline()) {

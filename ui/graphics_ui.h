@@ -24,7 +24,8 @@ struct CViewPaint {
   CRect tip_rect;  // the rectangle of the last hint 3
   // Filled by the paint.
   CRect picture_rect;
-  CRect caption_rect;  // the caption box; empty when no caption is shown
+  CRect caption_rect;        // the caption box; empty when no caption is shown
+  std::string caption_text;  // the text drawn in it
 };
 
 // A view rectangle as wx has it.

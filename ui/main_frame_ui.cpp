@@ -147,6 +147,11 @@ void CMainFrame::SetCategoryChoices(const std::vector<std::string>& choices) {
   search_bar_->SetCategoryChoices(choices);
 }
 
+void CMainFrame::AddCategoryChoice(const std::string& choice) {
+  category_choices_.push_back(choice);
+  search_bar_->AddCategoryChoice(choice);
+}
+
 void CMainFrame::BindCommand(int command) {
   if (std::find(bound_commands_.begin(), bound_commands_.end(), command) != bound_commands_.end()) {
     return;

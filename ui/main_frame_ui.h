@@ -53,6 +53,8 @@ class CMainFrame : public wxFrame {
   void UpdateViews(int hint);
   // The entries of the search bar's category box; the first is selected.
   void SetCategoryChoices(const std::vector<std::string>& choices);
+  // One more entry of the category box; the selection stays.
+  void AddCategoryChoice(const std::string& choice);
   const std::vector<std::string>& CategoryChoices() const { return category_choices_; }
 
   // A long operation runs from now until EndBusy; `abort` stops it after its current step.

@@ -67,6 +67,12 @@ void CSearchBar::SetCategoryChoices(const std::vector<std::string>& choices) {
   if (change_action_) change_action_();
 }
 
+void CSearchBar::AddCategoryChoice(const std::string& choice) {
+  const wxString selected = category_->GetStringSelection();
+  category_->Append(ToWx(choice));
+  category_->SetStringSelection(selected);
+}
+
 std::string CSearchBar::Words() const { return FromWx(text_->GetLineText(0)); }
 
 std::string CSearchBar::Category() const { return FromWx(category_->GetStringSelection()); }

@@ -23,6 +23,8 @@ class CSearchBar : public wxPanel {
 
   // The category box's entries; the first of them is selected.
   void SetCategoryChoices(const std::vector<std::string>& choices);
+  // One more entry, in its sorted place; the selected entry stays selected.
+  void AddCategoryChoice(const std::string& choice);
   // The first line of the text field.
   std::string Words() const;
   // The category box's text.

@@ -1,6 +1,5 @@
 #include "ui/search_dialog_ui.h"
 
-#include <wx/button.h>
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
 
@@ -25,16 +24,13 @@ CSoek::CSoek(const CDialogHost& host, CSoekModel& model)
   const wxSize size = ConvertDialogToPixels(wxSize(kWidth, kHeight));
   text_ = new wxTextCtrl(this, WxIdOf(IDC_SEARCH_QUERY), ToWx(model_.query), wxDefaultPosition,
                          wxSize(size.x, size.y / 2), wxTE_MULTILINE);
-  auto* buttons = new wxStdDialogButtonSizer;
-  auto* search = new wxButton(this, wxID_OK, "Search");
-  buttons->AddButton(search);
-  buttons->AddButton(new wxButton(this, wxID_CANCEL, "Cancel"));
-  buttons->Realize();
-  search->SetDefault();
-  search->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-    model_.SetTypedText(FromWx(text_->GetValue()));
-    if (model_.Accept()) EndModal(wxID_OK);
-  });
+  auto* buttons = OkCancelButtons(
+      this,
+      [this] {
+        model_.SetTypedText(FromWx(text_->GetValue()));
+        return model_.Accept();
+      },
+      "Search");
   auto* sizer = new wxBoxSizer(wxVERTICAL);
   sizer->Add(text_, 1, wxALL | wxEXPAND, 10);
   sizer->Add(buttons, 0, wxALL | wxEXPAND, 10);

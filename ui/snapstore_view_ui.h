@@ -48,6 +48,8 @@ class CSnapstoreView : public wxWindow, public CCommandTarget {
   wxScrollBar* strip_scroll_bar() const { return scroll_bar_; }
   // The caption box as last painted; empty when no caption is shown.
   const CRect& CaptionRect() const { return paint_.caption_rect; }
+  // The caption's text as last painted.
+  const std::string& CaptionText() const { return paint_.caption_text; }
   // The items of the last context menu, one line each: "enabled|disabled[ checked] LABEL",
   // sub-menu items indented by two blanks.
   const std::vector<std::string>& LastContextMenu() const { return last_context_menu_; }

@@ -115,6 +115,8 @@ TEST(SnapstoreViewTest, BrowsingSelectingAndTheWindowsPlace) {
   EXPECT_TRUE(Has(menus, "  enabled checked 4 columns"));
   EXPECT_TRUE(Has(menus, "enabled Next picture"));
   EXPECT_TRUE(Has(menus, "enabled Copy to clipboard"));
+  EXPECT_TRUE(Has(menus, "enabled Annotate..."));
+  EXPECT_EQ(std::count(menus.begin(), menus.end(), "enabled Add to category..."), 2);
   EXPECT_EQ(Reports(lines, "menu 32788: "),
             std::vector<std::string>{"enabled &Delete picture\tDel"});
 

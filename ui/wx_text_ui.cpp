@@ -14,3 +14,7 @@ std::string FromWx(const wxString& text) {
   wxScopedCharBuffer utf8 = text.utf8_str();
   return std::string(utf8.data(), utf8.length());
 }
+
+std::string EditedText(const wxString& shown, const std::string& original) {
+  return ToWx(original) == shown ? original : FromWx(shown);
+}

@@ -1,5 +1,6 @@
-#include "store/text_rules.h"
+#include "base/text_rules.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -147,4 +148,31 @@ std::string Windows1252ToUtf8(std::string_view text) {
 
 std::string DisplayText(std::string_view text) {
   return IsValidUtf8(text) ? std::string(text) : Windows1252ToUtf8(text);
+}
+
+size_t CharacterCount(std::string_view text) {
+  size_t count = 0;
+  for (size_t i = 0; i < text.size(); ++count) i += std::max<size_t>(1, Utf8CharLength(text, i));
+  return count;
+}
+
+std::string StoredLineBreaks(std::string_view text) {
+  std::string stored;
+  stored.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    if (text[i] == '\n') stored += '\r';
+    stored += text[i];
+  }
+  return stored;
+}
+
+std::string LineFeedsOnly(std::string_view text) {
+  std::string lines;
+  lines.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    lines += text[i];
+  }
+  return lines;
 }

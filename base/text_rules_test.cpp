@@ -1,4 +1,4 @@
-#include "store/text_rules.h"
+#include "base/text_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -29,4 +29,17 @@ TEST(TextRulesTest, InvalidUtf8IsShownAsWindows1252) {
   EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));  // surrogate
   EXPECT_EQ(DisplayText("Troms\xF8 \x80"), "Tromsø €");
   EXPECT_EQ(DisplayText("Tromsø"), "Tromsø");
+}
+
+TEST(TextRulesTest, LineBreaksBetweenTheStoreAndTheFields) {
+  EXPECT_EQ(StoredLineBreaks("one\ntwo\r\nthree\n"), "one\r\ntwo\r\nthree\r\n");
+  EXPECT_EQ(StoredLineBreaks("lone\rreturn"), "lone\rreturn");
+  EXPECT_EQ(LineFeedsOnly("one\r\ntwo\nthree\r"), "one\ntwo\nthree\r");
+  EXPECT_EQ(LineFeedsOnly(StoredLineBreaks("blåbær\n\nøl")), "blåbær\n\nøl");
+}
+
+TEST(TextRulesTest, CharactersAreCountedNotBytes) {
+  EXPECT_EQ(CharacterCount("blåbærsyltetøy"), 14u);
+  EXPECT_EQ(CharacterCount("Troms\xF8"), 6u);  // a Windows-1252 byte is one character
+  EXPECT_EQ(CharacterCount(""), 0u);
 }

@@ -28,3 +28,13 @@
 
 // The text as it is shown: unchanged when it is valid UTF-8, else read as Windows-1252.
 [[nodiscard]] std::string DisplayText(std::string_view text);
+
+// The number of characters of a UTF-8 text (a byte that starts no valid character counts as
+// one).
+[[nodiscard]] size_t CharacterCount(std::string_view text);
+
+// Line breaks inside stored values are "\r\n"; multi-line fields of the GUI and the console
+// use bare line feeds. StoredLineBreaks makes every line feed, alone or after a carriage
+// return, "\r\n"; LineFeedsOnly makes every "\r\n" a line feed. Other carriage returns stay.
+[[nodiscard]] std::string StoredLineBreaks(std::string_view text);
+[[nodiscard]] std::string LineFeedsOnly(std::string_view text);
