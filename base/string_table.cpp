@@ -33,6 +33,10 @@ const std::map<int, std::string>& Table() {
       {IDS_ALREADY_IMPORTED, " Already imported"},
       {IDS_ALL, "ALL"},
       {IDS_TO_BE_DESCRIBED, "TO_BE_DESCRIBED"},
+      {IDS_SELECT_BASE_DIRECTORY,
+       "You must select a directory that the new directory will be created in."},
+      {IDS_CANNOT_CREATE_DIRECTORY,
+       "Cannot create this directory : %s.  Please check that the syntax is correct."},
       {IDS_INDEX_CREATED_ADD_NOW,
        "Photo Index have been successfully created in %s\n\nDo you want to add photos to this "
        "index now?"},
