@@ -1,6 +1,5 @@
 // snapstore-cli add: the archiver's "Add pictures" with the import dialog's answers taken from
 // the command line.
-#include <filesystem>
 #include <optional>
 #include <ostream>
 
@@ -9,7 +8,6 @@
 #include "cli/cli_index.h"
 #include "cli/console_front_end.h"
 #include "import/import_dialog_model.h"
-#include "platform/picture_path.h"
 
 namespace {
 
@@ -65,13 +63,6 @@ struct CAddOptions {
   }
 };
 
-// The path to store: as given when absolute or with a drive prefix, else from the current
-// folder.
-std::string StoredPath(const std::string& path) {
-  if (!path.empty() && (path[0] == '/' || DrivePrefixLength(path) > 0)) return path;
-  return (std::filesystem::current_path() / path).lexically_normal().string();
-}
-
 int Usage(std::ostream& err, const std::string& reason) {
   err << "snapstore-cli add: " << reason << "\n\n" << kAddUsage;
   return kExitUsage;
@@ -83,7 +74,7 @@ int ParseOptions(const std::vector<std::string>& args, CAddOptions& options, std
   for (size_t i = 1; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (options_done || arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
-      options.paths.push_back(StoredPath(arg));
+      options.paths.push_back(PathFromCommandLine(arg));
       continue;
     }
     const bool takes_value = arg == "--ids" || arg == "--label" || arg == "--category";

@@ -2,9 +2,12 @@
 
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "base/string_printf.h"
 #include "base/string_table.h"
 #include "cli/console_front_end.h"
+#include "platform/picture_path.h"
 
 namespace {
 
@@ -74,6 +77,11 @@ bool WantsHelp(const std::vector<std::string>& args) {
     if (arg == "--help" || arg == "-h") return true;
   }
   return false;
+}
+
+std::string PathFromCommandLine(const std::string& path) {
+  if (!path.empty() && (path[0] == '/' || DrivePrefixLength(path) > 0)) return path;
+  return (std::filesystem::current_path() / path).lexically_normal().string();
 }
 
 bool ShowProgress() { return isatty(STDERR_FILENO) == 1; }

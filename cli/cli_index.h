@@ -47,6 +47,10 @@ int ReportFailure(const Cdatabase& db, CConsoleFrontEnd& console);
 // Whether progress is drawn: when standard error is a terminal.
 bool ShowProgress();
 
+// A path given on the command line as the index stores it: as given when absolute or with a
+// drive prefix ("c:/photos/a.jpg"), else taken from the current folder.
+std::string PathFromCommandLine(const std::string& path);
+
 // Whether the arguments ask for the command's help.
 bool WantsHelp(const std::vector<std::string>& args);
 
@@ -63,3 +67,4 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
 int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunReindex(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunSort(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunMoveRefs(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
