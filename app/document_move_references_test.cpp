@@ -151,4 +151,25 @@ TEST_F(DocumentMoveReferencesTest, NothingChangesWithoutMatchesOrConsent) {
   EXPECT_FALSE(doc_->modified);
 }
 
+TEST_F(DocumentMoveReferencesTest, AFailedWriteStopsTheMoveAndIsReported) {
+  home_.Write("moved/a.jpg", "");
+  home_.Write("moved/b.jpg", "");
+  Start({"/photos/a.jpg", "/photos/b.jpg"});
+  auto io = std::make_shared<CFailingStoreIo>();
+  io->writes_left = 0;
+  doc_->db.SetIo(io);
+  const CMoveOutcome outcome = Move("/photos", home_ / "moved");
+  EXPECT_TRUE(outcome.store_failed);
+  EXPECT_EQ(outcome.moved, 0);
+  // The failure is shown after the question, and names the index's file.
+  ASSERT_EQ(front_end_.Messages().size(), 2u);
+  const std::string failure = front_end_.Messages().back();
+  EXPECT_NE(failure.find(home_ / "index/pics."), std::string::npos) << failure;
+  // The log names the failure at the picture it stopped at, and nothing as moved.
+  EXPECT_EQ(Log(), failure + "\r\n\r\n0 of 2 references was successfully moved.\r\n");
+  doc_->db.SetIo(PosixStoreIo());
+  EXPECT_EQ(Location("000001").image_path, "/photos/a.jpg");
+  EXPECT_EQ(Location("000002").image_path, "/photos/b.jpg");
+}
+
 }  // namespace
