@@ -251,9 +251,13 @@ TEST_F(CliTest, MoveRefsCountsWithoutYesAndMovesWholeTreesWithRecursive) {
   std::filesystem::rename(dir_ / "old", dir_ / "new");
   std::filesystem::remove(dir_ / "new/other/c.jpg");
 
+  // Counting writes nothing, not even the index's state files.
+  const auto written = [&] { return std::filesystem::last_write_time(dir_ / "pics.kw0"); };
+  const auto before = written();
   run = Run({"move-refs", Index(), dir_ / "old", dir_ / "new"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "1 pictures matched\n");
+  EXPECT_EQ(written(), before);
   EXPECT_NE(run.err.find("1 files where found that matched the from directory."),
             std::string::npos);
   run = Run({"move-refs", Index(), dir_ / "old/", dir_ / "new", "--recursive"});

@@ -65,6 +65,8 @@ int RunMoveRefs(const std::vector<std::string>& args, std::ostream& out, std::os
     return dialog.Accept();
   });
   const CMoveOutcome outcome = session.doc().MoveImageReferences();
+  // Nothing was changed: the index's files are left exactly as they were.
+  if (!outcome.confirmed) session.doc().Abandon();
   if (outcome.matched == 0 || outcome.store_failed) return kExitRefused;
   if (!yes) {
     out << StringPrintf(kMatchedFormat, outcome.matched);
