@@ -128,6 +128,20 @@ constexpr int IDC_SHOW_IMPORTED = 1100;
 constexpr int IDC_MAKE_THUMBNAILS = 1124;
 constexpr int IDD_IMPORT_LOG = 176;
 
+// --- the folder picker CDirectorySelect and "Create new directory" CDlgNewDir ---
+constexpr int IDD_DIRECTORY_SELECT = 136;
+constexpr int IDC_DIRECTORY_TREE = 1096;
+constexpr int IDC_DIRECTORY_NEW = 1069;  // "New"
+constexpr int IDD_NEW_DIRECTORY = 189;
+constexpr int IDC_NEW_DIRECTORY_NAME = 1027;  // "New directory "
+
+// --- "Move image references" CRenameDir ---
+constexpr int IDD_MOVE_REFERENCES = 184;
+constexpr int IDC_OLD_DIRECTORY = 1027;  // "Old directory :"
+constexpr int IDC_NEW_DIRECTORY = 1118;  // "New directory :"
+constexpr int IDC_BROWSE_OLD_DIRECTORY = 1069;
+constexpr int IDC_BROWSE_NEW_DIRECTORY = 1070;
+
 // --- commands the document sends to the frame's descendants ---
 constexpr int CMD_SHOW_STRIP_SCROLLBAR = 105;
 constexpr int CMD_HIDE_STRIP_SCROLLBAR = 106;

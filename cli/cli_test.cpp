@@ -210,7 +210,7 @@ TEST_F(CliTest, MissingFilesAndBadUsage) {
   }
   EXPECT_FALSE(std::filesystem::exists(Index()));
   for (const char* command : {"create", "add", "set", "delete", "search", "show", "dump", "check",
-                              "export", "import", "reindex", "sort"}) {
+                              "export", "import", "reindex", "sort", "move-refs"}) {
     for (const char* flag : {"--help", "-h"}) {
       const CRun help = Run({command, flag});
       EXPECT_EQ(help.status, 0) << command;
@@ -265,6 +265,58 @@ TEST_F(CliTest, MissingStoreFilesAreNamedAndNothingIsWritten) {
             std::string::npos)
       << run.err;
   EXPECT_FALSE(std::filesystem::exists(dir_ / "pics.kw0"));
+}
+
+TEST_F(CliTest, MoveRefsCountsWithoutYesAndMovesWholeTreesWithRecursive) {
+  ASSERT_EQ(Run({"create", Index()}).status, 0);
+  dir_.Write("old/a.jpg", "");
+  dir_.Write("old/trip/b.jpg", "");
+  dir_.Write("old/other/c.jpg", "");
+  CRun run = Run({"add", Index(), "--no-thumbnails", dir_ / "old"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  // The user moves the folder, all but one picture.
+  std::filesystem::rename(dir_ / "old", dir_ / "new");
+  std::filesystem::remove(dir_ / "new/other/c.jpg");
+
+  // Counting writes nothing, not even the index's state files.
+  const auto written = [&] { return std::filesystem::last_write_time(dir_ / "pics.kw0"); };
+  const auto before = written();
+  run = Run({"move-refs", Index(), dir_ / "old", dir_ / "new"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "1 pictures matched\n");
+  EXPECT_EQ(written(), before);
+  EXPECT_NE(run.err.find("1 files where found that matched the from directory."),
+            std::string::npos);
+  run = Run({"move-refs", Index(), dir_ / "old/", dir_ / "new", "--recursive"});
+  EXPECT_EQ(run.out, "3 pictures matched\n");
+  EXPECT_EQ(Run({"search", Index(), "99:zzzwqwq"}).out, "000001\t" + dir_ / "old/a.jpg\n000002\t" +
+                                                            dir_ / "old/other/c.jpg\n000003\t" +
+                                                            dir_ / "old/trip/b.jpg\n");
+
+  run = Run({"move-refs", Index(), dir_ / "old", dir_ / "new", "--yes", "--recursive"});
+  EXPECT_EQ(run.status, 1) << run.err;  // one picture is not at the new place
+  EXPECT_EQ(run.out, "Ref to " + dir_ / "old/a.jpg changed to " +
+                         dir_ /
+                             "new/a.jpg. \n"
+                             "Ref couldn't be changed to " +
+                         dir_ /
+                             "new/other/c.jpg. File don't exist. \n"
+                             "Ref to " +
+                         dir_ / "old/trip/b.jpg changed to " +
+                         dir_ /
+                             "new/trip/b.jpg. \n"
+                             "\n2 of 3 references was successfully moved.\n");
+  EXPECT_EQ(Run({"search", Index(), "99:zzzwqwq"}).out, "000001\t" + dir_ / "new/a.jpg\n000002\t" +
+                                                            dir_ / "old/other/c.jpg\n000003\t" +
+                                                            dir_ / "new/trip/b.jpg\n");
+
+  run = Run({"move-refs", Index(), dir_ / "nowhere", dir_ / "new", "--yes"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, LoadString(IDS_NO_FILES_MATCHED) + "\n");
+  EXPECT_EQ(Run({"move-refs", Index(), dir_ / "old", "", "--yes"}).err,
+            LoadString(IDS_BOTH_DIRECTORIES) + "\n");
+  EXPECT_EQ(Run({"move-refs", Index(), dir_ / "old"}).status, kExitUsage);
+  EXPECT_EQ(Run({"move-refs", Index(), dir_ / "old", dir_ / "new", "--all"}).status, kExitUsage);
 }
 
 TEST_F(CliTest, ExportImportReindexAndSort) {

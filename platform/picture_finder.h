@@ -42,6 +42,8 @@ class CPictureFinder {
 
   // The volumes mounted now, in path order.
   std::vector<CVolume> Volumes() const { return volumes_.Volumes(); }
+  // Where the volumes come from (the folder pickers list them anew when they open).
+  const CVolumeSource& volume_source() const { return volumes_; }
 
   // The label of the volume mounted at `root`; empty when nothing is mounted there.
   std::string VolumeLabel(const std::string& root) const;

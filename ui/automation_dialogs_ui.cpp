@@ -12,6 +12,7 @@
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
 #include <wx/time.h>
+#include <wx/treectrl.h>
 
 #include "base/resource_ids.h"
 #include "import/import_dialog_model.h"
@@ -109,6 +110,19 @@ std::string RestOf(std::istringstream& words) {
   std::string rest;
   std::getline(words >> std::ws, rest);
   return rest;
+}
+
+// "A (open) > B (open) > C": the texts of the tree's selected node and the nodes above it, from
+// the top, each open one marked; "none" when nothing is selected.
+std::string SelectedTreeNodes(const wxTreeCtrl& tree) {
+  std::string nodes;
+  for (wxTreeItemId item = tree.GetSelection(); item.IsOk() && item != tree.GetRootItem();
+       item = tree.GetItemParent(item)) {
+    std::string node = FromWx(tree.GetItemText(item));
+    if (tree.IsExpanded(item)) node += " (open)";
+    nodes = nodes.empty() ? node : node + " > " + nodes;
+  }
+  return nodes.empty() ? "none" : nodes;
 }
 
 // Saves what the screen shows as a PNG file.
@@ -309,6 +323,14 @@ std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const st
       if (help && window->IsShown()) page = FromWx(help->GetHtmlWindow()->GetOpenedPage());
     }
     Report("help-page: " + page);
+  } else if (verb == "tree") {
+    wxDialog* dialog = ShownModalDialog();
+    auto* tree = dialog ? FindControl<wxTreeCtrl>(dialog, wxString()) : nullptr;
+    if (!tree) {
+      Report("error: " + line);
+      return true;
+    }
+    Report("tree: " + SelectedTreeNodes(*tree));
   } else if (verb == "screenshot") {
     const std::string path = RestOf(words);
     if (!SaveScreen(path)) Report("error: " + line);

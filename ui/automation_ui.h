@@ -43,6 +43,8 @@
 //   dialog-text            report "dialog-text: <text>" of the modal dialog's first text field
 //   progress               report "progress: <title>|<percent>|<time left>" of the progress
 //                          dialog, or "progress: none"
+//   tree                   report "tree: A (open) > B > C", the texts of the selected node of the
+//                          modal dialog's tree and of the nodes above it, open ones marked
 //   import-folder PATH     in the import dialog, open the tree along PATH and select it
 //   import-list            report "import-tree: <selected folder>", then one line per list
 //                          item: "import-list: <image index> <name>[ selected]"
