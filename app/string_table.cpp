@@ -36,10 +36,12 @@ const std::map<int, std::string>& Table() {
       {IDS_INDEX_CREATED_ADD_NOW,
        "Photo Index have been successfully created in %s\n\nDo you want to add photos to this "
        "index now?"},
+      {IDS_INSERT_CD, "Please insert CD labeled : %s"},
       {IDS_ID_TOO_LONG, "The ID is too long. Only 19 characters are allowed."},
       {IDS_ID_ILLEGAL_CHARACTER,
        "ID contains a space or an illegal character (*?%|)\nThis is not allowed!"},
-      {IDS_BULK_ID_WITHOUT_NUMBERS, "An ID specified in the bulk update form must contain numbers."},
+      {IDS_BULK_ID_WITHOUT_NUMBERS,
+       "An ID specified in the bulk update form must contain numbers."},
       {IDS_NO_IMAGE_EDITOR,
        "No image editor is specified.\nYou must specify an image editor in the preferences "
        "form."},

@@ -22,6 +22,7 @@ constexpr int IDS_ALREADY_IMPORTED = 139;
 constexpr int IDS_ALL = 142;
 constexpr int IDS_TO_BE_DESCRIBED = 143;
 constexpr int IDS_INDEX_CREATED_ADD_NOW = 307;
+constexpr int IDS_INSERT_CD = 3000;  // printing a picture whose medium is away
 constexpr int IDS_ID_TOO_LONG = 32793;
 constexpr int IDS_ID_ILLEGAL_CHARACTER = 32797;
 constexpr int IDS_BULK_ID_WITHOUT_NUMBERS = 32808;
