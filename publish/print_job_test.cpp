@@ -20,17 +20,8 @@ namespace {
 constexpr int kPageWidth = 2480;
 constexpr int kPageHeight = 3508;
 
-// A picture whose top-left quarter is red and the rest blue.
 std::vector<uint8_t> Jpeg(int width, int height) {
-  CTestJpeg jpeg{width, height};
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const bool corner = x < width / 2 && y < height / 2;
-      jpeg.samples.insert(jpeg.samples.end(),
-                          {uint8_t(corner ? 230 : 20), 20, uint8_t(corner ? 20 : 230)});
-    }
-  }
-  return EncodeTestJpeg(jpeg);
+  return EncodeTestJpeg(CornerJpeg(width, height));
 }
 
 bool IsRed(const std::vector<uint8_t>& bgr) { return bgr[2] > 150 && bgr[0] < 100; }

@@ -1,0 +1,189 @@
+// Printing end to end: the real archiver prints marked pictures through wx's GTK printing into
+// PDF files, whose pages poppler-utils read back; the preview and GTK's print dialog open and
+// close, and a medium that is away is asked for until Cancel ends the job.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "app/settings_file.h"
+#include "imaging/picture_testing.h"
+#include "platform/child_process_testing.h"
+#include "ui/snapstore_program_testing.h"
+
+namespace {
+
+// The resolution the pages are rendered at for looking at them: an A4 page (2480 × 3508 units
+// as printed at 300 dots per inch) becomes 248 × 350 pixels.
+constexpr int kRenderDpi = 30;
+
+// An image of a PDF file as pdfimages lists it.
+struct CPdfImage {
+  int page, width, height;
+  bool operator==(const CPdfImage&) const = default;
+};
+
+std::string Poppler(const std::vector<std::string>& argv) {
+  const CChildResult result = RunChild(argv);
+  EXPECT_EQ(result.exit_status, 0) << argv[0] << ": " << result.err;
+  return result.out;
+}
+
+int PdfPages(const std::string& pdf) {
+  std::istringstream info(Poppler({"pdfinfo", pdf}));
+  for (std::string line; std::getline(info, line);) {
+    if (line.rfind("Pages:", 0) == 0) return std::stoi(line.substr(6));
+  }
+  return -1;
+}
+
+std::vector<CPdfImage> PdfImages(const std::string& pdf) {
+  std::istringstream list(Poppler({"pdfimages", "-list", pdf}));
+  std::string line;
+  std::getline(list, line);  // the column names
+  std::getline(list, line);  // a rule
+  std::vector<CPdfImage> images;
+  while (std::getline(list, line)) {
+    std::istringstream row(line);
+    CPdfImage image{};
+    std::string num, type;
+    if (row >> image.page >> num >> type >> image.width >> image.height) images.push_back(image);
+  }
+  return images;
+}
+
+// A page of a PDF file rendered by pdftoppm.
+class CRenderedPage {
+ public:
+  CRenderedPage(const std::string& pdf, int page) {
+    const std::string p = std::to_string(page);
+    std::istringstream ppm(
+        Poppler({"pdftoppm", "-r", std::to_string(kRenderDpi), "-f", p, "-l", p, pdf}));
+    std::string magic;
+    int max_value = 0;
+    ppm >> magic >> width_ >> height_ >> max_value;
+    ppm.get();
+    pixels_.assign(std::istreambuf_iterator<char>(ppm), {});
+    EXPECT_EQ(magic, "P6");
+    EXPECT_EQ(pixels_.size(), size_t(width_) * height_ * 3);
+  }
+  // "red", "blue", "white" or "other" at a point given in printed units (300 per inch).
+  std::string ColourAt(int x, int y) const {
+    const size_t i = (size_t(y * kRenderDpi / 300) * width_ + size_t(x * kRenderDpi / 300)) * 3;
+    if (i + 2 >= pixels_.size()) return "outside";
+    const int r = uint8_t(pixels_[i]), g = uint8_t(pixels_[i + 1]), b = uint8_t(pixels_[i + 2]);
+    if (r > 240 && g > 240 && b > 240) return "white";
+    if (r > 150 && b < 100) return "red";
+    if (b > 150 && r < 100) return "blue";
+    return "other";
+  }
+
+ private:
+  int width_ = 0, height_ = 0;
+  std::string pixels_;
+};
+
+// The run's GTK offers only its printer "Print to File": no print server is looked for.
+void OnlyPrintToFile(const CSnapstoreRun& run) {
+  run.home().Write("config/gtk-3.0/settings.ini", "[Settings]\ngtk-print-backends=file\n");
+}
+
+// The lines that start printing into `pdf` with the "Printing" dialog's `choices`.
+std::string PrintLines(const std::string& pdf, const std::string& choices) {
+  return "print-to-file " + pdf + "\ncommand 57607\nwait-dialog\ndialog\n" + choices +
+         "press Print\n";
+}
+
+}  // namespace
+
+TEST(PrintingTest, MarkedPicturesArePrintedTurnedToTheirCells) {
+  CSnapstoreRun run(SNAPSTORE_BINARY, SNAPSTORE_CLI_BINARY);
+  OnlyPrintToFile(run);
+  // Landscape pictures with a red top-left quarter.
+  run.MakeIndex(5, EncodeTestJpeg(CornerJpeg(160, 120)));
+  const std::string four = run.home() / "four.pdf";
+  const std::string two = run.home() / "two.pdf";
+  const std::string current = run.home() / "current.pdf";
+  CChildResult result;
+  const auto lines =
+      run.Run("sleep 300\nmenu 57607\ncommand 32845\n" +  // every picture marked (Ctrl+A)
+                  PrintLines(four, "choose 4\n") + "wait-print\n" + PrintLines(two, "choose 2\n") +
+                  "wait-print\n" + PrintLines(current, "choose 4\nchoose Current picture\n") +
+                  "wait-print\n" +
+                  // The preview of the marked pictures at 4 per page, the dialog's last choice.
+                  "command 57609\nwait-dialog\npress Print\npreview\npreview-page 2\npreview\n"
+                  "menu 57607\nclose-preview\nwait-print\n"
+                  // "&Print..." without a file opens GTK's print dialog.
+                  "command 57607\nwait-dialog\npress Print\nwait-dialog\ndialog\nanswer cancel\n"
+                  "wait-print\nmenu 57607\nclose\n",
+              &result);
+  EXPECT_EQ(result.exit_status, 0) << result.err;
+  EXPECT_EQ(result.err.find("WARNING"), std::string::npos) << result.err;
+  EXPECT_EQ(Reports(lines, "error"), std::vector<std::string>{}) << testing::PrintToString(lines);
+  EXPECT_EQ(Reports(lines, "dialog: "), std::vector<std::string>(3, "Printing"));
+  EXPECT_EQ(Reports(lines, "print-dialog: "), std::vector<std::string>{"Print"});
+  EXPECT_EQ(Reports(lines, "preview: "), (std::vector<std::string>{"page 1 of 2", "page 2 of 2"}));
+  // Disabled while the preview shows its job.
+  EXPECT_EQ(Reports(lines, "menu 57607: "),
+            (std::vector<std::string>{"enabled &Print...\tCtrl+P", "disabled &Print...\tCtrl+P",
+                                      "enabled &Print...\tCtrl+P"}));
+  EXPECT_EQ(CSettingsFile(run.SettingsPath()).ReadString("PrintMode", ""), "2");
+
+  // Five at 4 per page: four on the first page, the fifth in the second page's top-left cell;
+  // each landscape picture turned clockwise for its portrait cell (120 x 160, the red corner
+  // at the top right).
+  EXPECT_EQ(PdfPages(four), 2);
+  EXPECT_EQ(PdfImages(four),
+            (std::vector<CPdfImage>{
+                {1, 120, 160}, {1, 120, 160}, {1, 120, 160}, {1, 120, 160}, {2, 120, 160}}));
+  const CRenderedPage first(four, 1);
+  // Cell 0 is (0, 0, 1237, 1751); the picture fills (0, 0, 1237, 1649) of it.
+  EXPECT_EQ(first.ColourAt(900, 300), "red");
+  EXPECT_EQ(first.ColourAt(300, 300), "blue");
+  EXPECT_EQ(first.ColourAt(300, 1300), "blue");
+  EXPECT_EQ(first.ColourAt(2100, 2100), "red");  // cell 3 from (1243, 1757)
+  const CRenderedPage second(four, 2);
+  EXPECT_EQ(second.ColourAt(300, 1300), "blue");
+  EXPECT_EQ(second.ColourAt(1800, 1000), "white");
+  EXPECT_EQ(second.ColourAt(600, 2600), "white");
+  EXPECT_EQ(second.ColourAt(1800, 2600), "white");
+
+  // Two per page on a portrait sheet: two landscape cells, the pictures as they are.
+  EXPECT_EQ(PdfPages(two), 3);
+  for (const CPdfImage& image : PdfImages(two)) EXPECT_EQ(image.width, 160) << image.page;
+  const CRenderedPage landscape(two, 1);
+  // The picture fills (0, 0, 2334, 1751) of the cell (0, 0, 2480, 1751).
+  EXPECT_EQ(landscape.ColourAt(300, 300), "red");
+  EXPECT_EQ(landscape.ColourAt(1800, 300), "blue");
+  EXPECT_EQ(landscape.ColourAt(300, 2100), "red");  // the second cell, from y = 1757
+
+  // "Current picture" prints the current record alone, whatever is marked.
+  EXPECT_EQ(PdfPages(current), 1);
+  EXPECT_EQ(PdfImages(current), (std::vector<CPdfImage>{{1, 120, 160}}));
+}
+
+TEST(PrintingTest, CancelAtTheInsertMediumRequestEndsTheJob) {
+  CSnapstoreRun run(SNAPSTORE_BINARY, SNAPSTORE_CLI_BINARY);
+  OnlyPrintToFile(run);
+  const std::string usb = run.home().MakeDir("usb");
+  run.SetVolumes("/\tfixed\t\n" + usb + "\tremovable\tPHOTOS1\n");
+  run.MakeIndex(2, EncodeTestJpeg(CornerJpeg(160, 120)), "usb/photos");
+  // The medium is unplugged.
+  std::filesystem::rename(usb, run.home() / "elsewhere");
+  run.SetVolumes("/\tfixed\t\n");
+  const std::string pdf = run.home() / "away.pdf";
+  CChildResult result;
+  const std::string answer = "wait-dialog\ndialog\nanswer cancel\nwait-print\n";
+  const auto lines =
+      run.Run("sleep 300\ncommand 32845\n" + PrintLines(pdf, "choose 1\n") + answer +
+                  "command 57609\nwait-dialog\npress Print\n" + answer + "preview\ndialog\nclose\n",
+              &result);
+  EXPECT_EQ(result.exit_status, 0) << result.err;
+  EXPECT_EQ(Reports(lines, "error"), std::vector<std::string>{}) << testing::PrintToString(lines);
+  // Asked once for each job, which ends at Cancel: the preview closes.
+  EXPECT_EQ(Reports(lines, "message: "),
+            std::vector<std::string>(2, "Please insert CD labeled : PHOTOS1"));
+  EXPECT_EQ(Reports(lines, "preview: "), std::vector<std::string>{"none"});
+  EXPECT_EQ(Reports(lines, "dialog: "), (std::vector<std::string>{"Printing", "none"}));
+  EXPECT_FALSE(std::filesystem::exists(pdf));
+}
