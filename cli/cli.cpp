@@ -25,6 +25,7 @@ constexpr const char* kUsage =
     "  import INDEX.acx FILE.exp         add the pictures of a text export\n"
     "  reindex INDEX.acx                 rebuild and sort the word index\n"
     "  sort INDEX.acx                    sort the word index\n"
+    "  print INDEX.acx FILE.pdf          print pictures of the result list into a PDF file\n"
     "\n"
     "snapstore-cli COMMAND --help describes a command. Exit status: 0 success, 1 the\n"
     "operation was refused (the reason is on standard error), 2 bad usage.\n";
@@ -35,7 +36,8 @@ const std::map<std::string, Command>& Commands() {
   static const std::map<std::string, Command> commands = {
       {"create", RunCreate}, {"add", RunAdd},       {"set", RunSet},         {"delete", RunDelete},
       {"search", RunSearch}, {"show", RunShow},     {"dump", RunDump},       {"check", RunCheck},
-      {"export", RunExport}, {"import", RunImport}, {"reindex", RunReindex}, {"sort", RunSort}};
+      {"export", RunExport}, {"import", RunImport}, {"reindex", RunReindex}, {"sort", RunSort},
+      {"print", RunPrint}};
   return commands;
 }
 

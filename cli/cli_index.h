@@ -63,3 +63,4 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
 int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunReindex(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunSort(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunPrint(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

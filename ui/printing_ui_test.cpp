@@ -4,84 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "app/settings_file.h"
 #include "imaging/picture_testing.h"
-#include "platform/child_process_testing.h"
+#include "publish/pdf_testing.h"
 #include "ui/snapstore_program_testing.h"
 
 namespace {
-
-// The resolution the pages are rendered at for looking at them: an A4 page (2480 × 3508 units
-// as printed at 300 dots per inch) becomes 248 × 350 pixels.
-constexpr int kRenderDpi = 30;
-
-// An image of a PDF file as pdfimages lists it.
-struct CPdfImage {
-  int page, width, height;
-  bool operator==(const CPdfImage&) const = default;
-};
-
-std::string Poppler(const std::vector<std::string>& argv) {
-  const CChildResult result = RunChild(argv);
-  EXPECT_EQ(result.exit_status, 0) << argv[0] << ": " << result.err;
-  return result.out;
-}
-
-int PdfPages(const std::string& pdf) {
-  std::istringstream info(Poppler({"pdfinfo", pdf}));
-  for (std::string line; std::getline(info, line);) {
-    if (line.rfind("Pages:", 0) == 0) return std::stoi(line.substr(6));
-  }
-  return -1;
-}
-
-std::vector<CPdfImage> PdfImages(const std::string& pdf) {
-  std::istringstream list(Poppler({"pdfimages", "-list", pdf}));
-  std::string line;
-  std::getline(list, line);  // the column names
-  std::getline(list, line);  // a rule
-  std::vector<CPdfImage> images;
-  while (std::getline(list, line)) {
-    std::istringstream row(line);
-    CPdfImage image{};
-    std::string num, type;
-    if (row >> image.page >> num >> type >> image.width >> image.height) images.push_back(image);
-  }
-  return images;
-}
-
-// A page of a PDF file rendered by pdftoppm.
-class CRenderedPage {
- public:
-  CRenderedPage(const std::string& pdf, int page) {
-    const std::string p = std::to_string(page);
-    std::istringstream ppm(
-        Poppler({"pdftoppm", "-r", std::to_string(kRenderDpi), "-f", p, "-l", p, pdf}));
-    std::string magic;
-    int max_value = 0;
-    ppm >> magic >> width_ >> height_ >> max_value;
-    ppm.get();
-    pixels_.assign(std::istreambuf_iterator<char>(ppm), {});
-    EXPECT_EQ(magic, "P6");
-    EXPECT_EQ(pixels_.size(), size_t(width_) * height_ * 3);
-  }
-  // "red", "blue", "white" or "other" at a point given in printed units (300 per inch).
-  std::string ColourAt(int x, int y) const {
-    const size_t i = (size_t(y * kRenderDpi / 300) * width_ + size_t(x * kRenderDpi / 300)) * 3;
-    if (i + 2 >= pixels_.size()) return "outside";
-    const int r = uint8_t(pixels_[i]), g = uint8_t(pixels_[i + 1]), b = uint8_t(pixels_[i + 2]);
-    if (r > 240 && g > 240 && b > 240) return "white";
-    if (r > 150 && b < 100) return "red";
-    if (b > 150 && r < 100) return "blue";
-    return "other";
-  }
-
- private:
-  int width_ = 0, height_ = 0;
-  std::string pixels_;
-};
 
 // The run's GTK offers only its printer "Print to File": no print server is looked for.
 void OnlyPrintToFile(const CSnapstoreRun& run) {
