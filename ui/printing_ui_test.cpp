@@ -34,23 +34,28 @@ TEST(PrintingTest, MarkedPicturesArePrintedTurnedToTheirCells) {
   const std::string two = run.home() / "two.pdf";
   const std::string current = run.home() / "current.pdf";
   CChildResult result;
-  const auto lines =
-      run.Run("sleep 300\nmenu 57607\ncommand 32845\n" +  // every picture marked (Ctrl+A)
-                  PrintLines(four, "choose 4\n") + "wait-print\n" + PrintLines(two, "choose 2\n") +
-                  "wait-print\n" + PrintLines(current, "choose 4\nchoose Current picture\n") +
-                  "wait-print\n" +
-                  // The preview of the marked pictures at 4 per page, the dialog's last choice.
-                  "command 57609\nwait-dialog\npress Print\npreview\npreview-page 2\npreview\n"
-                  "menu 57607\nclose-preview\nwait-print\n"
-                  // "&Print..." without a file opens GTK's print dialog.
-                  "command 57607\nwait-dialog\npress Print\nwait-dialog\ndialog\nanswer cancel\n"
-                  "wait-print\nmenu 57607\nclose\n",
-              &result);
+  const auto lines = run.Run(
+      "sleep 300\nmenu 57607\ncommand 32845\n" +  // every picture marked (Ctrl+A)
+          PrintLines(four, "choose 4\n") + "wait-print\n" + PrintLines(two, "choose 2\n") +
+          "wait-print\n" + PrintLines(current, "choose 4\nchoose Current picture\n") +
+          "wait-print\n" +
+          // The preview of the marked pictures at 4 per page, the dialog's last choice; F1 in the
+          // dialog opens the help on printing.
+          "command 57609\nwait-dialog\ndialog-key F1\nhelp-page\npress Close\npress Print\n"
+          "preview\npreview-page 2\npreview\n"
+          "menu 57607\nclose-preview\nwait-print\n"
+          // "&Print..." without a file opens GTK's print dialog.
+          "command 57607\nwait-dialog\npress Print\nwait-dialog\ndialog\nanswer cancel\n"
+          "wait-print\nmenu 57607\nclose\n",
+      &result);
   EXPECT_EQ(result.exit_status, 0) << result.err;
   EXPECT_EQ(result.err.find("WARNING"), std::string::npos) << result.err;
   EXPECT_EQ(Reports(lines, "error"), std::vector<std::string>{}) << testing::PrintToString(lines);
   EXPECT_EQ(Reports(lines, "dialog: "), std::vector<std::string>(3, "Printing"));
   EXPECT_EQ(Reports(lines, "print-dialog: "), std::vector<std::string>{"Print"});
+  const auto help = Reports(lines, "help-page: ");
+  ASSERT_EQ(help.size(), 1u);
+  EXPECT_NE(help[0].find("help_printing.html"), std::string::npos) << help[0];
   EXPECT_EQ(Reports(lines, "preview: "), (std::vector<std::string>{"page 1 of 2", "page 2 of 2"}));
   // Disabled while the preview shows its job.
   EXPECT_EQ(Reports(lines, "menu 57607: "),
