@@ -56,11 +56,7 @@ class PrintJobTest : public testing::Test {
   int32_t Add(const std::string& relative, const std::vector<uint8_t>& bytes,
               const std::string& label = "") {
     const std::string path = dir_.Write(relative, std::string(bytes.begin(), bytes.end()));
-    Cdatabase db;
-    db.SetFileNames(index_);
-    db.id_counter = ++records_;
-    db.volume_label = label;
-    EXPECT_EQ(AddTestPicture(db, path), kAddDone);
+    EXPECT_EQ(AddTestPictureTo(index_, path, ++records_, label), kAddDone);
     return records_;
   }
 

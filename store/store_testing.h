@@ -21,6 +21,12 @@ void CreateIndex(Cdatabase& db, const std::string& main_file);
 int AddTestPicture(Cdatabase& db, const std::string& path, int id_mode = kIdModeAutomatic,
                    const std::string& id_format = "", const std::string& category = "");
 
+// Adds the picture at `path` to the index `main_file` through the import step (as above), as a
+// new record on the medium labelled `label` whose automatic ID is made from `id_counter`;
+// the result.
+int AddTestPictureTo(const std::string& main_file, const std::string& path, int32_t id_counter,
+                     const std::string& label = "");
+
 // The machine's files, except that writes fail: with EIO once `writes_left` reaches 0, and
 // with ENOSPC when they would grow the files by more than `space_left` bytes in all (a
 // negative number never fails).
