@@ -95,6 +95,11 @@ void CViewPrinting::Preview(CSnapstoreDoc& doc) {
     preview_ = nullptr;
     frame_.CallAfter([this] { FinishJob(); });
   });
+  // Destroyed along with the main window, it is not closed first.
+  preview_->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& event) {
+    if (event.GetEventObject() == preview_) preview_ = nullptr;
+    event.Skip();
+  });
   preview_->Initialize();
   preview_->Show();
 }
