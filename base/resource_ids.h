@@ -142,6 +142,9 @@ constexpr int IDC_NEW_DIRECTORY = 1118;  // "New directory :"
 constexpr int IDC_BROWSE_OLD_DIRECTORY = 1069;
 constexpr int IDC_BROWSE_NEW_DIRECTORY = 1070;
 
+// --- the "Printing" dialog CPrintDlg ---
+constexpr int IDD_PRINT = 185;
+
 // --- commands the document sends to the frame's descendants ---
 constexpr int CMD_SHOW_STRIP_SCROLLBAR = 105;
 constexpr int CMD_HIDE_STRIP_SCROLLBAR = 106;
@@ -156,6 +159,7 @@ constexpr int CMD_STRIP_END = 3004;
 // --- help topics (context numbers) ---
 constexpr int HELP_TOPIC_MAIN_WINDOW = 110;
 constexpr int HELP_TOPIC_ADD_PICTURES = 3;
+constexpr int HELP_TOPIC_PRINTING = 185;  // the "Printing" dialog
 
 // --- status-bar panes ---
 constexpr int STATUS_PANE_MESSAGE = 0;

@@ -48,6 +48,7 @@ const std::map<int, std::string>& Table() {
       {IDS_INDEX_CREATED_ADD_NOW,
        "Photo Index have been successfully created in %s\n\nDo you want to add photos to this "
        "index now?"},
+      {IDS_INSERT_CD, "Please insert CD labeled : %s"},
       {IDS_ID_TOO_LONG, "The ID is too long. Only 19 characters are allowed."},
       {IDS_ID_ILLEGAL_CHARACTER,
        "ID contains a space or an illegal character (*?%|)\nThis is not allowed!"},

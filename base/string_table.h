@@ -30,6 +30,7 @@ constexpr int IDS_BOTH_DIRECTORIES = 159;
 constexpr int IDS_SELECT_BASE_DIRECTORY = 304;
 constexpr int IDS_CANNOT_CREATE_DIRECTORY = 305;
 constexpr int IDS_INDEX_CREATED_ADD_NOW = 307;
+constexpr int IDS_INSERT_CD = 3000;  // printing a picture whose medium is away
 constexpr int IDS_ID_TOO_LONG = 32793;
 constexpr int IDS_ID_ILLEGAL_CHARACTER = 32797;
 constexpr int IDS_BULK_ID_WITHOUT_NUMBERS = 32808;

@@ -43,3 +43,4 @@ CCliCommand DeclareImport(CLI::App& cli);
 CCliCommand DeclareReindex(CLI::App& cli);
 CCliCommand DeclareSort(CLI::App& cli);
 CCliCommand DeclareMoveRefs(CLI::App& cli);
+CCliCommand DeclarePrint(CLI::App& cli);

@@ -67,3 +67,18 @@ class CPictureFinder {
   std::vector<std::string> fixed_roots_;
   bool offline_ = false;
 };
+
+// Keeps the finder's offline flag as it was for the lifetime of the object: the flag describes
+// the current picture (the view shows the placeholder and the path for it), not the pictures
+// that thumbnails or printing decode meanwhile.
+class CKeepOfflineFlag {
+ public:
+  explicit CKeepOfflineFlag(CPictureFinder& finder) : finder_(finder), offline_(finder.Offline()) {}
+  ~CKeepOfflineFlag() { finder_.SetOffline(offline_); }
+  CKeepOfflineFlag(const CKeepOfflineFlag&) = delete;
+  CKeepOfflineFlag& operator=(const CKeepOfflineFlag&) = delete;
+
+ private:
+  CPictureFinder& finder_;
+  bool offline_;
+};

@@ -51,6 +51,15 @@ AddResult AddTestPicture(Cdatabase& db, const std::string& path, int id_mode,
   return db.AddPicture(path, id_mode, id_format);
 }
 
+AddResult AddTestPictureTo(const std::string& main_file, const std::string& path,
+                           int32_t id_counter, const std::string& label) {
+  Cdatabase db;
+  db.SetFileNames(main_file);
+  db.id_counter = id_counter;
+  db.volume_label = label;
+  return AddTestPicture(db, path);
+}
+
 int CFailingStoreIo::Open(const std::string& path, bool writable) {
   return base_->Open(path, writable);
 }

@@ -27,6 +27,12 @@ void CopyIndexFiles(const std::string& from, const std::string& to);
 AddResult AddTestPicture(Cdatabase& db, const std::string& path, int id_mode = kIdModeAutomatic,
                          const std::string& id_format = "", const std::string& category = "");
 
+// Adds the picture at `path` to the index `main_file` through the import step (as above), as a
+// new record on the medium labelled `label` whose automatic ID is made from `id_counter`;
+// the result.
+AddResult AddTestPictureTo(const std::string& main_file, const std::string& path,
+                           int32_t id_counter, const std::string& label = "");
+
 // The machine's files, except that writes fail: with EIO once `writes_left` reaches 0, and
 // with ENOSPC when they would grow the files by more than `space_left` bytes in all (a
 // negative number never fails).

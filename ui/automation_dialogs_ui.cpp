@@ -14,6 +14,8 @@
 #include <wx/time.h>
 #include <wx/treectrl.h>
 
+#include <string_view>
+
 #include "base/resource_ids.h"
 #include "import/import_dialog_model.h"
 #include "ui/automation_input_ui.h"
@@ -60,6 +62,13 @@ GtkMessageDialog* MessageBox() {
 GtkFileChooser* FileChooser() {
   return reinterpret_cast<GtkFileChooser*>(
       ShownToplevel([](GtkWidget* widget) { return GTK_IS_FILE_CHOOSER_DIALOG(widget); }));
+}
+
+// GTK's print dialog on screen, if any.
+GtkDialog* PrintDialog() {
+  return reinterpret_cast<GtkDialog*>(ShownToplevel([](GtkWidget* widget) {
+    return std::string_view(G_OBJECT_TYPE_NAME(widget)) == "GtkPrintUnixDialog";
+  }));
 }
 
 // Whether `widget` is still one of the shown top-level windows.
@@ -146,14 +155,18 @@ std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const st
       Report("message: " + Escaped(MessageText(box)));
     } else if (GtkFileChooser* chooser = FileChooser()) {
       Report("file-dialog: " + FileChooserText(chooser));
+    } else if (GtkDialog* print = PrintDialog()) {
+      const gchar* title = gtk_window_get_title(GTK_WINDOW(print));
+      Report(std::string("print-dialog: ") + (title ? title : ""));
     } else if (wxDialog* dialog = ShownModalDialog()) {
       Report("dialog: " + FromWx(dialog->GetTitle()));
     } else {
       Report("dialog: none");
     }
   } else if (verb == "wait-dialog" || verb == "wait-progress") {
-    const bool there = verb == "wait-dialog" ? MessageBox() || FileChooser() || ShownModalDialog()
-                                             : ShownDialog(IDD_PROGRESS) != nullptr;
+    const bool there = verb == "wait-dialog"
+                           ? MessageBox() || FileChooser() || PrintDialog() || ShownModalDialog()
+                           : ShownDialog(IDD_PROGRESS) != nullptr;
     if (there) {
       wait_until_ = 0;
       return true;
@@ -183,6 +196,7 @@ std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const st
       // A file dialog's OK is "accept".
       if (response == GTK_RESPONSE_OK) response = GTK_RESPONSE_ACCEPT;
     }
+    if (!box) box = GTK_WIDGET(PrintDialog());
     if (!box || response == 0) {
       Report("error: " + line);
       return true;
