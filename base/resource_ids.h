@@ -165,6 +165,23 @@ constexpr int IDC_CATEGORY_LIST = 1112;   // the categories, with check boxes
 constexpr int IDC_CATEGORY_LIST_NEW = 1113;
 constexpr int IDC_NEW_CATEGORY = 1114;  // "Enter new category:", at most 19 characters
 
+// --- the folder picker CDirectorySelect and "Create new directory" CDlgNewDir ---
+constexpr int IDD_DIRECTORY_SELECT = 136;
+constexpr int IDC_DIRECTORY_TREE = 1096;
+constexpr int IDC_DIRECTORY_NEW = 1069;  // "New"
+constexpr int IDD_NEW_DIRECTORY = 189;
+constexpr int IDC_NEW_DIRECTORY_NAME = 1027;  // "New directory "
+
+// --- "Move image references" CRenameDir ---
+constexpr int IDD_MOVE_REFERENCES = 184;
+constexpr int IDC_OLD_DIRECTORY = 1027;  // "Old directory :"
+constexpr int IDC_NEW_DIRECTORY = 1118;  // "New directory :"
+constexpr int IDC_BROWSE_OLD_DIRECTORY = 1069;
+constexpr int IDC_BROWSE_NEW_DIRECTORY = 1070;
+
+// --- the "Printing" dialog CPrintDlg ---
+constexpr int IDD_PRINT = 185;
+
 // --- commands the document sends to the frame's descendants ---
 constexpr int CMD_SHOW_STRIP_SCROLLBAR = 105;
 constexpr int CMD_HIDE_STRIP_SCROLLBAR = 106;
@@ -180,6 +197,7 @@ constexpr int CMD_STRIP_END = 3004;
 constexpr int HELP_TOPIC_MAIN_WINDOW = 110;
 constexpr int HELP_TOPIC_ADD_PICTURES = 3;
 constexpr int HELP_TOPIC_DESCRIBING = 4;  // the description editor and the category dialogs
+constexpr int HELP_TOPIC_PRINTING = 185;  // the "Printing" dialog
 
 // --- status-bar panes ---
 constexpr int STATUS_PANE_MESSAGE = 0;

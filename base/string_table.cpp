@@ -41,15 +41,28 @@ const std::map<int, std::string>& Table() {
        "No category was selected. You must select a category before you press the [DELETE] "
        "button."},
       {IDS_DELETE_CATEGORY_QUESTION, "Are you sure you want to delete the category %s ?"},
+      {IDS_NO_FILES_MATCHED,
+       "No files in the database matched the name of the from directory. Operation aborted."},
+      {IDS_MOVE_QUESTION,
+       "%d files where found that matched the from directory. Do you want to continue?"},
+      {IDS_REFERENCE_MOVED, "Ref to %s changed to %s. %c%c"},
+      {IDS_REFERENCE_NOT_MOVED, "Ref couldn't be changed to %s. File don't exist. %c%c"},
+      {IDS_MOVE_FINISHED, "%c%c%d of %d references was successfully moved.%c%c"},
+      {IDS_BOTH_DIRECTORIES, "Both directory names must be filled in."},
+      {IDS_SELECT_BASE_DIRECTORY,
+       "You must select a directory that the new directory will be created in."},
+      {IDS_CANNOT_CREATE_DIRECTORY,
+       "Cannot create this directory : %s.  Please check that the syntax is correct."},
+      {IDS_INDEX_CREATED_ADD_NOW,
+       "Photo Index have been successfully created in %s\n\nDo you want to add photos to this "
+       "index now?"},
       {IDS_RECORD_CORRUPTED,
        "A data corruption has been found in the index of the photo you are updating. \nYour "
        "changes will not be saved. Try to run reindexing of your photo index.\n"
        "Keep the backup exports of this photo index (the .exp files beside it) until then: "
        "they hold every description as it was stored.\n\nDo you want to run \"Reorg Photo "
        "Index\" now?"},
-      {IDS_INDEX_CREATED_ADD_NOW,
-       "Photo Index have been successfully created in %s\n\nDo you want to add photos to this "
-       "index now?"},
+      {IDS_INSERT_CD, "Please insert CD labeled : %s"},
       {IDS_ID_TOO_LONG, "The ID is too long. Only 19 characters are allowed."},
       {IDS_ID_ILLEGAL_CHARACTER,
        "ID contains a space or an illegal character (*?%|)\nThis is not allowed!"},

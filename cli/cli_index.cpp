@@ -2,10 +2,13 @@
 
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "base/string_printf.h"
 #include "base/string_table.h"
 #include "base/text_rules.h"
 #include "cli/console_front_end.h"
+#include "platform/picture_path.h"
 
 namespace {
 
@@ -85,6 +88,11 @@ int ReadRecordOf(Cdatabase& db, const std::string& index, const std::string& id,
 int ReportFailure(const Cdatabase& db, CConsoleFrontEnd& console) {
   Say(console, db.status().message());
   return 1;
+}
+
+std::string PathFromCommandLine(const std::string& path) {
+  if (!path.empty() && (path[0] == '/' || DrivePrefixLength(path) > 0)) return path;
+  return (std::filesystem::current_path() / path).lexically_normal().string();
 }
 
 bool ShowProgress() { return isatty(STDERR_FILENO) == 1; }

@@ -8,6 +8,7 @@
 #include "classify/add_category_model.h"
 #include "classify/category_rules.h"
 #include "ui/command_ids_ui.h"
+#include "ui/dialog_buttons_ui.h"
 #include "ui/dialog_windows_ui.h"
 #include "ui/wx_text_ui.h"
 
@@ -25,9 +26,9 @@ CAddCategory::CAddCategory(const CDialogHost& host, CAddCategoryModel& model)
   name_ = new wxTextCtrl(this, WxIdOf(IDC_NEW_CATEGORY), ToWx(model_.name), wxDefaultPosition,
                          wxSize(ConvertDialogToPixels(wxSize(kWidth - 20, 0)).x, -1));
   name_->SetMaxLength(kMaxCategoryLength);
-  auto* buttons = OkCancelButtons(this, [this] {
+  auto* buttons = OkCancelButtons(this, "OK", [this] {
     model_.name = FromWx(name_->GetValue());
-    return model_.Accept();
+    if (model_.Accept()) EndModal(wxID_OK);
   });
   BindHelpKey(this, host);
   auto* sizer = new wxBoxSizer(wxVERTICAL);

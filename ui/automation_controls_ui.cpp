@@ -1,6 +1,7 @@
 // The automation's lines about the controls of the modal dialog on screen: the pages of a
 // property sheet, report lists with their check boxes, in-place editors over list cells, and
 // the text of a field.
+#include <wx/app.h>
 #include <wx/bookctrl.h>
 #include <wx/combobox.h>
 #include <wx/dialog.h>
@@ -114,6 +115,9 @@ std::optional<bool> CAutomation::RunControlLine(const std::string& line, const s
     }
     wxWindow* rows = ListRowsWindow(list);
     SendMouse(rows, wxEVT_LEFT_DOWN, rect.GetPosition() - rows->GetPosition() + wxPoint(4, 4));
+    // The list opens its editor after the click: the line is done once it is open, however
+    // busy the machine.
+    wxTheApp->ProcessPendingEvents();
   } else if (verb == "cell-type" || verb == "cell-key") {
     // The open in-place editor gets the text, or the key.
     wxWindow* editor = dialog ? dialog->FindWindow(WxIdOf(IDC_CELL_EDITOR)) : nullptr;
@@ -133,6 +137,9 @@ std::optional<bool> CAutomation::RunControlLine(const std::string& line, const s
       key.SetControlDown(modifiers.ctrl);
       key.SetEventObject(editor);
       editor->GetEventHandler()->ProcessEvent(key);
+      // Ctrl with an arrow moves the editor once the key is handled: the line is done when it
+      // has moved.
+      wxTheApp->ProcessPendingEvents();
     }
   } else if (verb == "text" && words >> id) {
     wxWindow* field = dialog ? dialog->FindWindow(WxIdOf(id)) : nullptr;

@@ -185,6 +185,8 @@ bool CAutomation::Run(const std::string& line) {
     return *done;
   } else if (std::optional<bool> done = RunControlLine(line, verb, words)) {
     return *done;
+  } else if (std::optional<bool> printed = RunPrintLine(verb, words)) {
+    return *printed;
   } else if (!RunViewLine(verb, words)) {
     Report("error: " + line);
   }

@@ -7,6 +7,7 @@
 #include "classify/category_list_model.h"
 #include "ui/category_check_list_ui.h"
 #include "ui/command_ids_ui.h"
+#include "ui/dialog_buttons_ui.h"
 #include "ui/dialog_windows_ui.h"
 #include "ui/wx_text_ui.h"
 
@@ -26,7 +27,9 @@ CCategoryList::CCategoryList(const CDialogHost& host, CCategoryListModel& model)
     model_.New();
     list_->ShowItems();
   });
-  auto* buttons = OkCancelButtons(this, [this] { return model_.Accept(); });
+  auto* buttons = OkCancelButtons(this, "OK", [this] {
+    if (model_.Accept()) EndModal(wxID_OK);
+  });
   BindHelpKey(this, host);
   auto* sizer = new wxBoxSizer(wxVERTICAL);
   sizer->Add(list_, 1, wxALL | wxEXPAND, 10);

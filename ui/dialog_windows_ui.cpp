@@ -1,9 +1,6 @@
 #include "ui/dialog_windows_ui.h"
 
-#include <wx/button.h>
 #include <wx/debug.h>
-#include <wx/dialog.h>
-#include <wx/sizer.h>
 #include <wx/window.h>
 
 #include <unordered_map>
@@ -21,20 +18,6 @@ std::unordered_map<std::type_index, CDialogWindowRunner>& Windows() {
 }
 
 }  // namespace
-
-wxStdDialogButtonSizer* OkCancelButtons(wxDialog* dialog, std::function<bool()> accept,
-                                        const char* ok_label) {
-  auto* buttons = new wxStdDialogButtonSizer;
-  auto* ok = new wxButton(dialog, wxID_OK, ok_label);
-  buttons->AddButton(ok);
-  buttons->AddButton(new wxButton(dialog, wxID_CANCEL, "Cancel"));
-  buttons->Realize();
-  ok->SetDefault();
-  ok->Bind(wxEVT_BUTTON, [dialog, accept = std::move(accept)](wxCommandEvent&) {
-    if (accept()) dialog->EndModal(wxID_OK);
-  });
-  return buttons;
-}
 
 void BindHelpKey(wxWindow* dialog, const CDialogHost& host) {
   dialog->Bind(wxEVT_CHAR_HOOK, [show_help = host.show_help](wxKeyEvent& event) {

@@ -18,8 +18,6 @@
 
 #include "base/dialog_model.h"
 
-class wxDialog;
-class wxStdDialogButtonSizer;
 class wxWindow;
 
 // What a dialog window gets from the front end that shows it.
@@ -28,12 +26,6 @@ struct CDialogHost {
   // Opens the help at the running command's topic; F1 in the dialog calls it.
   std::function<void()> show_help;
 };
-
-// The dialog's OK (the default button, labelled `ok_label`) and Cancel: OK ends the dialog
-// with OK when `accept` says yes, after it read the user's input into the model and ran the
-// model's checks.
-wxStdDialogButtonSizer* OkCancelButtons(wxDialog* dialog, std::function<bool()> accept,
-                                        const char* ok_label = "OK");
 
 // F1 in the dialog opens the host's help.
 void BindHelpKey(wxWindow* dialog, const CDialogHost& host);

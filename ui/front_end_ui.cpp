@@ -17,16 +17,6 @@
 #include "ui/progress_dialog_ui.h"
 #include "ui/wx_text_ui.h"
 
-namespace {
-
-// The window a message box or dialog is modal over: the innermost modal dialog, else the frame.
-wxWindow* OwnerOf(CMainFrame& frame) {
-  if (wxDialog* dialog = ShownModalDialog()) return dialog;
-  return &frame;
-}
-
-}  // namespace
-
 std::string WxWildcardOf(const std::string& filter) {
   std::string wildcard = filter;
   while (!wildcard.empty() && wildcard.back() == '|') wildcard.pop_back();
@@ -41,6 +31,13 @@ std::string WithDefaultExtension(const std::string& path, const std::string& def
 }
 
 CWxFrontEnd::CWxFrontEnd(CMainFrame& frame) : frame_(frame) {}
+
+wxWindow* CWxFrontEnd::TopWindow() const {
+  // A dialog that a dialog opens (the folder picker of "Browse", its "New") and a message box
+  // that a dialog shows stay over that dialog.
+  if (wxDialog* dialog = ShownModalDialog()) return dialog;
+  return &frame_;
+}
 
 CWxFrontEnd::~CWxFrontEnd() { CloseProgress(); }
 
@@ -77,7 +74,7 @@ MsgAnswer CWxFrontEnd::ShowMessage(const std::string& text, MsgButtons buttons, 
       style |= wxICON_QUESTION;
       break;
   }
-  wxMessageDialog dialog(OwnerOf(frame_), ToWx(text), ToWx(LoadString(IDS_APP_TITLE)), style);
+  wxMessageDialog dialog(TopWindow(), ToWx(text), ToWx(LoadString(IDS_APP_TITLE)), style);
   switch (dialog.ShowModal()) {
     case wxID_YES:
       return MsgAnswer::kYes;
@@ -102,16 +99,14 @@ std::optional<std::string> CWxFrontEnd::AskFile(const CFileRequest& request) {
     }
   }
   wxString title = request.title.empty() ? wxString(wxFileSelectorPromptStr) : ToWx(request.title);
-  wxFileDialog dialog(OwnerOf(frame_), title, folder, name, ToWx(WxWildcardOf(request.filter)),
-                      style);
+  wxFileDialog dialog(TopWindow(), title, folder, name, ToWx(WxWildcardOf(request.filter)), style);
   if (dialog.ShowModal() != wxID_OK) return std::nullopt;
   return WithDefaultExtension(FromWx(dialog.GetPath()), request.default_ext);
 }
 
 bool CWxFrontEnd::RunDialog(CDialogModel& model) {
   // The frame waits under the dialog: F1 there opens the help at the command's topic.
-  return RunDialogWindow({OwnerOf(frame_), [this] { frame_.ExecuteCommand(ID_HELP_CONTENTS); }},
-                         model);
+  return RunDialogWindow({TopWindow(), [this] { frame_.ExecuteCommand(ID_HELP_CONTENTS); }}, model);
 }
 
 void CWxFrontEnd::OpenProgress(const std::string& title, int range) {
@@ -137,7 +132,7 @@ void CWxFrontEnd::CloseProgress() {
 }
 
 void CWxFrontEnd::ShowLog(const std::string& text) {
-  CLogDialog dialog(&frame_, text);
+  CLogDialog dialog(TopWindow(), text);
   dialog.ShowModal();
 }
 

@@ -10,5 +10,6 @@ TEST(HelpBookTest, ContextNumbersFindTheirPages) {
   EXPECT_TRUE(book.FindPageById(110).EndsWith("help_main_window.html"));
   EXPECT_TRUE(book.FindPageById(3).EndsWith("help_add_pictures.html"));
   EXPECT_TRUE(book.FindPageById(4).EndsWith("help_describing.html"));
+  EXPECT_TRUE(book.FindPageById(185).EndsWith("help_printing.html"));
   EXPECT_GE(book.GetContentsArray().size(), 6u);
 }

@@ -6,6 +6,7 @@
 #include "app/search_dialog_model.h"
 #include "base/resource_ids.h"
 #include "ui/command_ids_ui.h"
+#include "ui/dialog_buttons_ui.h"
 #include "ui/dialog_windows_ui.h"
 #include "ui/wx_text_ui.h"
 
@@ -24,13 +25,10 @@ CSoek::CSoek(const CDialogHost& host, CSoekModel& model)
   const wxSize size = ConvertDialogToPixels(wxSize(kWidth, kHeight));
   text_ = new wxTextCtrl(this, WxIdOf(IDC_SEARCH_QUERY), ToWx(model_.query), wxDefaultPosition,
                          wxSize(size.x, size.y / 2), wxTE_MULTILINE);
-  auto* buttons = OkCancelButtons(
-      this,
-      [this] {
-        model_.SetTypedText(FromWx(text_->GetValue()));
-        return model_.Accept();
-      },
-      "Search");
+  auto* buttons = OkCancelButtons(this, "Search", [this] {
+    model_.SetTypedText(FromWx(text_->GetValue()));
+    if (model_.Accept()) EndModal(wxID_OK);
+  });
   auto* sizer = new wxBoxSizer(wxVERTICAL);
   sizer->Add(text_, 1, wxALL | wxEXPAND, 10);
   sizer->Add(buttons, 0, wxALL | wxEXPAND, 10);
