@@ -296,3 +296,7 @@ std::vector<uint8_t> PixelAt(const CPicture& picture, int x, int y) {
   const uint8_t* p = picture.Row(y) + static_cast<size_t>(x) * b;
   return std::vector<uint8_t>(p, p + b);
 }
+
+void PrintTo(const CInfoPair& pair, std::ostream* out) {
+  *out << "{\"" << pair.label << "\", \"" << pair.value << "\"}";
+}
