@@ -102,6 +102,8 @@ bool CSnapstoreDoc::OnCommand(int command) {
     RefreshThumbnails();
   } else if (command == ID_REFRESH_THUMBNAIL_CONTEXT) {
     RefreshThumbnail();
+  } else if (command == ID_PICTURE_INFORMATION) {
+    ShowPictureInfo();
   } else if (int strip_command = StripCommandOf(command)) {
     front_end_.SendCommandToDescendants(strip_command);
   } else {
@@ -129,7 +131,8 @@ std::optional<CCommandUi> CSnapstoreDoc::CommandUi(int command) const {
     return CCommandUi{has_pictures && db.results.position() != db.results.count()};
   }
   if (IsOneOf(command, kEditImageCommands) || IsOneOf(command, kDeleteCommands) ||
-      command == ID_DELETE_PICTURE_CONTEXT || command == ID_REFRESH_THUMBNAIL_CONTEXT) {
+      command == ID_DELETE_PICTURE_CONTEXT || command == ID_REFRESH_THUMBNAIL_CONTEXT ||
+      command == ID_PICTURE_INFORMATION) {
     return CCommandUi{has_pictures};
   }
   if (command == ID_SELECT_ALL_KEY || IsOneOf(command, kDeselectCommands)) return CCommandUi{};

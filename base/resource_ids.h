@@ -128,6 +128,10 @@ constexpr int IDC_SHOW_IMPORTED = 1100;
 constexpr int IDC_MAKE_THUMBNAILS = 1124;
 constexpr int IDD_IMPORT_LOG = 176;
 
+// --- the picture information dialog CInfoDisplay ---
+constexpr int IDD_INFO_DISPLAY = 193;
+constexpr int IDC_INFO_LIST = 1130;  // the list of labels and values
+
 // --- commands the document sends to the frame's descendants ---
 constexpr int CMD_SHOW_STRIP_SCROLLBAR = 105;
 constexpr int CMD_HIDE_STRIP_SCROLLBAR = 106;
