@@ -126,6 +126,7 @@ TEST(PictureInfoTextsTest, FlashIsShownForEveryFileWithExif) {
 TEST(PictureInfoTextsTest, FilesWithoutCameraRowsAndRecordsWithoutAFile) {
   auto labels = [](const std::vector<CInfoPair>& pairs) {
     std::vector<std::string> found;
+    found.reserve(pairs.size());
     for (const CInfoPair& pair : pairs) found.push_back(pair.label);
     return found;
   };

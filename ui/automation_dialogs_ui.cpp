@@ -133,9 +133,13 @@ bool CAutomation::RunDialogListLine(const std::string& line, const std::string& 
   long row = -1;
   const bool has_row = static_cast<bool>(words >> row);
   wxRect rect;
-  if (!list || (has_row && !list->GetItemRect(row, rect))) {
+  // A row named must be one of the list's.
+  const bool usable = list && (!has_row || list->GetItemRect(row, rect));
+  if (!usable) {
     Report("error: " + line);
-  } else if (verb == "dialog-list") {
+    return true;
+  }
+  if (verb == "dialog-list") {
     for (long i = 0; i < list->GetItemCount(); ++i) {
       std::string text;
       for (int column = 0; column < list->GetColumnCount(); ++column) {
