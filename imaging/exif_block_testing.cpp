@@ -123,3 +123,14 @@ CExifBuilder CameraExif(bool big_endian) {
       .Undefined(B::kExifIfd, 37510, std::string("ASCII\0\0\0word   ", 15));
   return b;
 }
+
+std::vector<CInfoPair> CameraExifPairs() {
+  return {{"Camera make", "Canon"},
+          {"Camera model", "PowerShot A70"},
+          {"Date", "2004:03:07 12:34:56"},
+          {"Aperture", "f 2.8"},
+          {"Exposure", "1/60"},
+          {"Flash used", "Yes"},
+          {"Focal length", " 5.4 mm"},
+          {"Distance", " 1.5 m"}};
+}

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "imaging/picture_info_texts.h"
+
 class CExifBuilder {
  public:
   // The directory an entry goes into.
@@ -52,3 +54,6 @@ class CExifBuilder {
 // with zero bytes), model "PowerShot A70", date taken "2004:03:07 12:34:56", exposure 1/60 s,
 // f 2.8, subject distance 1.5 m, flash fired, focal length 5.4 mm and a user comment "word".
 CExifBuilder CameraExif(bool big_endian);
+// The camera rows the picture information shows for CameraExif's tags (and for the same
+// values however they were read), in list order.
+std::vector<CInfoPair> CameraExifPairs();
