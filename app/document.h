@@ -20,6 +20,7 @@
 #include "base/rect.h"
 #include "imaging/picture.h"
 #include "imaging/thumbnail_list.h"
+#include "import/move_references.h"
 #include "platform/picture_finder.h"
 #include "store/database.h"
 
@@ -197,6 +198,13 @@ class CSnapstoreDoc : public CCommandTarget {
   // with its thumbnail and date, the import log shown, and the imported pictures made the
   // result list.
   CImportOutcome AddPictures();
+
+  // --- moving image references ---
+  // "Move image reference..." (command 32835): the "Move image references" dialog, then every
+  // picture of the old folder whose file is now in the new folder pointed at it, with the log
+  // shown; the index counts as changed once the user agreed. At the end the current record is
+  // the current picture again.
+  CMoveOutcome MoveImageReferences();
 
   // --- search ---
   // "Find" on the search bar (command 1028) with the bar's text and category, which become

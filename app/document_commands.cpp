@@ -100,6 +100,8 @@ bool CSnapstoreDoc::OnCommand(int command) {
     ImportIndex();
   } else if (command == ID_REFRESH_THUMBNAILS) {
     RefreshThumbnails();
+  } else if (command == ID_MOVE_REFERENCES) {
+    MoveImageReferences();
   } else if (command == ID_REFRESH_THUMBNAIL_CONTEXT) {
     RefreshThumbnail();
   } else if (command == ID_PICTURE_INFORMATION) {
@@ -121,7 +123,7 @@ std::optional<CCommandUi> CSnapstoreDoc::CommandUi(int command) const {
     return CCommandUi{};
   }
   if (IsOneOf(command, {ID_SORT_INDEX, ID_REORG_INDEX, ID_DUMP_INDEX, ID_EXPORT_TEXT,
-                        ID_IMPORT_TEXT, ID_REFRESH_THUMBNAILS})) {
+                        ID_IMPORT_TEXT, ID_REFRESH_THUMBNAILS, ID_MOVE_REFERENCES})) {
     return CCommandUi{!index_path.empty()};
   }
   if (command == ID_FIRST_PICTURE || IsOneOf(command, kPreviousCommands)) {

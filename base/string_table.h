@@ -21,7 +21,16 @@ constexpr int IDS_DUPLICATE_ID = 138;
 constexpr int IDS_ALREADY_IMPORTED = 139;
 constexpr int IDS_ALL = 142;
 constexpr int IDS_TO_BE_DESCRIBED = 143;
+constexpr int IDS_NO_FILES_MATCHED = 154;
+constexpr int IDS_MOVE_QUESTION = 155;
+constexpr int IDS_REFERENCE_MOVED = 156;
+constexpr int IDS_REFERENCE_NOT_MOVED = 157;
+constexpr int IDS_MOVE_FINISHED = 158;
+constexpr int IDS_BOTH_DIRECTORIES = 159;
+constexpr int IDS_SELECT_BASE_DIRECTORY = 304;
+constexpr int IDS_CANNOT_CREATE_DIRECTORY = 305;
 constexpr int IDS_INDEX_CREATED_ADD_NOW = 307;
+constexpr int IDS_INSERT_CD = 3000;  // printing a picture whose medium is away
 constexpr int IDS_ID_TOO_LONG = 32793;
 constexpr int IDS_ID_ILLEGAL_CHARACTER = 32797;
 constexpr int IDS_BULK_ID_WITHOUT_NUMBERS = 32808;
@@ -43,6 +52,16 @@ constexpr const char* kAboutVersionFormat = "Version %s";
 constexpr const char* kAboutDescription =
     "A photo archive: a searchable index of your pictures on disks, removable media, network "
     "shares and CDs, with their descriptions and thumbnails.";
+
+// The explanation at the top of "Move image references".
+constexpr const char* kMoveReferencesExplanation =
+    "This form will rename the filenames in the database. It will NOT move the actual files. You "
+    "must do that before running this command.";
+// The log line of a picture whose reference could not be written because its picture ID is
+// missing from the word index (Reorg Photo Index rebuilds it), filled with the new path and the
+// ID, with the line end.
+constexpr const char* kLogReferenceIdMissing =
+    "Ref couldn't be changed to %s. Its picture ID %s is missing from the word index. %c%c";
 
 // Messages with their own codes.
 constexpr const char* kMsgMissingFiles = "F-0001: The following file(s) were not found:\n\n";

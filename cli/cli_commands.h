@@ -43,3 +43,5 @@ CCliCommand DeclareExport(CLI::App& cli);
 CCliCommand DeclareImport(CLI::App& cli);
 CCliCommand DeclareReindex(CLI::App& cli);
 CCliCommand DeclareSort(CLI::App& cli);
+CCliCommand DeclareMoveRefs(CLI::App& cli);
+CCliCommand DeclarePrint(CLI::App& cli);

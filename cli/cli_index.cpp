@@ -2,9 +2,12 @@
 
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "base/string_printf.h"
 #include "base/string_table.h"
 #include "cli/console_front_end.h"
+#include "platform/picture_path.h"
 
 namespace {
 
@@ -67,6 +70,11 @@ bool CCliSession::Open(const std::string& main_file) {
 int ReportFailure(const Cdatabase& db, CConsoleFrontEnd& console) {
   Say(console, db.status().message());
   return 1;
+}
+
+std::string PathFromCommandLine(const std::string& path) {
+  if (!path.empty() && (path[0] == '/' || DrivePrefixLength(path) > 0)) return path;
+  return (std::filesystem::current_path() / path).lexically_normal().string();
 }
 
 bool ShowProgress() { return isatty(STDERR_FILENO) == 1; }

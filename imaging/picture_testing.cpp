@@ -185,6 +185,19 @@ CTestJpeg GradientJpeg(int width, int height, J_COLOR_SPACE color_space) {
   return jpeg;
 }
 
+CTestJpeg CornerJpeg(int width, int height) {
+  CTestJpeg jpeg{width, height};
+  jpeg.samples.reserve(static_cast<size_t>(width) * height * 3);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const bool corner = x < width / 2 && y < height / 2;
+      jpeg.samples.insert(jpeg.samples.end(),
+                          {uint8_t(corner ? 230 : 20), 20, uint8_t(corner ? 20 : 230)});
+    }
+  }
+  return jpeg;
+}
+
 uint32_t CTiffBuilder::AddBytes(const std::vector<uint8_t>& bytes) {
   auto offset = static_cast<uint32_t>(8 + data_.size());
   data_.insert(data_.end(), bytes.begin(), bytes.end());

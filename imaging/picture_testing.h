@@ -52,6 +52,10 @@ int BareJpegDecodeEighth(const std::string& path);
 // A picture of `width` × `height` in `color_space` whose samples vary smoothly with x and y.
 CTestJpeg GradientJpeg(int width, int height, J_COLOR_SPACE color_space = JCS_RGB);
 
+// A picture of `width` × `height` whose top-left quarter is red and the rest blue: where the
+// red corner went shows how the picture was turned.
+CTestJpeg CornerJpeg(int width, int height);
+
 // A minimal TIFF file: the header, data blocks, then one directory.
 class CTiffBuilder {
  public:

@@ -14,6 +14,9 @@
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
 #include <wx/time.h>
+#include <wx/treectrl.h>
+
+#include <string_view>
 
 #include "base/resource_ids.h"
 #include "import/import_dialog_model.h"
@@ -61,6 +64,13 @@ GtkMessageDialog* MessageBox() {
 GtkFileChooser* FileChooser() {
   return reinterpret_cast<GtkFileChooser*>(
       ShownToplevel([](GtkWidget* widget) { return GTK_IS_FILE_CHOOSER_DIALOG(widget); }));
+}
+
+// GTK's print dialog on screen, if any.
+GtkDialog* PrintDialog() {
+  return reinterpret_cast<GtkDialog*>(ShownToplevel([](GtkWidget* widget) {
+    return std::string_view(G_OBJECT_TYPE_NAME(widget)) == "GtkPrintUnixDialog";
+  }));
 }
 
 // Whether `widget` is still one of the shown top-level windows.
@@ -111,6 +121,19 @@ std::string RestOf(std::istringstream& words) {
   std::string rest;
   std::getline(words >> std::ws, rest);
   return rest;
+}
+
+// "A (open) > B (open) > C": the texts of the tree's selected node and the nodes above it, from
+// the top, each open one marked; "none" when nothing is selected.
+std::string SelectedTreeNodes(const wxTreeCtrl& tree) {
+  std::string nodes;
+  for (wxTreeItemId item = tree.GetSelection(); item.IsOk() && item != tree.GetRootItem();
+       item = tree.GetItemParent(item)) {
+    std::string node = FromWx(tree.GetItemText(item));
+    if (tree.IsExpanded(item)) node += " (open)";
+    nodes = nodes.empty() ? node : node + " > " + nodes;
+  }
+  return nodes.empty() ? "none" : nodes;
 }
 
 // Saves what the screen shows as a PNG file.
@@ -171,14 +194,18 @@ std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const st
       Report("message: " + Escaped(MessageText(box)));
     } else if (GtkFileChooser* chooser = FileChooser()) {
       Report("file-dialog: " + FileChooserText(chooser));
+    } else if (GtkDialog* print = PrintDialog()) {
+      const gchar* title = gtk_window_get_title(GTK_WINDOW(print));
+      Report(std::string("print-dialog: ") + (title ? title : ""));
     } else if (wxDialog* dialog = ShownModalDialog()) {
       Report("dialog: " + FromWx(dialog->GetTitle()));
     } else {
       Report("dialog: none");
     }
   } else if (verb == "wait-dialog" || verb == "wait-progress") {
-    const bool there = verb == "wait-dialog" ? MessageBox() || FileChooser() || ShownModalDialog()
-                                             : ShownDialog(IDD_PROGRESS) != nullptr;
+    const bool there = verb == "wait-dialog"
+                           ? MessageBox() || FileChooser() || PrintDialog() || ShownModalDialog()
+                           : ShownDialog(IDD_PROGRESS) != nullptr;
     if (there) {
       wait_until_ = 0;
       return true;
@@ -208,6 +235,7 @@ std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const st
       // A file dialog's OK is "accept".
       if (response == GTK_RESPONSE_OK) response = GTK_RESPONSE_ACCEPT;
     }
+    if (!box) box = GTK_WIDGET(PrintDialog());
     if (!box || response == 0) {
       Report("error: " + line);
       return true;
@@ -360,6 +388,14 @@ std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const st
       if (help && window->IsShown()) page = FromWx(help->GetHtmlWindow()->GetOpenedPage());
     }
     Report("help-page: " + page);
+  } else if (verb == "tree") {
+    wxDialog* dialog = ShownModalDialog();
+    auto* tree = dialog ? FindControl<wxTreeCtrl>(dialog, wxString()) : nullptr;
+    if (!tree) {
+      Report("error: " + line);
+      return true;
+    }
+    Report("tree: " + SelectedTreeNodes(*tree));
   } else if (verb == "screenshot") {
     const std::string path = RestOf(words);
     if (!SaveScreen(path)) Report("error: " + line);

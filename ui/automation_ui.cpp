@@ -135,6 +135,8 @@ bool CAutomation::Run(const std::string& line) {
     frame_.Close();
   } else if (std::optional<bool> done = RunDialogLine(line, verb, words)) {
     return *done;
+  } else if (std::optional<bool> printed = RunPrintLine(verb, words)) {
+    return *printed;
   } else if (!RunViewLine(verb, words)) {
     Report("error: " + line);
   }
