@@ -26,6 +26,7 @@
 #include "store/database.h"
 
 class CImport2Model;
+class CInfoDisplayModel;
 class CVolumeSource;
 struct CDecodedPicture;
 
@@ -239,6 +240,16 @@ class CSnapstoreDoc : public CCommandTarget {
   // The backup export that closing a changed index writes: the index path without its
   // extension, "_", the date as YYYYMMDD, ".exp".
   std::string BackupExportPath(std::time_t when) const;
+
+  // --- picture information ---
+  // The picture information dialog of the current record, not yet opened: the record's pairs
+  // and what its picture file says, the file found on its medium as a picture is found for
+  // the view. When the file cannot be read (no medium, no file, not a picture) the record's
+  // own pairs only, with a status text that says why. Leaves the offline flag as it was.
+  CInfoDisplayModel PictureInfo();
+  // "Picture information" (command 32853): the dialog over PictureInfo, for the current
+  // record; nothing without one.
+  void ShowPictureInfo();
 
   // --- the idle pass ---
   // Runs the idle sort steps; true while work is left.

@@ -110,6 +110,8 @@ bool CSnapstoreDoc::OnCommand(int command) {
     MoveImageReferences();
   } else if (command == ID_REFRESH_THUMBNAIL_CONTEXT) {
     RefreshThumbnail();
+  } else if (command == ID_PICTURE_INFORMATION) {
+    ShowPictureInfo();
   } else if (int strip_command = StripCommandOf(command)) {
     front_end_.SendCommandToDescendants(strip_command);
   } else {
@@ -138,7 +140,8 @@ std::optional<CCommandUi> CSnapstoreDoc::CommandUi(int command) const {
   }
   if (IsOneOf(command, kEditImageCommands) || IsOneOf(command, kDeleteCommands) ||
       IsOneOf(command, kAnnotateCommands) || command == ID_ADD_TO_CATEGORY ||
-      command == ID_DELETE_PICTURE_CONTEXT || command == ID_REFRESH_THUMBNAIL_CONTEXT) {
+      command == ID_DELETE_PICTURE_CONTEXT || command == ID_REFRESH_THUMBNAIL_CONTEXT ||
+      command == ID_PICTURE_INFORMATION) {
     return CCommandUi{has_pictures};
   }
   if (command == ID_SELECT_ALL_KEY || IsOneOf(command, kDeselectCommands)) return CCommandUi{};

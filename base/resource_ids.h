@@ -182,6 +182,10 @@ constexpr int IDC_BROWSE_NEW_DIRECTORY = 1070;
 // --- the "Printing" dialog CPrintDlg ---
 constexpr int IDD_PRINT = 185;
 
+// --- the picture information dialog CInfoDisplay ---
+constexpr int IDD_INFO_DISPLAY = 193;
+constexpr int IDC_INFO_LIST = 1130;  // the list of labels and values
+
 // --- commands the document sends to the frame's descendants ---
 constexpr int CMD_SHOW_STRIP_SCROLLBAR = 105;
 constexpr int CMD_HIDE_STRIP_SCROLLBAR = 106;

@@ -123,3 +123,34 @@ constexpr const char* kMsgThumbnailCacheFull =
     "thumbnails are not kept; pictures without a kept thumbnail are read from their files.";
 constexpr const char* kMsgThumbnailCacheNotWritten =
     "The thumbnail cache file %s could not be written: %s.";
+
+// The picture information list: its labels, the flash's two values and the texts that say
+// why a picture's file rows are missing (filled with the medium's label or the file's path).
+constexpr const char* kInfoTitle = "Picture information";
+constexpr const char* kInfoLabelId = "ID";
+constexpr const char* kInfoLabelFileName = "File name";
+constexpr const char* kInfoLabelFileSize = "File size";
+constexpr const char* kInfoLabelFileDate = "File date";
+constexpr const char* kInfoLabelPictureSize = "Picture size";
+constexpr const char* kInfoLabelCameraMake = "Camera make";
+constexpr const char* kInfoLabelCameraModel = "Camera model";
+constexpr const char* kInfoLabelDateTaken = "Date";
+constexpr const char* kInfoLabelAperture = "Aperture";
+constexpr const char* kInfoLabelExposure = "Exposure";
+constexpr const char* kInfoLabelFlash = "Flash used";
+constexpr const char* kInfoLabelFocalLength = "Focal length";
+constexpr const char* kInfoLabelDistance = "Distance";
+constexpr const char* kInfoLabelWhen = "When";
+constexpr const char* kInfoLabelWhere = "Where";
+constexpr const char* kInfoLabelDescription = "Description";
+constexpr const char* kInfoLabelCategory = "Category";
+constexpr const char* kInfoYes = "Yes";
+constexpr const char* kInfoNo = "No";
+constexpr const char* kInfoClose = "Close";
+constexpr const char* kMsgInfoNoFile = "The picture file could not be read: the record names none.";
+constexpr const char* kMsgInfoMediumAwayFormat =
+    "The picture file could not be read: the medium labelled %s is not mounted.";
+constexpr const char* kMsgInfoFileMissingFormat =
+    "The picture file could not be read: %s was not found.";
+constexpr const char* kMsgInfoNotAPictureFormat =
+    "The picture file %s could not be read as a JPEG or TIFF picture.";

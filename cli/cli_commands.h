@@ -38,6 +38,7 @@ CCliCommand DeclareCategories(CLI::App& cli);
 CCliCommand DeclareDelete(CLI::App& cli);
 CCliCommand DeclareSearch(CLI::App& cli);
 CCliCommand DeclareShow(CLI::App& cli);
+CCliCommand DeclareInfo(CLI::App& cli);
 CCliCommand DeclareDump(CLI::App& cli);
 CCliCommand DeclareCheck(CLI::App& cli);
 CCliCommand DeclareExport(CLI::App& cli);

@@ -1,8 +1,10 @@
-// The automation's lines about dialogs: the modal dialog or message box on screen, the
-// modeless progress dialog, the import dialog's tree and list, and screenshots.
+// The automation's lines about dialogs: the modal dialog or message box on screen, its list,
+// the modeless progress dialog, the import dialog's tree and list, the clipboard, and
+// screenshots.
 #include <gtk/gtk.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/clipbrd.h>
 #include <wx/combobox.h>
 #include <wx/dialog.h>
 #include <wx/html/helpdlg.h>
@@ -122,6 +124,43 @@ bool SaveScreen(const std::string& path) {
 }
 
 }  // namespace
+
+bool CAutomation::RunDialogListLine(const std::string& line, const std::string& verb,
+                                    std::istringstream& words) {
+  wxDialog* dialog = ShownModalDialog();
+  wxListCtrl* list = dialog ? FindControl<wxListCtrl>(dialog, wxString()) : nullptr;
+  long row = -1;
+  const bool has_row = static_cast<bool>(words >> row);
+  wxRect rect;
+  // A row named must be one of the list's.
+  const bool usable = list && (!has_row || list->GetItemRect(row, rect));
+  if (!usable) {
+    Report("error: " + line);
+    return true;
+  }
+  if (verb == "dialog-list") {
+    for (long i = 0; i < list->GetItemCount(); ++i) {
+      std::string text;
+      for (int column = 0; column < list->GetColumnCount(); ++column) {
+        text += (column ? "\t" : "") + Escaped(FromWx(list->GetItemText(i, column)));
+      }
+      Report("dialog-list: " + text);
+    }
+  } else if (verb == "dialog-list-fit") {
+    Report("dialog-list-fit: rows " + std::to_string(list->GetItemCount()) + " page " +
+           std::to_string(list->GetCountPerPage()));
+  } else if (verb == "dialog-list-select" && has_row) {
+    list->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+  } else if (verb == "dialog-list-colour" && has_row) {
+    // Near the row's right end, where no text is drawn, and clear of its grid lines.
+    list->Update();
+    Report("dialog-list-colour " + std::to_string(row) + ": " +
+           ScreenColourText(list, rect.GetRight() - 4, rect.y + rect.height / 2));
+  } else {
+    Report("error: " + line);
+  }
+  return true;
+}
 
 std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const std::string& verb,
                                                std::istringstream& words) {
@@ -300,7 +339,8 @@ std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const st
       gtk_file_chooser_set_filename(chooser, path.c_str());
     }
   } else if (verb == "dialog-key") {
-    // dialog-key NAME: a key pressed in the modal dialog, as its window sees it first.
+    // dialog-key NAME [ctrl] [shift] [alt]: a key pressed in the modal dialog, as its window
+    // sees it first.
     std::string name;
     words >> name;
     wxDialog* dialog = ShownModalDialog();
@@ -309,10 +349,21 @@ std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const st
       Report("error: " + line);
       return true;
     }
+    const CModifiers modifiers = ReadModifiers(words);
     wxKeyEvent key(wxEVT_CHAR_HOOK);
     key.m_keyCode = code;
+    key.SetControlDown(modifiers.ctrl);
+    key.SetShiftDown(modifiers.shift);
+    key.SetAltDown(modifiers.alt);
     key.SetEventObject(dialog);
     dialog->GetEventHandler()->ProcessEvent(key);
+  } else if (verb.starts_with("dialog-list")) {
+    return RunDialogListLine(line, verb, words);
+  } else if (verb == "clipboard") {
+    wxTextDataObject text;
+    const bool read = wxTheClipboard->Open() && wxTheClipboard->GetData(text);
+    if (wxTheClipboard->IsOpened()) wxTheClipboard->Close();
+    Report("clipboard: " + (read ? Escaped(FromWx(text.GetText())) : std::string("none")));
   } else if (verb == "help-page") {
     std::string page = "none";
     for (wxWindow* window : wxTopLevelWindows) {

@@ -1,7 +1,8 @@
 #include "ui/automation_input_ui.h"
 
-#include <gdk/gdk.h>
+#include <gtk/gtk.h>
 #include <wx/defs.h>
+#include <wx/window.h>
 
 #include <cctype>
 #include <utility>
@@ -82,4 +83,16 @@ void Click(wxWindow* control, wxEventType type, int value) {
 std::pair<std::string, bool> NameAndSwitch(const std::string& text) {
   const size_t equals = text.rfind('=');
   return {text.substr(0, equals), equals != std::string::npos && text.substr(equals + 1) == "on"};
+}
+
+std::string ScreenColourText(wxWindow* window, int x, int y) {
+  // Read from the root window: what the X server shows there, whichever window drew it.
+  const wxPoint at = window->ClientToScreen(wxPoint(x, y));
+  GdkPixbuf* pixbuf = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), at.x, at.y, 1, 1);
+  if (!pixbuf) return "none";
+  const guchar* pixel = gdk_pixbuf_get_pixels(pixbuf);
+  const std::string text =
+      std::to_string(pixel[0]) + " " + std::to_string(pixel[1]) + " " + std::to_string(pixel[2]);
+  g_object_unref(pixbuf);
+  return text;
 }

@@ -1,4 +1,5 @@
-// What the automation's lines share: key names, modifier words and report texts.
+// What the automation's lines share: key names, modifier words, report texts and colours on
+// screen.
 #pragma once
 
 #include <wx/event.h>
@@ -49,3 +50,7 @@ T* FindControl(wxWindow* parent, const wxString& label) {
   }
   return nullptr;
 }
+
+// "R G B", the colour the screen shows at (x, y) of the window's client area; "none" when it
+// cannot be read.
+std::string ScreenColourText(wxWindow* window, int x, int y);

@@ -9,6 +9,7 @@
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
 #include <wx/time.h>
+#include <wx/toolbar.h>
 
 #include <sstream>
 
@@ -34,18 +35,6 @@ constexpr int kViewModeCommands[] = {ID_VIEW_MODE_1, ID_VIEW_MODE_2, ID_VIEW_MOD
 std::string RectText(const CRect& rect) {
   return std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
          std::to_string(rect.right) + " " + std::to_string(rect.bottom);
-}
-
-// The colour on screen at a point of a window, as the X server shows it.
-std::optional<wxColour> ScreenPixel(wxWindow* window, int x, int y) {
-  GdkWindow* gdk_window = gtk_widget_get_window(window->GetHandle());
-  if (!gdk_window) return std::nullopt;
-  GdkPixbuf* pixbuf = gdk_pixbuf_get_from_window(gdk_window, x, y, 1, 1);
-  if (!pixbuf) return std::nullopt;
-  const guchar* pixel = gdk_pixbuf_get_pixels(pixbuf);
-  wxColour colour(pixel[0], pixel[1], pixel[2]);
-  g_object_unref(pixbuf);
-  return colour;
 }
 
 // Sends a synthesised mouse event to the view, as the window system would.
@@ -174,6 +163,15 @@ bool CAutomation::Run(const std::string& line) {
       if (item && item->IsChecked()) checked = FromWx(item->GetItemLabelText());
     }
     Report("view-mode: " + checked);
+  } else if (verb == "tool" && words >> number) {
+    // The toolbar button pressed as a click presses it, when its command is enabled.
+    wxToolBar* tools = frame_.GetToolBar();
+    tools->UpdateWindowUI();
+    if (!tools->FindById(WxIdOf(number)) || !tools->GetToolEnabled(WxIdOf(number))) {
+      Report("tool " + std::to_string(number) + ": refused");
+    } else {
+      tools->OnLeftClick(WxIdOf(number), false);
+    }
   } else if (verb == "command" && words >> number) {
     if (!frame_.ExecuteCommand(number)) Report("command " + std::to_string(number) + ": refused");
   } else if (verb == "sleep" && words >> number) {
@@ -235,11 +233,8 @@ bool CAutomation::RunViewLine(const std::string& verb, std::istringstream& words
     Report("view: " + std::to_string(doc->view_width) + " " + std::to_string(doc->view_height));
   } else if (verb == "pixel" && words >> x >> y) {
     view->Update();
-    std::optional<wxColour> colour = ScreenPixel(view, x, y);
     Report("pixel " + std::to_string(x) + " " + std::to_string(y) + ": " +
-           (colour ? std::to_string(colour->Red()) + " " + std::to_string(colour->Green()) + " " +
-                         std::to_string(colour->Blue())
-                   : std::string("none")));
+           ScreenColourText(view, x, y));
   } else if ((verb == "click" || verb == "dclick") && WordAfterVerb(words) == "caption") {
     const CRect& caption = view->CaptionRect();
     const int cx = (caption.left + caption.right) / 2;

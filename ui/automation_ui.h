@@ -37,6 +37,8 @@
 //   context-menu           report the last context menu's items, one line each as
 //                          "context-menu: <item>" (see DescribeMenu), and close it
 //   command N              carry out command number N as its menu item would
+//   tool N                 press the toolbar button of command N as a click would; reported as
+//                          "tool N: refused" when it has none or it is disabled
 //   dialog                 report the modal dialog on screen: "dialog: <title>" for a dialog,
 //                          "message: <text>" for a message box, "file-dialog: <title>|<filter
 //                          name>" for a file dialog, "print-dialog: <title>" for GTK's print
@@ -74,7 +76,16 @@
 //                          item: "import-list: <image index> <name>[ selected]"
 //   import-select NAME     add the import list's item NAME to its selection
 //   import-select-all      press Ctrl+A in the import list
-//   dialog-key NAME        a key pressed in the modal dialog (F1, or a name as for "key")
+//   dialog-key NAME [ctrl] [shift] [alt]   a key pressed in the modal dialog (F1, or a name
+//                          as for "key")
+//   dialog-list            report the rows of the modal dialog's list, one line each as
+//                          "dialog-list: <column 1>\t<column 2>..."
+//   dialog-list-fit        report "dialog-list-fit: rows R page P", its rows and how many of
+//                          them it shows whole at once
+//   dialog-list-select N   add the list's row N (from 0) to its selection
+//   dialog-list-colour N   report "dialog-list-colour N: R G B", the colour on screen near the
+//                          right end of row N
+//   clipboard              report "clipboard: <text>" the clipboard holds, or "none"
 //   help-page              report "help-page: <page>" the help window shows, or "none"
 //   file-dialog PATH       type PATH into the file dialog on screen ("answer ok" accepts it)
 //   print-to-file PATH     the next "&Print..." prints into the PDF file PATH on A4 paper,
@@ -119,6 +130,9 @@ class CAutomation : public wxEvtHandler {
   // not one of them).
   std::optional<bool> RunControlLine(const std::string& line, const std::string& verb,
                                      std::istringstream& words);
+  // The lines about the modal dialog's list; always done.
+  bool RunDialogListLine(const std::string& line, const std::string& verb,
+                         std::istringstream& words);
   // The lines about the view; false for a line that is not one of them.
   bool RunViewLine(const std::string& verb, std::istringstream& words);
   // The lines about printing and the print preview: whether the line is done (nothing when it
