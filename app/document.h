@@ -49,9 +49,9 @@ struct CDocumentOptions {
   std::optional<std::string> index_path;
   // Where the result-list files live; empty: the session's temporary folder.
   std::string temp_folder;
-  // An import decodes the next pictures on a worker thread while this thread writes the
-  // store, when the machine has more than one core.
-  bool import_worker = true;
+  // An import and a web album decode the next pictures on a worker thread while this thread
+  // writes, when the machine has more than one core.
+  bool decode_worker = true;
 };
 
 class CSnapstoreDoc : public CCommandTarget {
