@@ -21,6 +21,7 @@
 #include "imaging/picture.h"
 #include "imaging/thumbnail_list.h"
 #include "platform/picture_finder.h"
+#include "publish/web_album.h"
 #include "store/database.h"
 
 class CImport2Model;
@@ -39,6 +40,12 @@ struct CImportOutcome {
   int total = 0;              // files in the work list
   int imported = 0;           // records written
   bool store_failed = false;  // the store failed and the import stopped (the user was told)
+};
+
+// What a "Create web pages" command did.
+struct CWebAlbumOutcome {
+  bool ran = false;  // the pages were begun (the dialog and the question were answered)
+  CWebAlbumResult result;
 };
 
 struct CDocumentOptions {
@@ -196,6 +203,14 @@ class CSnapstoreDoc : public CCommandTarget {
   // with its thumbnail and date, the import log shown, and the imported pictures made the
   // result list.
   CImportOutcome AddPictures();
+
+  // --- publishing ---
+  // "Create web pages..." (commands 32820, 32832): the next run number of WebFileCounter
+  // (given back when the dialog is cancelled), or `run` when one is given; the "Generate web
+  // pages" dialog; the records of the chosen category or the marked ones of the current list,
+  // after a question; the pages and pictures in the folder "html" beside the index, and the log
+  // of the records left out. The current picture and record are those from before.
+  CWebAlbumOutcome GenerateWebAlbum(std::optional<int> run = std::nullopt);
 
   // --- search ---
   // "Find" on the search bar (command 1028) with the bar's text and category, which become

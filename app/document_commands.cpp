@@ -23,6 +23,8 @@ constexpr std::initializer_list<int> kEditImageCommands = {ID_EDIT_IMAGE, ID_EDI
 constexpr std::initializer_list<int> kDeleteCommands = {ID_DELETE_PICTURE, ID_DELETE_PICTURE_KEY};
 constexpr std::initializer_list<int> kAddPicturesCommands = {
     ID_ADD_PICTURES, ID_IMPORT_PICTURES_TOOLBAR, ID_ADD_PICTURES_KEY};
+constexpr std::initializer_list<int> kWebPagesCommands = {ID_CREATE_WEB_PAGES,
+                                                          ID_CREATE_WEB_PAGES_KEY};
 constexpr std::initializer_list<int> kDeselectCommands = {ID_DESELECT_ALL, ID_DESELECT_ALL_KEY};
 constexpr int kViewModeCommands[] = {ID_VIEW_MODE_1, ID_VIEW_MODE_2, ID_VIEW_MODE_3, ID_VIEW_MODE_4,
                                      ID_VIEW_MODE_5};
@@ -82,6 +84,8 @@ bool CSnapstoreDoc::OnCommand(int command) {
     ToggleStrip();
   } else if (IsOneOf(command, kAddPicturesCommands)) {
     AddPictures();
+  } else if (IsOneOf(command, kWebPagesCommands)) {
+    GenerateWebAlbum();
   } else if (command == IDC_SEARCH_FIND) {
     FindFromBar(search_words, search_category);
   } else if (command == IDC_SEARCH_CLEAR) {
@@ -119,7 +123,8 @@ std::optional<CCommandUi> CSnapstoreDoc::CommandUi(int command) const {
     return CCommandUi{};
   }
   if (IsOneOf(command, {ID_SORT_INDEX, ID_REORG_INDEX, ID_DUMP_INDEX, ID_EXPORT_TEXT,
-                        ID_IMPORT_TEXT, ID_REFRESH_THUMBNAILS})) {
+                        ID_IMPORT_TEXT, ID_REFRESH_THUMBNAILS}) ||
+      IsOneOf(command, kWebPagesCommands)) {
     return CCommandUi{!index_path.empty()};
   }
   if (command == ID_FIRST_PICTURE || IsOneOf(command, kPreviousCommands)) {

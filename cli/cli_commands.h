@@ -42,3 +42,4 @@ CCliCommand DeclareExport(CLI::App& cli);
 CCliCommand DeclareImport(CLI::App& cli);
 CCliCommand DeclareReindex(CLI::App& cli);
 CCliCommand DeclareSort(CLI::App& cli);
+CCliCommand DeclareWebAlbum(CLI::App& cli);

@@ -5,9 +5,11 @@
 #include "base/string_printf.h"
 #include "base/string_table.h"
 #include "cli/console_front_end.h"
+#include "store/text_rules.h"
 
 namespace {
 
+constexpr const char* kMsgNoSuchId = "There is no picture with the ID %s in %s.";
 constexpr const char* kMsgOtherVersion =
     "The photo index %s has the format version %d; this program works with version %d.\n"
     "Open it in Albumcraft to upgrade it.";
@@ -67,6 +69,19 @@ bool CCliSession::Open(const std::string& main_file) {
 int ReportFailure(const Cdatabase& db, CConsoleFrontEnd& console) {
   Say(console, db.status().message());
   return 1;
+}
+
+int RecordOf(Cdatabase& db, const std::string& index, const std::string& id,
+             CConsoleFrontEnd& console) {
+  const int record = db.RecordOfId(UpperCase(TrimBlanks(id)));
+  if (record == 0) {
+    if (db.status().ok()) {
+      Say(console, StringPrintf(kMsgNoSuchId, id.c_str(), index.c_str()));
+    } else {
+      ReportFailure(db, console);
+    }
+  }
+  return record;
 }
 
 bool ShowProgress() { return isatty(STDERR_FILENO) == 1; }

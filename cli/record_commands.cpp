@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr const char* kMsgNoSuchId = "There is no picture with the ID %s in %s.";
 constexpr const char* kMsgEmptyId = "A picture ID must not be empty.";
 constexpr const char* kMsgNotUpdated =
     "The picture %s could not be updated: its ID is missing from the index of %s.";
@@ -52,20 +51,6 @@ std::string StoredLineBreaks(const std::string& value) {
     text += value[i];
   }
   return text;
-}
-
-// The record of a picture ID as the user typed it; 0 with the message when there is none.
-int RecordOf(Cdatabase& db, const std::string& index, const std::string& id,
-             CConsoleFrontEnd& console) {
-  const int record = db.RecordOfId(UpperCase(TrimBlanks(id)));
-  if (record == 0) {
-    if (db.status().ok()) {
-      Say(console, StringPrintf(kMsgNoSuchId, id.c_str(), index.c_str()));
-    } else {
-      ReportFailure(db, console);
-    }
-  }
-  return record;
 }
 
 // Finds and reads the record with the picture ID `id`: its number; 0 when there is none and
