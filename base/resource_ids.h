@@ -128,6 +128,15 @@ constexpr int IDC_SHOW_IMPORTED = 1100;
 constexpr int IDC_MAKE_THUMBNAILS = 1124;
 constexpr int IDD_IMPORT_LOG = 176;
 
+// --- the "Generate web pages" dialog CGenWeb ---
+constexpr int IDD_GENERATE_WEB = 196;
+constexpr int IDC_WEB_SCOPE_CATEGORY = 1140;  // radio button "Category"
+constexpr int IDC_WEB_SCOPE_SELECTED = 1141;  // radio button "Selected"
+constexpr int IDC_WEB_CATEGORY = 1142;        // the category box
+constexpr int IDC_WEB_STYLE = 1143;
+constexpr int IDC_WEB_HEADING = 1144;  // at most 50 characters
+constexpr int IDC_WEB_QUALITY = 1145;
+
 // --- commands the document sends to the frame's descendants ---
 constexpr int CMD_SHOW_STRIP_SCROLLBAR = 105;
 constexpr int CMD_HIDE_STRIP_SCROLLBAR = 106;
