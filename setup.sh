@@ -4,10 +4,10 @@
 set -eu
 
 packages="build-essential cmake ninja-build pkg-config
-  libjpeg62-turbo-dev libwxgtk3.2-dev libgtk-3-dev
+  libjpeg62-turbo-dev libwxgtk3.2-dev libgtk-3-dev libcairo2-dev
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   clang libclang-rt-14-dev
-  xvfb xauth x11-utils fonts-liberation"
+  xvfb xauth x11-utils fonts-liberation poppler-utils"
 
 missing=""
 for package in $packages; do

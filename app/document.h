@@ -20,11 +20,13 @@
 #include "base/rect.h"
 #include "imaging/picture.h"
 #include "imaging/thumbnail_list.h"
+#include "import/move_references.h"
 #include "platform/picture_finder.h"
 #include "publish/web_album.h"
 #include "store/database.h"
 
 class CImport2Model;
+class CInfoDisplayModel;
 class CVolumeSource;
 struct CDecodedPicture;
 
@@ -204,6 +206,13 @@ class CSnapstoreDoc : public CCommandTarget {
   // result list.
   CImportOutcome AddPictures();
 
+  // --- moving image references ---
+  // "Move image reference..." (command 32835): the "Move image references" dialog, then every
+  // picture of the old folder whose file is now in the new folder pointed at it, with the log
+  // shown; the index counts as changed once the user agreed. At the end the current record is
+  // the current picture again.
+  CMoveOutcome MoveImageReferences();
+
   // --- publishing ---
   // "Create web pages..." (commands 32820, 32832): the next run number of WebFileCounter
   // (given back when the dialog is cancelled), or `run` when one is given; the "Generate web
@@ -227,6 +236,16 @@ class CSnapstoreDoc : public CCommandTarget {
   // The backup export that closing a changed index writes: the index path without its
   // extension, "_", the date as YYYYMMDD, ".exp".
   std::string BackupExportPath(std::time_t when) const;
+
+  // --- picture information ---
+  // The picture information dialog of the current record, not yet opened: the record's pairs
+  // and what its picture file says, the file found on its medium as a picture is found for
+  // the view. When the file cannot be read (no medium, no file, not a picture) the record's
+  // own pairs only, with a status text that says why. Leaves the offline flag as it was.
+  CInfoDisplayModel PictureInfo();
+  // "Picture information" (command 32853): the dialog over PictureInfo, for the current
+  // record; nothing without one.
+  void ShowPictureInfo();
 
   // --- the idle pass ---
   // Runs the idle sort steps; true while work is left.

@@ -104,8 +104,12 @@ bool CSnapstoreDoc::OnCommand(int command) {
     ImportIndex();
   } else if (command == ID_REFRESH_THUMBNAILS) {
     RefreshThumbnails();
+  } else if (command == ID_MOVE_REFERENCES) {
+    MoveImageReferences();
   } else if (command == ID_REFRESH_THUMBNAIL_CONTEXT) {
     RefreshThumbnail();
+  } else if (command == ID_PICTURE_INFORMATION) {
+    ShowPictureInfo();
   } else if (int strip_command = StripCommandOf(command)) {
     front_end_.SendCommandToDescendants(strip_command);
   } else {
@@ -123,7 +127,7 @@ std::optional<CCommandUi> CSnapstoreDoc::CommandUi(int command) const {
     return CCommandUi{};
   }
   if (IsOneOf(command, {ID_SORT_INDEX, ID_REORG_INDEX, ID_DUMP_INDEX, ID_EXPORT_TEXT,
-                        ID_IMPORT_TEXT, ID_REFRESH_THUMBNAILS}) ||
+                        ID_IMPORT_TEXT, ID_REFRESH_THUMBNAILS, ID_MOVE_REFERENCES}) ||
       IsOneOf(command, kWebPagesCommands)) {
     return CCommandUi{!index_path.empty()};
   }
@@ -134,7 +138,8 @@ std::optional<CCommandUi> CSnapstoreDoc::CommandUi(int command) const {
     return CCommandUi{has_pictures && db.results.position() != db.results.count()};
   }
   if (IsOneOf(command, kEditImageCommands) || IsOneOf(command, kDeleteCommands) ||
-      command == ID_DELETE_PICTURE_CONTEXT || command == ID_REFRESH_THUMBNAIL_CONTEXT) {
+      command == ID_DELETE_PICTURE_CONTEXT || command == ID_REFRESH_THUMBNAIL_CONTEXT ||
+      command == ID_PICTURE_INFORMATION) {
     return CCommandUi{has_pictures};
   }
   if (command == ID_SELECT_ALL_KEY || IsOneOf(command, kDeselectCommands)) return CCommandUi{};

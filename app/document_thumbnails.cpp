@@ -8,24 +8,6 @@
 #include "imaging/gamma_correction.h"
 #include "platform/path_text.h"
 
-namespace {
-
-// Keeps the offline flag as it was: the flag describes the current picture (the view shows
-// the placeholder and the path for it), not the thumbnails decoded meanwhile.
-class CKeepOfflineFlag {
- public:
-  explicit CKeepOfflineFlag(CPictureFinder& finder) : finder_(finder), offline_(finder.Offline()) {}
-  ~CKeepOfflineFlag() { finder_.SetOffline(offline_); }
-  CKeepOfflineFlag(const CKeepOfflineFlag&) = delete;
-  CKeepOfflineFlag& operator=(const CKeepOfflineFlag&) = delete;
-
- private:
-  CPictureFinder& finder_;
-  bool offline_;
-};
-
-}  // namespace
-
 std::string CSnapstoreDoc::PlaceholderPicturePath() const {
   return JoinPath(settings.InstallPath, kPlaceholderPictureName);
 }

@@ -38,11 +38,7 @@ class DocumentThumbnailsTest : public testing::Test {
   int AddPicture(const std::string& path, const std::string& label = "", uint8_t red = 0) {
     fs::create_directories(fs::path(path).parent_path());
     WriteFileBytes(path, Jpeg(red));
-    Cdatabase db;
-    db.SetFileNames(index_);
-    db.id_counter = ++pictures_;
-    db.volume_label = label;
-    EXPECT_EQ(AddTestPicture(db, path), AddResult::kDone);
+    EXPECT_EQ(AddTestPictureTo(index_, path, ++pictures_, label), AddResult::kDone);
     return pictures_;
   }
 

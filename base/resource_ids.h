@@ -128,6 +128,26 @@ constexpr int IDC_SHOW_IMPORTED = 1100;
 constexpr int IDC_MAKE_THUMBNAILS = 1124;
 constexpr int IDD_IMPORT_LOG = 176;
 
+// --- the folder picker CDirectorySelect and "Create new directory" CDlgNewDir ---
+constexpr int IDD_DIRECTORY_SELECT = 136;
+constexpr int IDC_DIRECTORY_TREE = 1096;
+constexpr int IDC_DIRECTORY_NEW = 1069;  // "New"
+constexpr int IDD_NEW_DIRECTORY = 189;
+constexpr int IDC_NEW_DIRECTORY_NAME = 1027;  // "New directory "
+
+// --- "Move image references" CRenameDir ---
+constexpr int IDD_MOVE_REFERENCES = 184;
+constexpr int IDC_OLD_DIRECTORY = 1027;  // "Old directory :"
+constexpr int IDC_NEW_DIRECTORY = 1118;  // "New directory :"
+constexpr int IDC_BROWSE_OLD_DIRECTORY = 1069;
+constexpr int IDC_BROWSE_NEW_DIRECTORY = 1070;
+
+// --- the "Printing" dialog CPrintDlg ---
+constexpr int IDD_PRINT = 185;
+
+// --- the picture information dialog CInfoDisplay ---
+constexpr int IDD_INFO_DISPLAY = 193;
+constexpr int IDC_INFO_LIST = 1130;  // the list of labels and values
 // --- the "Generate web pages" dialog CGenWeb ---
 constexpr int IDD_GENERATE_WEB = 196;
 constexpr int IDC_WEB_SCOPE_CATEGORY = 1140;  // radio button "Category"
@@ -151,6 +171,7 @@ constexpr int CMD_STRIP_END = 3004;
 // --- help topics (context numbers) ---
 constexpr int HELP_TOPIC_MAIN_WINDOW = 110;
 constexpr int HELP_TOPIC_ADD_PICTURES = 3;
+constexpr int HELP_TOPIC_PRINTING = 185;  // the "Printing" dialog
 
 // --- status-bar panes ---
 constexpr int STATUS_PANE_MESSAGE = 0;

@@ -21,7 +21,16 @@ constexpr int IDS_DUPLICATE_ID = 138;
 constexpr int IDS_ALREADY_IMPORTED = 139;
 constexpr int IDS_ALL = 142;
 constexpr int IDS_TO_BE_DESCRIBED = 143;
+constexpr int IDS_NO_FILES_MATCHED = 154;
+constexpr int IDS_MOVE_QUESTION = 155;
+constexpr int IDS_REFERENCE_MOVED = 156;
+constexpr int IDS_REFERENCE_NOT_MOVED = 157;
+constexpr int IDS_MOVE_FINISHED = 158;
+constexpr int IDS_BOTH_DIRECTORIES = 159;
+constexpr int IDS_SELECT_BASE_DIRECTORY = 304;
+constexpr int IDS_CANNOT_CREATE_DIRECTORY = 305;
 constexpr int IDS_INDEX_CREATED_ADD_NOW = 307;
+constexpr int IDS_INSERT_CD = 3000;  // printing a picture whose medium is away
 constexpr int IDS_ID_TOO_LONG = 32793;
 constexpr int IDS_ID_ILLEGAL_CHARACTER = 32797;
 constexpr int IDS_BULK_ID_WITHOUT_NUMBERS = 32808;
@@ -43,6 +52,16 @@ constexpr const char* kAboutVersionFormat = "Version %s";
 constexpr const char* kAboutDescription =
     "A photo archive: a searchable index of your pictures on disks, removable media, network "
     "shares and CDs, with their descriptions and thumbnails.";
+
+// The explanation at the top of "Move image references".
+constexpr const char* kMoveReferencesExplanation =
+    "This form will rename the filenames in the database. It will NOT move the actual files. You "
+    "must do that before running this command.";
+// The log line of a picture whose reference could not be written because its picture ID is
+// missing from the word index (Reorg Photo Index rebuilds it), filled with the new path and the
+// ID, with the line end.
+constexpr const char* kLogReferenceIdMissing =
+    "Ref couldn't be changed to %s. Its picture ID %s is missing from the word index. %c%c";
 
 // Messages with their own codes.
 constexpr const char* kMsgMissingFiles = "F-0001: The following file(s) were not found:\n\n";
@@ -92,6 +111,36 @@ constexpr const char* kMsgThumbnailCacheFull =
 constexpr const char* kMsgThumbnailCacheNotWritten =
     "The thumbnail cache file %s could not be written: %s.";
 
+// The picture information list: its labels, the flash's two values and the texts that say
+// why a picture's file rows are missing (filled with the medium's label or the file's path).
+constexpr const char* kInfoTitle = "Picture information";
+constexpr const char* kInfoLabelId = "ID";
+constexpr const char* kInfoLabelFileName = "File name";
+constexpr const char* kInfoLabelFileSize = "File size";
+constexpr const char* kInfoLabelFileDate = "File date";
+constexpr const char* kInfoLabelPictureSize = "Picture size";
+constexpr const char* kInfoLabelCameraMake = "Camera make";
+constexpr const char* kInfoLabelCameraModel = "Camera model";
+constexpr const char* kInfoLabelDateTaken = "Date";
+constexpr const char* kInfoLabelAperture = "Aperture";
+constexpr const char* kInfoLabelExposure = "Exposure";
+constexpr const char* kInfoLabelFlash = "Flash used";
+constexpr const char* kInfoLabelFocalLength = "Focal length";
+constexpr const char* kInfoLabelDistance = "Distance";
+constexpr const char* kInfoLabelWhen = "When";
+constexpr const char* kInfoLabelWhere = "Where";
+constexpr const char* kInfoLabelDescription = "Description";
+constexpr const char* kInfoLabelCategory = "Category";
+constexpr const char* kInfoYes = "Yes";
+constexpr const char* kInfoNo = "No";
+constexpr const char* kInfoClose = "Close";
+constexpr const char* kMsgInfoNoFile = "The picture file could not be read: the record names none.";
+constexpr const char* kMsgInfoMediumAwayFormat =
+    "The picture file could not be read: the medium labelled %s is not mounted.";
+constexpr const char* kMsgInfoFileMissingFormat =
+    "The picture file could not be read: %s was not found.";
+constexpr const char* kMsgInfoNotAPictureFormat =
+    "The picture file %s could not be read as a JPEG or TIFF picture.";
 // "Create web pages": the dialog's check, the messages, the progress title, and the log of the
 // records that are not on the pages ("\r\n" line ends, as every log).
 constexpr const char* kMsgSelectCategory = "You must select a category or click [CANCEL]";

@@ -31,6 +31,7 @@
 #include "imaging/picture_testing.h"
 #include "import/import_dialog_model.h"
 #include "platform/folders.h"
+#include "store/store_testing.h"
 
 namespace {
 
@@ -47,24 +48,6 @@ void Require(bool condition, const std::string& what) {
 }
 
 std::string CacheFolder() { return TempFolder() + "/albumcraft_import_bench_v1"; }
-
-// The store files and thumbnail caches of the index with this main file (".acx").
-std::vector<fs::path> IndexFiles(const std::string& main_file) {
-  std::vector<fs::path> files;
-  const fs::path base = fs::path(main_file).replace_extension();
-  for (const auto& entry : fs::directory_iterator(base.parent_path())) {
-    if (entry.path().stem() == base.filename()) files.push_back(entry.path());
-  }
-  return files;
-}
-
-void CopyIndex(const std::string& from, const std::string& to) {
-  for (const fs::path& file : IndexFiles(to)) fs::remove(file);
-  const fs::path target = fs::path(to).replace_extension();
-  for (const fs::path& file : IndexFiles(from)) {
-    fs::copy_file(file, target.string() + file.extension().string());
-  }
-}
 
 // Adds pictures as an import does (category TO_BE_DESCRIBED, then the When date) until the
 // index holds `records`.
@@ -135,7 +118,7 @@ const CPrepared& Prepared() {
           db.SetFileNames(p.Index(0));
           Require(db.CreateFiles(), "cannot create the index");
         } else {
-          CopyIndex(p.Index(records == 10000 ? 0 : 10000), p.Index(records));
+          CopyIndexFiles(p.Index(records == 10000 ? 0 : 10000), p.Index(records));
           GrowIndex(p.Index(records), records);
         }
       }
@@ -167,7 +150,7 @@ class CBenchFrontEnd : public CSilentFrontEnd {
 double TimedImport(const std::string& folder, int records, bool worker) {
   const CPrepared& p = Prepared();
   const std::string index = p.work + "/work.acx";
-  CopyIndex(p.Index(records), index);
+  CopyIndexFiles(p.Index(records), index);
   CBenchFrontEnd front_end;
   front_end.folder = folder;
   CListVolumeSource volumes({{"/", VolumeKind::kFixed, ""}});

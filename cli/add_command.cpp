@@ -2,7 +2,6 @@
 // the command line.
 #include <CLI/CLI.hpp>
 
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -14,7 +13,6 @@
 #include "cli/cli_index.h"
 #include "cli/console_front_end.h"
 #include "import/import_dialog_model.h"
-#include "platform/picture_path.h"
 
 namespace {
 
@@ -59,13 +57,6 @@ std::optional<int> IdModeOf(const std::string& ids) {
   return std::nullopt;
 }
 
-// The path to store: as given when absolute or with a drive prefix, else from the current
-// folder.
-std::string StoredPath(const std::string& path) {
-  if (!path.empty() && (path[0] == '/' || DrivePrefixLength(path) > 0)) return path;
-  return (std::filesystem::current_path() / path).lexically_normal().string();
-}
-
 bool CAddOptions::Answer(CImport2Model& dialog) const {
   dialog.id_mode = *IdModeOf(ids);
   if (dialog.id_mode == kIdModeFormat) dialog.SetFormatMask(ids.substr(kMaskPrefix.size()));
@@ -76,7 +67,7 @@ bool CAddOptions::Answer(CImport2Model& dialog) const {
   dialog.volume_label = label;
   dialog.keep_selection_order = true;
   dialog.selected_paths.clear();
-  for (const std::string& path : paths) dialog.selected_paths.push_back(StoredPath(path));
+  for (const std::string& path : paths) dialog.selected_paths.push_back(PathFromCommandLine(path));
   return dialog.CheckIdFormat();
 }
 

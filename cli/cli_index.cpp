@@ -2,9 +2,12 @@
 
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "base/string_printf.h"
 #include "base/string_table.h"
 #include "cli/console_front_end.h"
+#include "platform/picture_path.h"
 #include "store/text_rules.h"
 
 namespace {
@@ -82,6 +85,11 @@ int RecordOf(Cdatabase& db, const std::string& index, const std::string& id,
     }
   }
   return record;
+}
+
+std::string PathFromCommandLine(const std::string& path) {
+  if (!path.empty() && (path[0] == '/' || DrivePrefixLength(path) > 0)) return path;
+  return (std::filesystem::current_path() / path).lexically_normal().string();
 }
 
 bool ShowProgress() { return isatty(STDERR_FILENO) == 1; }

@@ -49,3 +49,7 @@ int RecordOf(Cdatabase& db, const std::string& index, const std::string& id,
 
 // Whether progress is drawn: when standard error is a terminal.
 bool ShowProgress();
+
+// A path given on the command line as the index stores it: as given when absolute or with a
+// drive prefix ("c:/photos/a.jpg"), else taken from the current folder.
+std::string PathFromCommandLine(const std::string& path);

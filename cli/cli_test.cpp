@@ -7,14 +7,19 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
+#include "app/document.h"
 #include "app/document_testing.h"
+#include "base/silent_front_end.h"
 #include "base/string_table.h"
 #include "imaging/picture_testing.h"
 #include "import/import_decoder.h"
 #include "platform/child_process_testing.h"
 #include "platform/temp_dir_testing.h"
+#include "platform/volumes.h"
+#include "publish/pdf_testing.h"
 #include "store/database.h"
 
 namespace {
@@ -210,7 +215,7 @@ TEST_F(CliTest, MissingFilesAndBadUsage) {
   }
   EXPECT_FALSE(std::filesystem::exists(Index()));
   for (const char* command : {"create", "add", "set", "delete", "search", "show", "dump", "check",
-                              "export", "import", "reindex", "sort"}) {
+                              "export", "import", "reindex", "sort", "move-refs", "print"}) {
     for (const char* flag : {"--help", "-h"}) {
       const CRun help = Run({command, flag});
       EXPECT_EQ(help.status, 0) << command;
@@ -267,6 +272,58 @@ TEST_F(CliTest, MissingStoreFilesAreNamedAndNothingIsWritten) {
   EXPECT_FALSE(std::filesystem::exists(dir_ / "pics.kw0"));
 }
 
+TEST_F(CliTest, MoveRefsCountsWithoutYesAndMovesWholeTreesWithRecursive) {
+  ASSERT_EQ(Run({"create", Index()}).status, 0);
+  dir_.Write("old/a.jpg", "");
+  dir_.Write("old/trip/b.jpg", "");
+  dir_.Write("old/other/c.jpg", "");
+  CRun run = Run({"add", Index(), "--no-thumbnails", dir_ / "old"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  // The user moves the folder, all but one picture.
+  std::filesystem::rename(dir_ / "old", dir_ / "new");
+  std::filesystem::remove(dir_ / "new/other/c.jpg");
+
+  // Counting writes nothing, not even the index's state files.
+  const auto written = [&] { return std::filesystem::last_write_time(dir_ / "pics.kw0"); };
+  const auto before = written();
+  run = Run({"move-refs", Index(), dir_ / "old", dir_ / "new"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "1 pictures matched\n");
+  EXPECT_EQ(written(), before);
+  EXPECT_NE(run.err.find("1 files where found that matched the from directory."),
+            std::string::npos);
+  run = Run({"move-refs", Index(), dir_ / "old/", dir_ / "new", "--recursive"});
+  EXPECT_EQ(run.out, "3 pictures matched\n");
+  EXPECT_EQ(Run({"search", Index(), "99:zzzwqwq"}).out, "000001\t" + dir_ / "old/a.jpg\n000002\t" +
+                                                            dir_ / "old/other/c.jpg\n000003\t" +
+                                                            dir_ / "old/trip/b.jpg\n");
+
+  run = Run({"move-refs", Index(), dir_ / "old", dir_ / "new", "--yes", "--recursive"});
+  EXPECT_EQ(run.status, 1) << run.err;  // one picture is not at the new place
+  EXPECT_EQ(run.out, "Ref to " + dir_ / "old/a.jpg changed to " +
+                         dir_ /
+                             "new/a.jpg. \n"
+                             "Ref couldn't be changed to " +
+                         dir_ /
+                             "new/other/c.jpg. File don't exist. \n"
+                             "Ref to " +
+                         dir_ / "old/trip/b.jpg changed to " +
+                         dir_ /
+                             "new/trip/b.jpg. \n"
+                             "\n2 of 3 references was successfully moved.\n");
+  EXPECT_EQ(Run({"search", Index(), "99:zzzwqwq"}).out, "000001\t" + dir_ / "new/a.jpg\n000002\t" +
+                                                            dir_ / "old/other/c.jpg\n000003\t" +
+                                                            dir_ / "new/trip/b.jpg\n");
+
+  run = Run({"move-refs", Index(), dir_ / "nowhere", dir_ / "new", "--yes"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, LoadString(IDS_NO_FILES_MATCHED) + "\n");
+  EXPECT_EQ(Run({"move-refs", Index(), dir_ / "old", "", "--yes"}).err,
+            LoadString(IDS_BOTH_DIRECTORIES) + "\n");
+  EXPECT_EQ(Run({"move-refs", Index(), dir_ / "old"}).status, kExitUsage);
+  EXPECT_EQ(Run({"move-refs", Index(), dir_ / "old", dir_ / "new", "--all"}).status, kExitUsage);
+}
+
 TEST_F(CliTest, ExportImportReindexAndSort) {
   ASSERT_EQ(Run({"create", Index()}).status, 0);
   ASSERT_EQ(Run({"add", Index(), "/photos/a.jpg", "/photos/b.jpg"}).status, 0);
@@ -293,6 +350,86 @@ TEST_F(CliTest, ExportImportReindexAndSort) {
   EXPECT_EQ(Run({"sort", copy}).status, 0);
   EXPECT_EQ(Run({"sort", dir_ / "nothing.acx"}).status, 1);
   EXPECT_EQ(Run({"sort"}).status, 2);
+}
+
+// The files below a folder, but `except`, with their contents and when they were written.
+std::map<std::string, std::pair<std::string, std::filesystem::file_time_type>> FolderContents(
+    const std::string& folder, const std::string& except) {
+  std::map<std::string, std::pair<std::string, std::filesystem::file_time_type>> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    if (entry.is_regular_file() && entry.path() != except) {
+      files[entry.path()] = {*CTempDir::Read(entry.path()), entry.last_write_time()};
+    }
+  }
+  return files;
+}
+
+TEST_F(CliTest, PrintPutsTheResultListsPicturesIntoAPdfFileAsTheDialogWould) {
+  // Three landscape pictures with a red top-left quarter, the first on a medium.
+  const std::string volumes =
+      dir_.Write("volumes.txt", "/\tfixed\t\n" + dir_.Path() + "/stick\tremovable\tPHOTOS1\n");
+  CScopedEnv volume_table("ALBUMCRAFT_VOLUMES", volumes);
+  ASSERT_EQ(Run({"create", Index()}).status, 0);
+  const std::vector<uint8_t> jpeg = EncodeTestJpeg(CornerJpeg(160, 120));
+  std::vector<std::string> add = {"add", Index()};
+  for (const char* name : {"stick/a.jpg", "p/b.jpg", "p/c.jpg"}) {
+    add.push_back(dir_.Write(name, std::string(jpeg.begin(), jpeg.end())));
+  }
+  ASSERT_EQ(Run(add).status, 0);
+  ASSERT_EQ(Run({"search", Index()}).status, 0);
+  const std::string pdf = dir_ / "pictures.pdf";
+
+  // Nothing is marked: the dialog offers the current picture only.
+  CRun run = Run({"print", Index(), pdf, "--selected"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "No picture of the result list is marked.\n");
+  run = Run({"print", Index(), pdf});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(PdfImages(pdf), (std::vector<CPdfImage>{{1, 120, 160}}));  // turned for the page
+
+  // The archiver marks every picture; the command prints them and writes nothing else.
+  {
+    CSilentFrontEnd front_end;
+    CListVolumeSource mounted({{"/", VolumeKind::kFixed, ""}});
+    CDocumentOptions options;
+    options.index_path = Index();
+    options.write_settings = false;
+    CSnapstoreDoc(front_end, mounted, CSettingsFile(dir_ / "home/config/Albumcraft.ini"), options)
+        .SelectAll();
+  }
+  const auto before = FolderContents(dir_.Path(), pdf);
+  run = Run({"print", Index(), pdf, "--per-page", "4"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(FolderContents(dir_.Path(), pdf), before);
+  EXPECT_EQ(PdfImages(pdf), (std::vector<CPdfImage>{{1, 120, 160}, {1, 120, 160}, {1, 120, 160}}));
+  const CRenderedPage page(pdf, 1);
+  EXPECT_EQ(page.ColourAt(900, 300), "red");  // the red corner at the top right: clockwise
+  EXPECT_EQ(page.ColourAt(300, 300), "blue");
+  EXPECT_EQ(page.ColourAt(1800, 2600), "white");  // the fourth cell stays empty
+  run = Run({"print", Index(), pdf, "--per-page", "2", "--paper", "letter"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(PdfImages(pdf), (std::vector<CPdfImage>{{1, 160, 120}, {1, 160, 120}, {2, 160, 120}}));
+  run = Run({"print", Index(), pdf, "--current"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(PdfPages(pdf), 1);
+
+  // The medium is away: asked for, and the command line's Cancel ends the job.
+  std::filesystem::rename(dir_ / "stick", dir_ / "elsewhere");
+  dir_.Write("volumes.txt", "/\tfixed\t\n");
+  std::filesystem::remove(pdf);
+  run = Run({"print", Index(), pdf, "--per-page", "4"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "Please insert CD labeled : PHOTOS1 [Cancel]\nPrinting was ended; " + pdf +
+                         " was not written.\n");
+  EXPECT_FALSE(std::filesystem::exists(pdf));
+
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"print", Index()},
+        {"print", Index(), pdf, "--per-page", "3"},
+        {"print", Index(), pdf, "--paper", "a5"},
+        {"print", Index(), pdf, "--current", "--selected"}}) {
+    EXPECT_EQ(Run(args).status, 2) << args.back();
+  }
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
-// snapstore-cli set, delete, search and show: commands on pictures by their IDs.
+// snapstore-cli set, delete, search, show and info: commands on pictures by their IDs.
 #include <CLI/CLI.hpp>
 
 #include <map>
 #include <memory>
 #include <ostream>
 
+#include "app/info_display_model.h"
 #include "base/string_printf.h"
 #include "base/string_table.h"
 #include "cli/cli.h"
@@ -177,6 +178,24 @@ int RunShow(const CRecordArguments& arguments, std::ostream& out, std::ostream& 
   return kExitOk;
 }
 
+int RunInfo(const CRecordArguments& arguments, std::ostream& out, std::ostream& err) {
+  CCliSession session(out, err);
+  if (!session.Open(arguments.index)) return kExitRefused;
+  // A reading command: the store files, the state file and the result-list file stay as they
+  // are, and no backup is written.
+  session.db().SetReadOnly(true);
+  session.doc().Abandon();
+  Cdatabase& db = session.db();
+  CConsoleFrontEnd& console = session.console();
+  if (ReadRecordOf(db, arguments.index, arguments.id, console) <= 0) return kExitRefused;
+  CInfoDisplayModel info = session.doc().PictureInfo();
+  info.Open();
+  for (const CInfoPair& row : info.Rows()) out << row.label << '\t' << row.value << '\n';
+  if (info.StatusText().empty()) return kExitOk;
+  Say(console, info.StatusText());
+  return kExitRefused;
+}
+
 using CRecordRun = int (*)(const CRecordArguments& arguments, std::ostream& out, std::ostream& err);
 
 // The command with the index as its first argument; `declare` adds the others.
@@ -254,4 +273,15 @@ CCliCommand DeclareShow(CLI::App& cli) {
       "Prints every non-empty field of the picture with its number, then its image path, volume\n"
       "label, quality, sort text and thumbnail location.",
       RunShow, AddIdArgument);
+}
+
+CCliCommand DeclareInfo(CLI::App& cli) {
+  return DeclareRecordCommand(
+      cli, "info", "print a picture's information",
+      "Prints the picture information of the picture with the ID, as the archiver's Picture\n"
+      "information dialog lists it: one line per row, its label, a tab, its value. The picture\n"
+      "file is found on its medium as the archiver finds it. When the file cannot be read (its\n"
+      "medium is not mounted, it is missing, or it is no JPEG or TIFF picture) the record's own\n"
+      "rows are printed, the reason goes to standard error and the exit status is 1.",
+      RunInfo, AddIdArgument);
 }

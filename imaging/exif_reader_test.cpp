@@ -5,118 +5,13 @@
 #include <cmath>
 #include <cstring>
 
+#include "imaging/exif_block_testing.h"
 #include "imaging/picture_testing.h"
 
 namespace {
 
-enum { kIfd0 = 0, kExifIfd = 1 };
-
-// Builds the EXIF block of a JPEG file: IFD0, an EXIF directory linked from it when it has
-// entries, and the values that do not fit in their entries.
-class CExifBuilder {
- public:
-  explicit CExifBuilder(bool big_endian) : big_endian_(big_endian) {}
-
-  CExifBuilder& Raw(int ifd, uint16_t tag, uint16_t format, uint32_t count,
-                    std::vector<uint8_t> value) {
-    ifds_[ifd].push_back({tag, format, count, std::move(value)});
-    return *this;
-  }
-  CExifBuilder& Ascii(int ifd, uint16_t tag, const std::string& text) {
-    std::vector<uint8_t> value(text.begin(), text.end());
-    value.push_back(0);
-    return Raw(ifd, tag, 2, static_cast<uint32_t>(value.size()), value);
-  }
-  CExifBuilder& Undefined(int ifd, uint16_t tag, const std::string& bytes) {
-    return Raw(ifd, tag, 7, static_cast<uint32_t>(bytes.size()),
-               std::vector<uint8_t>(bytes.begin(), bytes.end()));
-  }
-  CExifBuilder& Short(int ifd, uint16_t tag, uint16_t value) {
-    std::vector<uint8_t> bytes;
-    Put16(bytes, value);
-    return Raw(ifd, tag, 3, 1, bytes);
-  }
-  CExifBuilder& Rational(int ifd, uint16_t tag, int32_t numerator, int32_t denominator,
-                         uint16_t format = 5) {
-    std::vector<uint8_t> bytes;
-    Put32(bytes, static_cast<uint32_t>(numerator));
-    Put32(bytes, static_cast<uint32_t>(denominator));
-    return Raw(ifd, tag, format, 1, bytes);
-  }
-
-  // The TIFF block: header, directories, values.
-  std::vector<uint8_t> Block() const {
-    std::vector<Entry> ifd0 = ifds_[kIfd0];
-    const bool has_sub = !ifds_[kExifIfd].empty();
-    if (has_sub) ifd0.push_back({34665, 4, 1, {}});
-    const uint32_t sub_offset = static_cast<uint32_t>(8 + 2 + 12 * ifd0.size() + 4);
-    uint32_t values_offset = sub_offset;
-    if (has_sub) values_offset += static_cast<uint32_t>(2 + 12 * ifds_[kExifIfd].size() + 4);
-
-    std::vector<uint8_t> out = {static_cast<uint8_t>(big_endian_ ? 'M' : 'I'),
-                                static_cast<uint8_t>(big_endian_ ? 'M' : 'I')};
-    Put16(out, 42);
-    Put32(out, first_directory_);
-    std::vector<uint8_t> values;
-    auto directory = [&](const std::vector<Entry>& entries) {
-      Put16(out, static_cast<uint16_t>(entries.size()));
-      for (const Entry& e : entries) {
-        Put16(out, e.tag);
-        Put16(out, e.format);
-        Put32(out, e.count);
-        if (e.tag == 34665 && e.value.empty()) {
-          Put32(out, sub_offset);
-        } else if (e.value.size() <= 4) {
-          std::vector<uint8_t> field = e.value;
-          field.resize(4);
-          out.insert(out.end(), field.begin(), field.end());
-        } else {
-          Put32(out, static_cast<uint32_t>(values_offset + values.size()));
-          values.insert(values.end(), e.value.begin(), e.value.end());
-        }
-      }
-      Put32(out, 0);
-    };
-    directory(ifd0);
-    if (has_sub) directory(ifds_[kExifIfd]);
-    out.insert(out.end(), values.begin(), values.end());
-    return out;
-  }
-
-  // The APP1 section as the reader buffers it: two length bytes, "Exif\0\0", the block.
-  std::vector<uint8_t> Section() const {
-    std::vector<uint8_t> block = Block();
-    std::vector<uint8_t> section = {0, 0, 'E', 'x', 'i', 'f', 0, 0};
-    section.insert(section.end(), block.begin(), block.end());
-    section[0] = static_cast<uint8_t>(section.size() >> 8);
-    section[1] = static_cast<uint8_t>(section.size());
-    return section;
-  }
-
-  CExifBuilder& FirstDirectory(uint32_t offset) {
-    first_directory_ = offset;
-    return *this;
-  }
-
- private:
-  struct Entry {
-    uint16_t tag, format;
-    uint32_t count;
-    std::vector<uint8_t> value;
-  };
-  void Put16(std::vector<uint8_t>& out, uint16_t v) const {
-    out.push_back(static_cast<uint8_t>(big_endian_ ? v >> 8 : v));
-    out.push_back(static_cast<uint8_t>(big_endian_ ? v : v >> 8));
-  }
-  void Put32(std::vector<uint8_t>& out, uint32_t v) const {
-    Put16(out, static_cast<uint16_t>(big_endian_ ? v >> 16 : v));
-    Put16(out, static_cast<uint16_t>(big_endian_ ? v : v >> 16));
-  }
-
-  bool big_endian_;
-  uint32_t first_directory_ = 8;
-  std::vector<Entry> ifds_[2];
-};
+constexpr auto kIfd0 = CExifBuilder::kIfd0;
+constexpr auto kExifIfd = CExifBuilder::kExifIfd;
 
 // A JPEG-like file: SOI, the given sections (marker byte, then the section's bytes from its
 // length on), a frame header, a scan header and some scan data, EOI.
@@ -162,24 +57,10 @@ class ExifReaderTest : public ::testing::Test {
   CExif exif_;
 };
 
-CExifBuilder Camera(bool big_endian) {
-  CExifBuilder b(big_endian);
-  b.Raw(kIfd0, 271, 2, 8, {'C', 'a', 'n', 'o', 'n', 0, 0, 0})
-      .Ascii(kIfd0, 272, "PowerShot A70")
-      .Rational(kExifIfd, 33434, 1, 60)
-      .Rational(kExifIfd, 33437, 28, 10)
-      .Ascii(kExifIfd, 36867, "2004:03:07 12:34:56")
-      .Rational(kExifIfd, 37382, 3, 2)
-      .Short(kExifIfd, 37385, 0x19)
-      .Rational(kExifIfd, 37386, 54, 10)
-      .Undefined(kExifIfd, 37510, std::string("ASCII\0\0\0word   ", 15));
-  return b;
-}
-
 TEST_F(ExifReaderTest, BothByteOrdersGiveTheSameResults) {
   for (bool big_endian : {false, true}) {
     SCOPED_TRACE(big_endian ? "Motorola" : "Intel");
-    EXPECT_TRUE(ReadSection(Camera(big_endian)));
+    EXPECT_TRUE(ReadSection(CameraExif(big_endian)));
     EXPECT_TRUE(exif_.has_exif);
     EXPECT_EQ(exif_.camera_make, "Canon");
     EXPECT_EQ(exif_.camera_model, "PowerShot A70");
@@ -269,7 +150,7 @@ TEST_F(ExifReaderTest, FilesWithoutExif) {
   EXPECT_EQ(exif_.frame_height, 768);
 
   // The first directory must come right behind the TIFF header.
-  ReadSection(Camera(false).FirstDirectory(10));
+  ReadSection(CameraExif(false).FirstDirectory(10));
   EXPECT_FALSE(exif_.has_exif);
   EXPECT_EQ(exif_.camera_make, "");
 }
@@ -277,28 +158,28 @@ TEST_F(ExifReaderTest, FilesWithoutExif) {
 TEST_F(ExifReaderTest, LaterSectionsDoNotTakeTheExifBack) {
   std::vector<uint8_t> xmp = {0, 12, 'h', 't', 't', 'p', ':', '/', '/', 'n', 's', 0};
   // An XMP section after the EXIF one, and scan data that looks like another APP1.
-  EXPECT_TRUE(Read(JpegFile({{0xE1, Camera(true).Section()}, {0xE1, xmp}})));
+  EXPECT_TRUE(Read(JpegFile({{0xE1, CameraExif(true).Section()}, {0xE1, xmp}})));
   EXPECT_TRUE(exif_.has_exif);
   EXPECT_EQ(exif_.camera_make, "Canon");
 }
 
 TEST_F(ExifReaderTest, MalformedEntriesKeepWhatWasReadBefore) {
   // A format outside 1-12 ends IFD0 after Make; the EXIF directory behind it is not read.
-  ReadSection(Camera(false).Raw(kIfd0, 999, 13, 1, {0, 0, 0, 0}));
+  ReadSection(CameraExif(false).Raw(kIfd0, 999, 13, 1, {0, 0, 0, 0}));
   EXPECT_TRUE(exif_.has_exif);
   EXPECT_EQ(exif_.camera_make, "Canon");
   EXPECT_EQ(exif_.camera_model, "PowerShot A70");
   EXPECT_EQ(exif_.date_taken, "");
 
   // A malformed EXIF directory stops itself only.
-  CExifBuilder bad_sub = Camera(false);
+  CExifBuilder bad_sub = CameraExif(false);
   bad_sub.Rational(kExifIfd, 33434, 1, 1).Raw(kExifIfd, 1, 14, 1, {0, 0, 0, 0});
   bad_sub.Ascii(kIfd0, 305, "after");  // IFD0 goes on
   ReadSection(bad_sub);
   EXPECT_FLOAT_EQ(exif_.exposure_time, 1.0f);
 
   // A section cut short keeps nothing of it; the file's frame is not reached.
-  std::vector<uint8_t> file = JpegFile({{0xE1, Camera(false).Section()}});
+  std::vector<uint8_t> file = JpegFile({{0xE1, CameraExif(false).Section()}});
   file.resize(60);
   EXPECT_FALSE(Read(file));
   EXPECT_FALSE(exif_.has_exif);

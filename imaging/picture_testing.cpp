@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "imaging/exif_block_testing.h"
 #include "imaging/tiff_reader.h"
 
 std::string WriteBytes(const CTempDir& folder, const std::string& name,
@@ -54,38 +55,10 @@ std::vector<uint8_t> EncodeTestJpeg(const CTestJpeg& jpeg) {
 }
 
 std::vector<uint8_t> ExifWithDate(const std::string& date_taken) {
-  constexpr uint16_t kTagExifOffset = 0x8769;
-  constexpr uint16_t kTagDateTimeOriginal = 0x9003;
-  constexpr uint16_t kLong = 4;
-  constexpr uint16_t kAscii = 2;
-  constexpr uint32_t kExifDirectory = 8 + 2 + 12 + 4;
-  constexpr uint32_t kDateValue = kExifDirectory + 2 + 12 + 4;
-  std::vector<uint8_t> out = {'E', 'x', 'i', 'f', 0, 0};
-  auto put16 = [&](uint16_t v) {
-    out.push_back(static_cast<uint8_t>(v));
-    out.push_back(static_cast<uint8_t>(v >> 8));
-  };
-  auto put32 = [&](uint32_t v) {
-    put16(static_cast<uint16_t>(v));
-    put16(static_cast<uint16_t>(v >> 16));
-  };
-  auto entry = [&](uint16_t tag, uint16_t type, uint32_t count, uint32_t value) {
-    put16(1);  // one entry
-    put16(tag);
-    put16(type);
-    put32(count);
-    put32(value);
-    put32(0);  // no next directory
-  };
-  out.push_back('I');
-  out.push_back('I');
-  put16(42);
-  put32(8);
-  entry(kTagExifOffset, kLong, 1, kExifDirectory);
-  entry(kTagDateTimeOriginal, kAscii, static_cast<uint32_t>(date_taken.size() + 1), kDateValue);
-  out.insert(out.end(), date_taken.begin(), date_taken.end());
-  out.push_back(0);
-  return out;
+  constexpr uint16_t kTagDateTimeOriginal = 36867;
+  return CExifBuilder(false)
+      .Ascii(CExifBuilder::kExifIfd, kTagDateTimeOriginal, date_taken)
+      .Payload();
 }
 
 namespace {
@@ -212,6 +185,19 @@ CTestJpeg GradientJpeg(int width, int height, J_COLOR_SPACE color_space) {
   return jpeg;
 }
 
+CTestJpeg CornerJpeg(int width, int height) {
+  CTestJpeg jpeg{width, height};
+  jpeg.samples.reserve(static_cast<size_t>(width) * height * 3);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const bool corner = x < width / 2 && y < height / 2;
+      jpeg.samples.insert(jpeg.samples.end(),
+                          {uint8_t(corner ? 230 : 20), 20, uint8_t(corner ? 20 : 230)});
+    }
+  }
+  return jpeg;
+}
+
 uint32_t CTiffBuilder::AddBytes(const std::vector<uint8_t>& bytes) {
   auto offset = static_cast<uint32_t>(8 + data_.size());
   data_.insert(data_.end(), bytes.begin(), bytes.end());
@@ -322,4 +308,8 @@ std::vector<uint8_t> PixelAt(const CPicture& picture, int x, int y) {
   int b = picture.BytesPerPixel();
   const uint8_t* p = picture.Row(y) + static_cast<size_t>(x) * b;
   return std::vector<uint8_t>(p, p + b);
+}
+
+void PrintTo(const CInfoPair& pair, std::ostream* out) {
+  *out << "{\"" << pair.label << "\", \"" << pair.value << "\"}";
 }

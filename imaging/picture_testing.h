@@ -3,12 +3,14 @@
 #pragma once
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include <jpeglib.h>
 
 #include "imaging/picture.h"
+#include "imaging/picture_info_texts.h"
 #include "platform/temp_dir_testing.h"
 
 // Writes `bytes` as the file `name` in `folder`; returns its path.
@@ -49,6 +51,10 @@ int BareJpegDecodeEighth(const std::string& path);
 
 // A picture of `width` × `height` in `color_space` whose samples vary smoothly with x and y.
 CTestJpeg GradientJpeg(int width, int height, J_COLOR_SPACE color_space = JCS_RGB);
+
+// A picture of `width` × `height` whose top-left quarter is red and the rest blue: where the
+// red corner went shows how the picture was turned.
+CTestJpeg CornerJpeg(int width, int height);
 
 // A minimal TIFF file: the header, data blocks, then one directory.
 class CTiffBuilder {
@@ -95,3 +101,6 @@ std::vector<uint8_t> BuildTestTiff(const CTestTiff& tiff);
 
 // The pixel at (x, y) of a 24-bit or 8-bit picture, as its bytes (blue, green, red).
 std::vector<uint8_t> PixelAt(const CPicture& picture, int x, int y);
+
+// A picture information pair in a test's failure message: "{label, value}".
+void PrintTo(const CInfoPair& pair, std::ostream* out);

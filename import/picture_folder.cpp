@@ -1,6 +1,5 @@
 #include "import/picture_folder.h"
 
-#include <dirent.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -23,12 +22,6 @@ bool EndsInUpper(std::string_view name, std::string_view suffix) {
   return true;
 }
 
-bool EntryIsFolder(const std::string& folder, const dirent& entry) {
-  if (entry.d_type == DT_DIR) return true;
-  if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN) return false;
-  return IsFolder(JoinPath(folder, entry.d_name));
-}
-
 bool HoldsPicturesOnce(const std::string& folder,
                        std::unordered_set<CFolderIdentity, CFolderIdentityHash>& searched) {
   CFolderIdentity identity;
@@ -46,15 +39,7 @@ bool HoldsPicturesOnce(const std::string& folder,
 }  // namespace
 
 std::vector<CFolderEntry> ListFolder(const std::string& folder) {
-  std::vector<CFolderEntry> entries;
-  DIR* dir = opendir(folder.c_str());
-  if (!dir) return entries;
-  while (const dirent* entry = readdir(dir)) {
-    const std::string_view name = entry->d_name;
-    if (name == "." || name == "..") continue;
-    entries.push_back({std::string(name), EntryIsFolder(folder, *entry)});
-  }
-  closedir(dir);
+  std::vector<CFolderEntry> entries = ReadFolder(folder).value_or(std::vector<CFolderEntry>());
   std::vector<std::pair<std::string, size_t>> keys;
   keys.reserve(entries.size());
   for (size_t i = 0; i < entries.size(); ++i) keys.emplace_back(LowerCase(entries[i].name), i);
@@ -76,26 +61,7 @@ bool IsExpandedPictureName(std::string_view name) {
   return EndsInUpper(name, "JPG") || EndsInUpper(name, "TIF");
 }
 
-bool IsFolder(const std::string& path) {
-  struct stat info;
-  return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-bool HasSubfolder(const std::string& folder) {
-  DIR* dir = opendir(folder.c_str());
-  if (!dir) return false;
-  bool found = false;
-  while (const dirent* entry = readdir(dir)) {
-    const std::string_view name = entry->d_name;
-    if (name == "." || name == "..") continue;
-    if (EntryIsFolder(folder, *entry)) {
-      found = true;
-      break;
-    }
-  }
-  closedir(dir);
-  return found;
-}
+bool HasSubfolder(const std::string& folder) { return FindSubfolder(folder, true).value_or(false); }
 
 bool HoldsPictures(const std::string& folder) {
   std::unordered_set<CFolderIdentity, CFolderIdentityHash> searched;

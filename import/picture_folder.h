@@ -7,10 +7,7 @@
 #include <string_view>
 #include <vector>
 
-struct CFolderEntry {
-  std::string name;
-  bool is_folder = false;  // a folder, or a link to one
-};
+#include "platform/folder_entries.h"
 
 // The entries of a folder except "." and "..", sorted by name ignoring case (ties by bytes), so
 // that every walk meets them in the same order whatever the file system returns. Empty when
@@ -24,9 +21,6 @@ bool IsListedPictureName(std::string_view name);
 // Expanding a folder takes a file when the last three characters of its name, upper-cased, are
 // "JPG" or "TIF" (so a name that merely ends in "jpg" is taken).
 bool IsExpandedPictureName(std::string_view name);
-
-// Whether the path names a folder (following links).
-bool IsFolder(const std::string& path);
 
 // Whether the folder has a folder among its entries.
 bool HasSubfolder(const std::string& folder);

@@ -58,8 +58,10 @@ CChildResult RunChild(const std::vector<std::string>& argv,
   std::vector<char*> arg_pointers = Pointers(args);
   std::vector<char*> env_pointers = Pointers(env);
   pid_t pid = 0;
-  int rc = posix_spawn(&pid, args[0].c_str(), &actions, nullptr, arg_pointers.data(),
-                       env_pointers.data());
+  // A program named without a folder is looked for along PATH.
+  const auto spawn = args[0].find('/') == std::string::npos ? posix_spawnp : posix_spawn;
+  int rc =
+      spawn(&pid, args[0].c_str(), &actions, nullptr, arg_pointers.data(), env_pointers.data());
   posix_spawn_file_actions_destroy(&actions);
   close(in_pipe[0]);
   close(out_pipe[1]);

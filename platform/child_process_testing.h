@@ -13,7 +13,8 @@ struct CChildResult {
   std::string err;  // standard error
 };
 
-// `environment` entries ("NAME=value") are added to (or replace those of) this process's
+// argv[0] is the program's path, or its name to be looked for along PATH. `environment`
+// entries ("NAME=value") are added to (or replace those of) this process's
 // environment. The child is killed after `timeout_seconds`.
 CChildResult RunChild(const std::vector<std::string>& argv,
                       const std::vector<std::string>& environment = {},

@@ -42,6 +42,8 @@ class CPictureFinder {
 
   // The volumes mounted now, in path order.
   std::vector<CVolume> Volumes() const { return volumes_.Volumes(); }
+  // Where the volumes come from (the folder pickers list them anew when they open).
+  const CVolumeSource& volume_source() const { return volumes_; }
 
   // The label of the volume mounted at `root`; empty when nothing is mounted there.
   std::string VolumeLabel(const std::string& root) const;
@@ -64,4 +66,19 @@ class CPictureFinder {
   std::vector<std::string> removable_roots_;
   std::vector<std::string> fixed_roots_;
   bool offline_ = false;
+};
+
+// Keeps the finder's offline flag as it was for the lifetime of the object: the flag describes
+// the current picture (the view shows the placeholder and the path for it), not the pictures
+// that thumbnails or printing decode meanwhile.
+class CKeepOfflineFlag {
+ public:
+  explicit CKeepOfflineFlag(CPictureFinder& finder) : finder_(finder), offline_(finder.Offline()) {}
+  ~CKeepOfflineFlag() { finder_.SetOffline(offline_); }
+  CKeepOfflineFlag(const CKeepOfflineFlag&) = delete;
+  CKeepOfflineFlag& operator=(const CKeepOfflineFlag&) = delete;
+
+ private:
+  CPictureFinder& finder_;
+  bool offline_;
 };

@@ -294,3 +294,9 @@ const CVolume* VolumeOfPath(const std::vector<CVolume>& volumes, const std::stri
   }
   return best;
 }
+
+std::string VolumeTreeText(const CVolume& volume) {
+  const bool medium = volume.kind == VolumeKind::kRemovable || volume.kind == VolumeKind::kCdRom;
+  if (!medium || volume.label.empty()) return volume.root;
+  return volume.label + " (" + volume.root + ")";
+}

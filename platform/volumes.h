@@ -72,3 +72,9 @@ std::string UnescapeDeviceLabel(const std::string& name);
 // The volume whose root is the longest prefix of `path` (path components compared exactly);
 // null when none holds it.
 const CVolume* VolumeOfPath(const std::vector<CVolume>& volumes, const std::string& path);
+
+// How a volume is named in the trees of the import dialog and the folder pickers: a removable
+// medium or CD with a label by its label and its mount point ("PHOTOS1 (/media/u/PHOTOS1)"),
+// so that the user recognises the medium wherever it was mounted; every other volume by its
+// root.
+std::string VolumeTreeText(const CVolume& volume);

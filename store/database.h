@@ -49,6 +49,8 @@ struct CFileNameItem {
 constexpr const char* kAllRecordsWord = "ZZZWQWQ";
 // The query that lists every record.
 constexpr const char* kAllRecordsQuery = "99:zzzwqwq";
+// How FindByDirectory lists a record number.
+constexpr const char* kRecordNumberFormat = "%6.6d";
 // Number of searchable-field flags (fields 0 to 254).
 constexpr int kSearchableFieldCount = 255;
 
@@ -211,7 +213,11 @@ class Cdatabase {
   void ImportedInDirectory(const std::string& directory, const std::string& label,
                            std::vector<std::string>& list);
   void FindByFileName(std::vector<CFileNameItem>& items);
-  int FindByDirectory(const std::string& directory, std::vector<std::string>& list);
+  // Appends to `list` the record number ("%6.6d") of every live record whose picture lies in
+  // the folder (store/picture_folder_match.h), or with `with_subfolders` below it, in
+  // record-number order; the number of entries in `list`. Opens and closes the store files.
+  int FindByDirectory(const std::string& directory, std::vector<std::string>& list,
+                      bool with_subfolders = false);
   // The record number of the live picture ID, or 0 (opens and closes the store files).
   [[nodiscard]] int RecordOfId(const std::string& id);
   // Whether a live key (picture ID or word) equals the text cut to 19 bytes (opens and closes

@@ -1,11 +1,11 @@
 // Finding records by their picture files: by file name (the CSV import) and by folder (moving
-// image references). Both walk the whole record table.
+// image references). Each is one pass over the record table.
 #include <functional>
 #include <unordered_map>
 
 #include "base/string_printf.h"
 #include "store/database.h"
-#include "store/directory_key.h"
+#include "store/picture_folder_match.h"
 #include "store/text_rules.h"
 
 namespace {
@@ -45,20 +45,15 @@ void Cdatabase::FindByFileName(std::vector<CFileNameItem>& items) {
   });
 }
 
-int Cdatabase::FindByDirectory(const std::string& directory, std::vector<std::string>& list) {
-  // Both texts lose their first character (the drive letter) and compare with '/' for '\\',
-  // ignoring case.
-  const std::string wanted =
-      LowerCase(ForwardSlashes(directory.empty() ? "" : directory.substr(1)));
+int Cdatabase::FindByDirectory(const std::string& directory, std::vector<std::string>& list,
+                               bool with_subfolders) {
+  const std::string wanted = FolderMatchKey(directory);
   COpenFiles files(*this);
   if (!files.ok() || !ReadHeader()) return static_cast<int>(list.size());
   ForEachLivePath([&](uint32_t n, const std::string& stored) {
-    std::string path = ForwardSlashes(stored);
-    if (path.empty()) return;
-    path = path.substr(1);
-    const size_t separator = path.rfind('/');
-    if (separator != std::string::npos) path.resize(separator);
-    if (LowerCase(path) == wanted) list.push_back(StringPrintf("%6.6d", n));
+    if (PathBelowFolder(stored, wanted, with_subfolders)) {
+      list.push_back(StringPrintf(kRecordNumberFormat, n));
+    }
   });
   return static_cast<int>(list.size());
 }

@@ -23,6 +23,25 @@ void CreateIndex(Cdatabase& db, const std::string& main_file) {
   if (!db.CreateFiles()) throw std::runtime_error(db.status().message());
 }
 
+std::vector<std::string> IndexFiles(const std::string& main_file) {
+  namespace fs = std::filesystem;
+  std::vector<std::string> files;
+  const fs::path base = fs::path(main_file).replace_extension();
+  for (const auto& entry : fs::directory_iterator(base.parent_path())) {
+    if (entry.path().stem() == base.filename()) files.push_back(entry.path());
+  }
+  return files;
+}
+
+void CopyIndexFiles(const std::string& from, const std::string& to) {
+  namespace fs = std::filesystem;
+  for (const std::string& file : IndexFiles(to)) fs::remove(file);
+  const fs::path target = fs::path(to).replace_extension();
+  for (const std::string& file : IndexFiles(from)) {
+    fs::copy_file(file, target.string() + fs::path(file).extension().string());
+  }
+}
+
 AddResult AddTestPicture(Cdatabase& db, const std::string& path, int id_mode,
                          const std::string& id_format, const std::string& category) {
   for (int i = 1; i < kFieldCount; ++i) db.fields[i].clear();
@@ -30,6 +49,15 @@ AddResult AddTestPicture(Cdatabase& db, const std::string& path, int id_mode,
   db.quality = 2;
   db.sort_text.clear();
   return db.AddPicture(path, id_mode, id_format);
+}
+
+AddResult AddTestPictureTo(const std::string& main_file, const std::string& path,
+                           int32_t id_counter, const std::string& label) {
+  Cdatabase db;
+  db.SetFileNames(main_file);
+  db.id_counter = id_counter;
+  db.volume_label = label;
+  return AddTestPicture(db, path);
 }
 
 int CFailingStoreIo::Open(const std::string& path, bool writable) {

@@ -17,9 +17,21 @@ void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 // A new, empty index at `main_file`, named in `db`.
 void CreateIndex(Cdatabase& db, const std::string& main_file);
 
+// The store files and thumbnail caches of the index with this main file (".acx").
+std::vector<std::string> IndexFiles(const std::string& main_file);
+// Makes the index `to` a copy of the index `from`: the files of `to` go, those of `from` are
+// copied under its name.
+void CopyIndexFiles(const std::string& from, const std::string& to);
+
 // Adds a picture through the import step with quality 2 and the given category; the result.
 AddResult AddTestPicture(Cdatabase& db, const std::string& path, int id_mode = kIdModeAutomatic,
                          const std::string& id_format = "", const std::string& category = "");
+
+// Adds the picture at `path` to the index `main_file` through the import step (as above), as a
+// new record on the medium labelled `label` whose automatic ID is made from `id_counter`;
+// the result.
+AddResult AddTestPictureTo(const std::string& main_file, const std::string& path,
+                           int32_t id_counter, const std::string& label = "");
 
 // The machine's files, except that writes fail: with EIO once `writes_left` reaches 0, and
 // with ENOSPC when they would grow the files by more than `space_left` bytes in all (a

@@ -1,8 +1,10 @@
-// The automation's lines about dialogs: the modal dialog or message box on screen, the
-// modeless progress dialog, the import dialog's tree and list, and screenshots.
+// The automation's lines about dialogs: the modal dialog or message box on screen, its list,
+// the modeless progress dialog, the import dialog's tree and list, the clipboard, and
+// screenshots.
 #include <gtk/gtk.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/clipbrd.h>
 #include <wx/dialog.h>
 #include <wx/html/helpdlg.h>
 #include <wx/html/helpfrm.h>
@@ -12,6 +14,9 @@
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
 #include <wx/time.h>
+#include <wx/treectrl.h>
+
+#include <string_view>
 
 #include "base/resource_ids.h"
 #include "import/import_dialog_model.h"
@@ -59,6 +64,13 @@ GtkMessageDialog* MessageBox() {
 GtkFileChooser* FileChooser() {
   return reinterpret_cast<GtkFileChooser*>(
       ShownToplevel([](GtkWidget* widget) { return GTK_IS_FILE_CHOOSER_DIALOG(widget); }));
+}
+
+// GTK's print dialog on screen, if any.
+GtkDialog* PrintDialog() {
+  return reinterpret_cast<GtkDialog*>(ShownToplevel([](GtkWidget* widget) {
+    return std::string_view(G_OBJECT_TYPE_NAME(widget)) == "GtkPrintUnixDialog";
+  }));
 }
 
 // Whether `widget` is still one of the shown top-level windows.
@@ -111,6 +123,19 @@ std::string RestOf(std::istringstream& words) {
   return rest;
 }
 
+// "A (open) > B (open) > C": the texts of the tree's selected node and the nodes above it, from
+// the top, each open one marked; "none" when nothing is selected.
+std::string SelectedTreeNodes(const wxTreeCtrl& tree) {
+  std::string nodes;
+  for (wxTreeItemId item = tree.GetSelection(); item.IsOk() && item != tree.GetRootItem();
+       item = tree.GetItemParent(item)) {
+    std::string node = FromWx(tree.GetItemText(item));
+    if (tree.IsExpanded(item)) node += " (open)";
+    nodes = nodes.empty() ? node : node + " > " + nodes;
+  }
+  return nodes.empty() ? "none" : nodes;
+}
+
 // Saves what the screen shows as a PNG file.
 bool SaveScreen(const std::string& path) {
   GdkWindow* root = gdk_get_default_root_window();
@@ -124,6 +149,43 @@ bool SaveScreen(const std::string& path) {
 
 }  // namespace
 
+bool CAutomation::RunDialogListLine(const std::string& line, const std::string& verb,
+                                    std::istringstream& words) {
+  wxDialog* dialog = ShownModalDialog();
+  wxListCtrl* list = dialog ? FindControl<wxListCtrl>(dialog, wxString()) : nullptr;
+  long row = -1;
+  const bool has_row = static_cast<bool>(words >> row);
+  wxRect rect;
+  // A row named must be one of the list's.
+  const bool usable = list && (!has_row || list->GetItemRect(row, rect));
+  if (!usable) {
+    Report("error: " + line);
+    return true;
+  }
+  if (verb == "dialog-list") {
+    for (long i = 0; i < list->GetItemCount(); ++i) {
+      std::string text;
+      for (int column = 0; column < list->GetColumnCount(); ++column) {
+        text += (column ? "\t" : "") + Escaped(FromWx(list->GetItemText(i, column)));
+      }
+      Report("dialog-list: " + text);
+    }
+  } else if (verb == "dialog-list-fit") {
+    Report("dialog-list-fit: rows " + std::to_string(list->GetItemCount()) + " page " +
+           std::to_string(list->GetCountPerPage()));
+  } else if (verb == "dialog-list-select" && has_row) {
+    list->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+  } else if (verb == "dialog-list-colour" && has_row) {
+    // Near the row's right end, where no text is drawn, and clear of its grid lines.
+    list->Update();
+    Report("dialog-list-colour " + std::to_string(row) + ": " +
+           ScreenColourText(list, rect.GetRight() - 4, rect.y + rect.height / 2));
+  } else {
+    Report("error: " + line);
+  }
+  return true;
+}
+
 std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const std::string& verb,
                                                std::istringstream& words) {
   auto* import = dynamic_cast<CImport2*>(ShownModalDialog());
@@ -132,14 +194,18 @@ std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const st
       Report("message: " + Escaped(MessageText(box)));
     } else if (GtkFileChooser* chooser = FileChooser()) {
       Report("file-dialog: " + FileChooserText(chooser));
+    } else if (GtkDialog* print = PrintDialog()) {
+      const gchar* title = gtk_window_get_title(GTK_WINDOW(print));
+      Report(std::string("print-dialog: ") + (title ? title : ""));
     } else if (wxDialog* dialog = ShownModalDialog()) {
       Report("dialog: " + FromWx(dialog->GetTitle()));
     } else {
       Report("dialog: none");
     }
   } else if (verb == "wait-dialog" || verb == "wait-progress") {
-    const bool there = verb == "wait-dialog" ? MessageBox() || FileChooser() || ShownModalDialog()
-                                             : ShownDialog(IDD_PROGRESS) != nullptr;
+    const bool there = verb == "wait-dialog"
+                           ? MessageBox() || FileChooser() || PrintDialog() || ShownModalDialog()
+                           : ShownDialog(IDD_PROGRESS) != nullptr;
     if (there) {
       wait_until_ = 0;
       return true;
@@ -169,6 +235,7 @@ std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const st
       // A file dialog's OK is "accept".
       if (response == GTK_RESPONSE_OK) response = GTK_RESPONSE_ACCEPT;
     }
+    if (!box) box = GTK_WIDGET(PrintDialog());
     if (!box || response == 0) {
       Report("error: " + line);
       return true;
@@ -287,7 +354,8 @@ std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const st
       gtk_file_chooser_set_filename(chooser, path.c_str());
     }
   } else if (verb == "dialog-key") {
-    // dialog-key NAME: a key pressed in the modal dialog, as its window sees it first.
+    // dialog-key NAME [ctrl] [shift] [alt]: a key pressed in the modal dialog, as its window
+    // sees it first.
     std::string name;
     words >> name;
     wxDialog* dialog = ShownModalDialog();
@@ -296,10 +364,21 @@ std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const st
       Report("error: " + line);
       return true;
     }
+    const CModifiers modifiers = ReadModifiers(words);
     wxKeyEvent key(wxEVT_CHAR_HOOK);
     key.m_keyCode = code;
+    key.SetControlDown(modifiers.ctrl);
+    key.SetShiftDown(modifiers.shift);
+    key.SetAltDown(modifiers.alt);
     key.SetEventObject(dialog);
     dialog->GetEventHandler()->ProcessEvent(key);
+  } else if (verb.starts_with("dialog-list")) {
+    return RunDialogListLine(line, verb, words);
+  } else if (verb == "clipboard") {
+    wxTextDataObject text;
+    const bool read = wxTheClipboard->Open() && wxTheClipboard->GetData(text);
+    if (wxTheClipboard->IsOpened()) wxTheClipboard->Close();
+    Report("clipboard: " + (read ? Escaped(FromWx(text.GetText())) : std::string("none")));
   } else if (verb == "help-page") {
     std::string page = "none";
     for (wxWindow* window : wxTopLevelWindows) {
@@ -309,6 +388,14 @@ std::optional<bool> CAutomation::RunDialogLine(const std::string& line, const st
       if (help && window->IsShown()) page = FromWx(help->GetHtmlWindow()->GetOpenedPage());
     }
     Report("help-page: " + page);
+  } else if (verb == "tree") {
+    wxDialog* dialog = ShownModalDialog();
+    auto* tree = dialog ? FindControl<wxTreeCtrl>(dialog, wxString()) : nullptr;
+    if (!tree) {
+      Report("error: " + line);
+      return true;
+    }
+    Report("tree: " + SelectedTreeNodes(*tree));
   } else if (verb == "screenshot") {
     const std::string path = RestOf(words);
     if (!SaveScreen(path)) Report("error: " + line);

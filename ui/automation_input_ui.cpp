@@ -1,6 +1,7 @@
 #include "ui/automation_input_ui.h"
 
-#include <wx/defs.h>
+#include <gtk/gtk.h>
+#include <wx/window.h>
 
 #include <cctype>
 #include <utility>
@@ -37,5 +38,17 @@ CModifiers ReadModifiers(std::istringstream& words) {
 
 std::string Escaped(std::string text) {
   for (size_t i = 0; (i = text.find('\n', i)) != std::string::npos;) text.replace(i, 1, "\\n");
+  return text;
+}
+
+std::string ScreenColourText(wxWindow* window, int x, int y) {
+  // Read from the root window: what the X server shows there, whichever window drew it.
+  const wxPoint at = window->ClientToScreen(wxPoint(x, y));
+  GdkPixbuf* pixbuf = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), at.x, at.y, 1, 1);
+  if (!pixbuf) return "none";
+  const guchar* pixel = gdk_pixbuf_get_pixels(pixbuf);
+  const std::string text =
+      std::to_string(pixel[0]) + " " + std::to_string(pixel[1]) + " " + std::to_string(pixel[2]);
+  g_object_unref(pixbuf);
   return text;
 }

@@ -1,6 +1,5 @@
 #include "ui/automation_ui.h"
 
-#include <gtk/gtk.h>
 #include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/menu.h>
@@ -8,6 +7,7 @@
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
 #include <wx/time.h>
+#include <wx/toolbar.h>
 
 #include <sstream>
 
@@ -32,18 +32,6 @@ constexpr int kViewModeCommands[] = {ID_VIEW_MODE_1, ID_VIEW_MODE_2, ID_VIEW_MOD
 std::string RectText(const CRect& rect) {
   return std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
          std::to_string(rect.right) + " " + std::to_string(rect.bottom);
-}
-
-// The colour on screen at a point of a window, as the X server shows it.
-std::optional<wxColour> ScreenPixel(wxWindow* window, int x, int y) {
-  GdkWindow* gdk_window = gtk_widget_get_window(window->GetHandle());
-  if (!gdk_window) return std::nullopt;
-  GdkPixbuf* pixbuf = gdk_pixbuf_get_from_window(gdk_window, x, y, 1, 1);
-  if (!pixbuf) return std::nullopt;
-  const guchar* pixel = gdk_pixbuf_get_pixels(pixbuf);
-  wxColour colour(pixel[0], pixel[1], pixel[2]);
-  g_object_unref(pixbuf);
-  return colour;
 }
 
 // Sends a synthesised mouse event to the view, as the window system would.
@@ -129,6 +117,15 @@ bool CAutomation::Run(const std::string& line) {
       if (item && item->IsChecked()) checked = FromWx(item->GetItemLabelText());
     }
     Report("view-mode: " + checked);
+  } else if (verb == "tool" && words >> number) {
+    // The toolbar button pressed as a click presses it, when its command is enabled.
+    wxToolBar* tools = frame_.GetToolBar();
+    tools->UpdateWindowUI();
+    if (!tools->FindById(WxIdOf(number)) || !tools->GetToolEnabled(WxIdOf(number))) {
+      Report("tool " + std::to_string(number) + ": refused");
+    } else {
+      tools->OnLeftClick(WxIdOf(number), false);
+    }
   } else if (verb == "command" && words >> number) {
     if (!frame_.ExecuteCommand(number)) Report("command " + std::to_string(number) + ": refused");
   } else if (verb == "sleep" && words >> number) {
@@ -138,6 +135,8 @@ bool CAutomation::Run(const std::string& line) {
     frame_.Close();
   } else if (std::optional<bool> done = RunDialogLine(line, verb, words)) {
     return *done;
+  } else if (std::optional<bool> printed = RunPrintLine(verb, words)) {
+    return *printed;
   } else if (!RunViewLine(verb, words)) {
     Report("error: " + line);
   }
@@ -171,11 +170,8 @@ bool CAutomation::RunViewLine(const std::string& verb, std::istringstream& words
     Report("view: " + std::to_string(doc->view_width) + " " + std::to_string(doc->view_height));
   } else if (verb == "pixel" && words >> x >> y) {
     view->Update();
-    std::optional<wxColour> colour = ScreenPixel(view, x, y);
     Report("pixel " + std::to_string(x) + " " + std::to_string(y) + ": " +
-           (colour ? std::to_string(colour->Red()) + " " + std::to_string(colour->Green()) + " " +
-                         std::to_string(colour->Blue())
-                   : std::string("none")));
+           ScreenColourText(view, x, y));
   } else if ((verb == "click" || verb == "dclick" || verb == "rclick" || verb == "move") &&
              words >> x >> y) {
     const CModifiers modifiers = ReadModifiers(words);

@@ -1,5 +1,6 @@
 #include "ui/front_end_ui.h"
 
+#include <wx/dialog.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/msgdlg.h>
@@ -12,6 +13,7 @@
 #include "ui/dialog_windows_ui.h"
 #include "ui/log_dialog_ui.h"
 #include "ui/main_frame_ui.h"
+#include "ui/modal_dialog_ui.h"
 #include "ui/progress_dialog_ui.h"
 #include "ui/wx_text_ui.h"
 
@@ -29,6 +31,13 @@ std::string WithDefaultExtension(const std::string& path, const std::string& def
 }
 
 CWxFrontEnd::CWxFrontEnd(CMainFrame& frame) : frame_(frame) {}
+
+wxWindow* CWxFrontEnd::TopWindow() const {
+  // A dialog that a dialog opens (the folder picker of "Browse", its "New") and a message box
+  // that a dialog shows stay over that dialog.
+  if (wxDialog* dialog = ShownModalDialog()) return dialog;
+  return &frame_;
+}
 
 CWxFrontEnd::~CWxFrontEnd() { CloseProgress(); }
 
@@ -65,7 +74,7 @@ MsgAnswer CWxFrontEnd::ShowMessage(const std::string& text, MsgButtons buttons, 
       style |= wxICON_QUESTION;
       break;
   }
-  wxMessageDialog dialog(&frame_, ToWx(text), ToWx(LoadString(IDS_APP_TITLE)), style);
+  wxMessageDialog dialog(TopWindow(), ToWx(text), ToWx(LoadString(IDS_APP_TITLE)), style);
   switch (dialog.ShowModal()) {
     case wxID_YES:
       return MsgAnswer::kYes;
@@ -97,7 +106,7 @@ std::optional<std::string> CWxFrontEnd::AskFile(const CFileRequest& request) {
 
 bool CWxFrontEnd::RunDialog(CDialogModel& model) {
   // The frame waits under the dialog: F1 there opens the help at the command's topic.
-  return RunDialogWindow({&frame_, [this] { frame_.ExecuteCommand(ID_HELP_CONTENTS); }}, model);
+  return RunDialogWindow({TopWindow(), [this] { frame_.ExecuteCommand(ID_HELP_CONTENTS); }}, model);
 }
 
 void CWxFrontEnd::OpenProgress(const std::string& title, int range) {
@@ -123,7 +132,7 @@ void CWxFrontEnd::CloseProgress() {
 }
 
 void CWxFrontEnd::ShowLog(const std::string& text) {
-  CLogDialog dialog(&frame_, text);
+  CLogDialog dialog(TopWindow(), text);
   dialog.ShowModal();
 }
 

@@ -9,6 +9,7 @@
 
 class CMainFrame;
 class CProgressDialog;
+class wxWindow;
 
 class CWxFrontEnd : public CFrontEnd {
  public:
@@ -35,6 +36,9 @@ class CWxFrontEnd : public CFrontEnd {
   void EndProgram(int exit_status) override;
 
  private:
+  // The window a new modal window goes over: the innermost modal dialog, else the frame.
+  wxWindow* TopWindow() const;
+
   CMainFrame& frame_;
   CProgressDialog* progress_ = nullptr;  // owned by wx while shown
 };

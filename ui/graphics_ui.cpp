@@ -1,13 +1,17 @@
 #include "ui/graphics_ui.h"
 
 #include <wx/dcclient.h>
+#include <wx/dcprint.h>
+#include <wx/graphics.h>
 #include <wx/settings.h>
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 #include "app/document.h"
 #include "imaging/picture.h"
+#include "publish/print_job.h"
 #include "ui/picture_bitmap_ui.h"
 #include "ui/picture_layout.h"
 #include "ui/shown_picture_ui.h"
@@ -91,6 +95,41 @@ const CPicture* ThumbnailOf(CSnapstoreDoc& doc, int32_t record) {
   if (index < 0) return nullptr;
   const CPicture& picture = doc.thumbnails.Picture(index);
   return picture.pixels.empty() ? nullptr : &picture;
+}
+
+// Puts a picture onto `rect` of the DC, at the device's own resolution. A printer gets the
+// whole picture to stretch with its best smoothing filter (a PDF file keeps every pixel of it
+// and is marked for smooth scaling), so that a printer at 600 dots per inch prints pixels of
+// its own, not enlarged copies of the picture's. On the screen and on the print preview's
+// page the picture is scaled to the device pixels it covers with an averaging filter, unless
+// `scaled` already has that size (the screen's picture, scaled once for its area), and copied.
+void DrawPicture(wxDC& dc, const wxImage& image, const CRect& rect,
+                 const wxBitmap& scaled = wxNullBitmap) {
+  if (!image.IsOk() || rect.Width() <= 0 || rect.Height() <= 0) return;
+  if (wxDynamicCast(&dc, wxPrinterDC)) {
+    std::unique_ptr<wxGraphicsContext> context(wxGraphicsContext::CreateFromUnknownDC(dc));
+    if (!context) return;
+    context->SetInterpolationQuality(wxINTERPOLATION_BEST);
+    context->DrawBitmap(wxBitmap(image), rect.left, rect.top, rect.Width(), rect.Height());
+    return;
+  }
+  const int left = dc.LogicalToDeviceX(rect.left);
+  const int top = dc.LogicalToDeviceY(rect.top);
+  const int width = dc.LogicalToDeviceX(rect.right) - left;
+  const int height = dc.LogicalToDeviceY(rect.bottom) - top;
+  if (width <= 0 || height <= 0) return;
+  wxBitmap bitmap = scaled;
+  if (!bitmap.IsOk() || bitmap.GetWidth() != width || bitmap.GetHeight() != height) {
+    bitmap = image.GetWidth() == width && image.GetHeight() == height
+                 ? wxBitmap(image)
+                 : wxBitmap(image.Scale(width, height, wxIMAGE_QUALITY_HIGH));
+  }
+  // Copied pixel for pixel: the DC's scale is left out while it is drawn.
+  double scale_x = 1, scale_y = 1;
+  dc.GetUserScale(&scale_x, &scale_y);
+  dc.SetUserScale(1, 1);
+  dc.DrawBitmap(bitmap, dc.DeviceToLogicalX(left), dc.DeviceToLogicalY(top));
+  dc.SetUserScale(scale_x, scale_y);
 }
 
 void DrawThumbnail(wxDC& dc, const CPicture& thumbnail, const CStripCell& cell, int thumb_size) {
@@ -207,8 +246,8 @@ void CGraphics::DrawPictureArea(wxDC& dc, CSnapstoreDoc& doc, CViewPaint& paint)
   const CPictureLayout layout = PlacePicture(area, shown.Width(), shown.Height(), caption, measure);
   paint.picture_rect = layout.picture;
   if (shown.Ok() && layout.picture.Width() > 0 && layout.picture.Height() > 0) {
-    dc.DrawBitmap(shown.Scaled(layout.picture.Width(), layout.picture.Height()),
-                  layout.picture.left, layout.picture.top);
+    DrawPicture(dc, shown.image(), layout.picture,
+                shown.Scaled(layout.picture.Width(), layout.picture.Height()));
   }
   paint.caption_rect = {};
   if (caption.size() > 1) {
@@ -222,6 +261,14 @@ void CGraphics::DrawPictureArea(wxDC& dc, CSnapstoreDoc& doc, CViewPaint& paint)
     const int y = (layout.picture.top + layout.picture.bottom) / 2 + kOfflineTextBelowMiddle;
     dc.DrawText(path, x, y);
   }
+}
+
+bool CGraphics::DrawPrintPage(wxDC& dc, CPrintJob& job, int page, int width, int height) {
+  const auto result =
+      job.PrintPage(page, width, height, [&dc](const CPicture& picture, const CRect& rect) {
+        DrawPicture(dc, ImageOfPicture(picture), rect);
+      });
+  return result == CPrintJob::PageResult::kPrinted;
 }
 
 void CGraphics::DrawCaption(wxDC& dc, const std::string& caption, const CRect& text_rect,

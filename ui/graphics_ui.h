@@ -1,7 +1,8 @@
 // CGraphics, the painter of the main view: the thumbnail strip and the picture area with its
-// caption, the offline path and the hover tip. It draws on any wxDC (the window, an offscreen
-// bitmap, a printer page share this one drawing routine); where things go is decided by the
-// layout functions of the view's model, which know no display.
+// caption, the offline path and the hover tip, and the pages of a print job. It draws on any
+// wxDC (the window, an offscreen bitmap, a printer's or the print preview's page share one
+// routine that puts a picture onto a rectangle); where things go is decided by the layout
+// functions of the view's model and of printing, which know no display.
 #pragma once
 
 #include <wx/dc.h>
@@ -12,6 +13,7 @@
 #include "base/rect.h"
 
 class CHoverTip;
+class CPrintJob;
 class wxRect;
 class CShownPicture;
 class CSnapstoreDoc;
@@ -41,6 +43,12 @@ class CGraphics {
   // regions need painting; the other keeps what it shows (its rectangles stay as they were).
   void Draw(wxDC& dc, CSnapstoreDoc& doc, CViewPaint& paint, bool strip = true,
             bool picture = true);
+
+  // Draws page `page` (from 1) of the print job onto a page of `width` × `height` device
+  // units (the printer's, or the print preview's, whose DC scales them): each picture
+  // stretched onto the part of its cell it fills, smoothed at the device's resolution. False
+  // when the user ended the job at an insert-medium request.
+  bool DrawPrintPage(wxDC& dc, CPrintJob& job, int page, int width, int height);
 
  private:
   void DrawStrip(wxDC& dc, CSnapstoreDoc& doc);

@@ -18,6 +18,7 @@
 #include "ui/command_ids_ui.h"
 #include "ui/data_image_ui.h"
 #include "ui/dialog_windows_ui.h"
+#include "ui/folder_tree_ui.h"
 #include "ui/wx_text_ui.h"
 
 namespace {
@@ -51,14 +52,6 @@ constexpr int kMaskWidth = 90;
 constexpr int kIdModeControls[] = {IDC_ID_AUTOMATIC, IDC_ID_FILE_NAME, IDC_ID_DEFINED};
 constexpr const char* kIdModeLabels[] = {
     "Automatic numbering", "Use filename as ID  (filenames must be unique)", "Define ID "};
-
-// A tree item's folder, and whether its sub-folders have been added yet.
-class CFolderItem : public wxTreeItemData {
- public:
-  explicit CFolderItem(std::string folder) : path(std::move(folder)) {}
-  std::string path;
-  bool listed = false;
-};
 
 const CDialogWindowFor<CImport2, CImport2Model> kImportWindow;
 
@@ -181,22 +174,18 @@ CImport2::~CImport2() {
 void CImport2::AddTreeRoots() {
   const wxTreeItemId root = tree_->AddRoot(wxString());
   for (const CImport2Model::CTreeItem& volume : model_.TreeRoots()) {
-    const wxTreeItemId item =
-        tree_->AppendItem(root, ToWx(volume.text), volume.image, -1, new CFolderItem(volume.path));
-    tree_->SetItemHasChildren(item, volume.has_children);
+    AppendFolderNode(*tree_, root, volume.text, volume.path, volume.image, volume.has_children);
   }
 }
 
 void CImport2::AddTreeChildren(const wxTreeItemId& item) {
-  auto* folder = static_cast<CFolderItem*>(tree_->GetItemData(item));
+  CFolderTreeItem* folder = FolderOf(*tree_, item);
   if (!folder || folder->listed) return;
   folder->listed = true;
   wxBusyCursor wait;
   const std::vector<CImport2Model::CTreeItem> children = model_.TreeChildren(folder->path);
   for (const CImport2Model::CTreeItem& child : children) {
-    const wxTreeItemId added =
-        tree_->AppendItem(item, ToWx(child.text), child.image, -1, new CFolderItem(child.path));
-    tree_->SetItemHasChildren(added, child.has_children);
+    AppendFolderNode(*tree_, item, child.text, child.path, child.image, child.has_children);
   }
   if (children.empty()) tree_->SetItemHasChildren(item, false);
 }
@@ -210,13 +199,7 @@ bool CImport2::OpenTreeAlong(const std::string& folder, bool refill) {
       AddTreeChildren(item);
       tree_->Expand(item);
     }
-    wxTreeItemId found;
-    wxTreeItemIdValue cookie;
-    for (wxTreeItemId child = tree_->GetFirstChild(item, cookie); child.IsOk();
-         child = tree_->GetNextChild(item, cookie)) {
-      auto* data = static_cast<CFolderItem*>(tree_->GetItemData(child));
-      if (data && data->path == path) found = child;
-    }
+    const wxTreeItemId found = FindFolderChild(*tree_, item, path);
     if (!found.IsOk()) return false;
     item = found;
   }
@@ -224,7 +207,7 @@ bool CImport2::OpenTreeAlong(const std::string& folder, bool refill) {
   if (tree_->GetSelection() == item) {
     // Selecting it again changes nothing in the tree: the list is refilled here.
     if (refill) {
-      model_.SelectFolder(static_cast<CFolderItem*>(tree_->GetItemData(item))->path);
+      model_.SelectFolder(FolderOf(*tree_, item)->path);
       ShowItems();
     }
   } else {
@@ -237,20 +220,18 @@ bool CImport2::OpenTreeAlong(const std::string& folder, bool refill) {
 }
 
 std::string CImport2::SelectedTreeFolder() const {
-  const wxTreeItemId item = tree_->GetSelection();
-  if (!item.IsOk()) return std::string();
-  auto* data = static_cast<CFolderItem*>(tree_->GetItemData(item));
-  return data ? data->path : std::string();
+  const CFolderTreeItem* folder = FolderOf(*tree_, tree_->GetSelection());
+  return folder ? folder->path : std::string();
 }
 
 void CImport2::OnTreeExpanding(wxTreeEvent& event) { AddTreeChildren(event.GetItem()); }
 
 void CImport2::OnTreeSelected(wxTreeEvent& event) {
-  if (keep_list_ || !event.GetItem().IsOk()) return;
-  auto* data = static_cast<CFolderItem*>(tree_->GetItemData(event.GetItem()));
-  if (!data) return;
+  if (keep_list_) return;
+  const CFolderTreeItem* folder = FolderOf(*tree_, event.GetItem());
+  if (!folder) return;
   wxBusyCursor wait;
-  model_.SelectFolder(data->path);
+  model_.SelectFolder(folder->path);
   ShowItems();
 }
 

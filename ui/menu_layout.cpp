@@ -88,6 +88,7 @@ std::vector<CMenuEntry> ArchiverMenuBar() {
                    E::Item(ID_ANNOTATE, "&Annotate...\tCtrl-E"),
                    E::Item(ID_EDIT_IMAGE, "Edit &image\tCtrl-Alt-E"),
                    E::Item(ID_DELETE_PICTURE, "&Delete picture\tDel"),
+                   E::Item(ID_PICTURE_INFORMATION, "Picture in&formation..."),
                    E::Separator(),
                    E::Item(ID_PREVIOUS_PICTURE_MENU, "&Previous picture\t<---"),
                    E::Item(ID_NEXT_PICTURE_MENU, "&Next picture\t--->"),

@@ -1,12 +1,12 @@
 #include "ui/search_dialog_ui.h"
 
-#include <wx/button.h>
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
 
 #include "app/search_dialog_model.h"
 #include "base/resource_ids.h"
 #include "ui/command_ids_ui.h"
+#include "ui/dialog_buttons_ui.h"
 #include "ui/dialog_windows_ui.h"
 #include "ui/wx_text_ui.h"
 
@@ -25,13 +25,7 @@ CSoek::CSoek(const CDialogHost& host, CSoekModel& model)
   const wxSize size = ConvertDialogToPixels(wxSize(kWidth, kHeight));
   text_ = new wxTextCtrl(this, WxIdOf(IDC_SEARCH_QUERY), ToWx(model_.query), wxDefaultPosition,
                          wxSize(size.x, size.y / 2), wxTE_MULTILINE);
-  auto* buttons = new wxStdDialogButtonSizer;
-  auto* search = new wxButton(this, wxID_OK, "Search");
-  buttons->AddButton(search);
-  buttons->AddButton(new wxButton(this, wxID_CANCEL, "Cancel"));
-  buttons->Realize();
-  search->SetDefault();
-  search->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+  auto* buttons = OkCancelButtons(this, "Search", [this] {
     model_.SetTypedText(FromWx(text_->GetValue()));
     if (model_.Accept()) EndModal(wxID_OK);
   });

@@ -44,6 +44,7 @@ CSnapstoreView::CSnapstoreView(CMainFrame* frame, CSnapstoreDoc& doc)
                wxWANTS_CHARS | wxFULL_REPAINT_ON_RESIZE | wxBORDER_NONE),
       frame_(frame),
       doc_(&doc),
+      printing_(*frame),
       hover_timer_(this, CHoverTip::kTimerId) {
   SetBackgroundStyle(wxBG_STYLE_PAINT);
   paint_.picture = &picture_;
@@ -83,6 +84,7 @@ void CSnapstoreView::InitialUpdate() {
 
 void CSnapstoreView::DetachDocument() {
   hover_timer_.Stop();
+  printing_.Abandon();
   doc_ = nullptr;
 }
 
@@ -258,6 +260,12 @@ bool CSnapstoreView::OnCommand(int command) {
     case ID_HELP_CONTENTS:
       ShowHelp();
       break;
+    case ID_FILE_PRINT:
+      printing_.Print(*doc_);
+      break;
+    case ID_FILE_PRINT_PREVIEW:
+      printing_.Preview(*doc_);
+      break;
     default:
       return false;
   }
@@ -267,6 +275,9 @@ bool CSnapstoreView::OnCommand(int command) {
 std::optional<CCommandUi> CSnapstoreView::CommandUi(int command) const {
   if (command == ID_COPY_TO_CLIPBOARD) return CCommandUi{doc_ && doc_->db.results.count() > 0};
   if (command == ID_HELP_CONTENTS) return CCommandUi{doc_ != nullptr};
+  if (command == ID_FILE_PRINT || command == ID_FILE_PRINT_PREVIEW) {
+    return CCommandUi{doc_ && printing_.CanStart(*doc_)};
+  }
   return std::nullopt;
 }
 

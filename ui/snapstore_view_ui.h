@@ -18,6 +18,7 @@
 #include "ui/graphics_ui.h"
 #include "ui/shown_picture_ui.h"
 #include "ui/view_input.h"
+#include "ui/view_printing_ui.h"
 
 class CMainFrame;
 class CSnapstoreDoc;
@@ -53,6 +54,7 @@ class CSnapstoreView : public wxWindow, public CCommandTarget {
   const std::vector<std::string>& LastContextMenu() const { return last_context_menu_; }
   // Closes the context menu on screen, if one is.
   void CloseContextMenu();
+  CViewPrinting& printing() { return printing_; }
 
  private:
   void OnPaint(wxPaintEvent& event);
@@ -89,6 +91,7 @@ class CSnapstoreView : public wxWindow, public CCommandTarget {
   CShownPicture picture_;
   CViewPaint paint_;
   CHoverTip tip_;
+  CViewPrinting printing_;
   wxTimer hover_timer_;
   wxScrollBar* scroll_bar_ = nullptr;
   wxMenu* context_menu_ = nullptr;  // while one is on screen
