@@ -121,6 +121,26 @@ TEST_F(DocumentWebAlbumTest, MarkedRecordsInListOrderAndTheDocumentLeftAsItWas) 
   EXPECT_EQ(doc_->db.image_path, current_path);
 }
 
+TEST_F(DocumentWebAlbumTest, AbortEndsTheRunAfterTheCurrentRecordWithCompletePages) {
+  front_end_.AnswerNextDialog<CGenWebModel>([](CGenWebModel& dialog) {
+    dialog.scope.Choose(CRecordScope::Scope::kSelected);
+    return dialog.Accept();
+  });
+  doc_->db.results.Clear();
+  doc_->db.results.Append(1, 1);
+  doc_->db.results.Append(3, 1);
+  front_end_.AnswerNextQuestion(MsgAnswer::kYes);
+  front_end_.AbortProgressAt(1);
+  const CWebAlbumOutcome outcome = doc_->GenerateWebAlbum();
+  ASSERT_TRUE(outcome.result.pages_written);
+  EXPECT_EQ(outcome.result.pictures, 1);
+  EXPECT_FALSE(fs::exists(Html("image/img_000002.jpg")));
+  const std::string thumbnails = *CTempDir::Read(outcome.result.thumbnail_page);
+  EXPECT_NE(thumbnails.find("img_000000T.jpg"), std::string::npos);
+  EXPECT_TRUE(thumbnails.ends_with("</B></A><BR>"));
+  EXPECT_FALSE(front_end_.ProgressOpen());
+}
+
 TEST_F(DocumentWebAlbumTest, CategoryWithoutPicturesStopsWithTheMessage) {
   doc_->state.category_names.push_back("EMPTY");
   AnswerDialog("EMPTY");
