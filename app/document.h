@@ -23,6 +23,7 @@
 #include "imaging/thumbnail_list.h"
 #include "import/move_references.h"
 #include "platform/picture_finder.h"
+#include "publish/web_album.h"
 #include "store/database.h"
 
 class CImport2Model;
@@ -51,6 +52,12 @@ struct CImportOutcome {
   bool store_failed = false;  // the store failed and the import stopped (the user was told)
 };
 
+// What a "Create web pages" command did.
+struct CWebAlbumOutcome {
+  bool ran = false;  // the pages were begun (the dialog and the question were answered)
+  CWebAlbumResult result;
+};
+
 struct CDocumentOptions {
   // Write the settings back when the document goes (the archiver); the command line leaves
   // the settings file as it is.
@@ -59,9 +66,9 @@ struct CDocumentOptions {
   std::optional<std::string> index_path;
   // Where the result-list files live; empty: the session's temporary folder.
   std::string temp_folder;
-  // An import decodes the next pictures on a worker thread while this thread writes the
-  // store, when the machine has more than one core.
-  bool import_worker = true;
+  // An import and a web album decode the next pictures on a worker thread while this thread
+  // writes, when the machine has more than one core.
+  bool decode_worker = true;
 };
 
 class CSnapstoreDoc : public CCommandTarget {
@@ -224,6 +231,14 @@ class CSnapstoreDoc : public CCommandTarget {
   // shown; the index counts as changed once the user agreed. At the end the current record is
   // the current picture again.
   CMoveOutcome MoveImageReferences();
+
+  // --- publishing ---
+  // "Create web pages..." (commands 32820, 32832): the next run number of WebFileCounter
+  // (given back when the dialog is cancelled), or `run` when one is given; the "Generate web
+  // pages" dialog; the records of the chosen category or the marked ones of the current list,
+  // after a question; the pages and pictures in the folder "html" beside the index, and the log
+  // of the records left out. The current picture and record are those from before.
+  CWebAlbumOutcome GenerateWebAlbum(std::optional<int> run = std::nullopt);
 
   // --- search ---
   // "Find" on the search bar (command 1028) with the bar's text and category, which become

@@ -25,6 +25,8 @@ constexpr std::initializer_list<int> kAddPicturesCommands = {
     ID_ADD_PICTURES, ID_IMPORT_PICTURES_TOOLBAR, ID_ADD_PICTURES_KEY};
 constexpr std::initializer_list<int> kAnnotateCommands = {
     ID_ANNOTATE, ID_ANNOTATE_2, ID_ANNOTATE_TOOLBAR, ID_ANNOTATE_CONTEXT, ID_ANNOTATE_KEY};
+constexpr std::initializer_list<int> kWebPagesCommands = {ID_CREATE_WEB_PAGES,
+                                                          ID_CREATE_WEB_PAGES_KEY};
 constexpr std::initializer_list<int> kDeselectCommands = {ID_DESELECT_ALL, ID_DESELECT_ALL_KEY};
 constexpr int kViewModeCommands[] = {ID_VIEW_MODE_1, ID_VIEW_MODE_2, ID_VIEW_MODE_3, ID_VIEW_MODE_4,
                                      ID_VIEW_MODE_5};
@@ -88,6 +90,8 @@ bool CSnapstoreDoc::OnCommand(int command) {
     ToggleStrip();
   } else if (IsOneOf(command, kAddPicturesCommands)) {
     AddPictures();
+  } else if (IsOneOf(command, kWebPagesCommands)) {
+    GenerateWebAlbum();
   } else if (command == IDC_SEARCH_FIND) {
     FindFromBar(search_words, search_category);
   } else if (command == IDC_SEARCH_CLEAR) {
@@ -129,7 +133,8 @@ std::optional<CCommandUi> CSnapstoreDoc::CommandUi(int command) const {
     return CCommandUi{};
   }
   if (IsOneOf(command, {ID_SORT_INDEX, ID_REORG_INDEX, ID_DUMP_INDEX, ID_EXPORT_TEXT,
-                        ID_IMPORT_TEXT, ID_REFRESH_THUMBNAILS, ID_MOVE_REFERENCES})) {
+                        ID_IMPORT_TEXT, ID_REFRESH_THUMBNAILS, ID_MOVE_REFERENCES}) ||
+      IsOneOf(command, kWebPagesCommands)) {
     return CCommandUi{!index_path.empty()};
   }
   if (command == ID_FIRST_PICTURE || IsOneOf(command, kPreviousCommands)) {

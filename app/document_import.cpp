@@ -99,7 +99,7 @@ CImportOutcome CSnapstoreDoc::ImportSelection(CImport2Model& dialog) {
     std::vector<std::string> paths;
     paths.reserve(order.size());
     for (size_t index : order) paths.push_back(work_list[index].path);
-    const bool worker = options_.import_worker && std::thread::hardware_concurrency() > 1;
+    const bool worker = options_.decode_worker && std::thread::hardware_concurrency() > 1;
     decoder.emplace(std::move(paths), settings.Thumbsize, worker);
   }
   CLabelsByFolder labels(finder);

@@ -185,6 +185,14 @@ constexpr int IDD_PRINT = 185;
 // --- the picture information dialog CInfoDisplay ---
 constexpr int IDD_INFO_DISPLAY = 193;
 constexpr int IDC_INFO_LIST = 1130;  // the list of labels and values
+// --- the "Generate web pages" dialog CGenWeb ---
+constexpr int IDD_GENERATE_WEB = 196;
+constexpr int IDC_WEB_SCOPE_CATEGORY = 1140;  // radio button "Category"
+constexpr int IDC_WEB_SCOPE_SELECTED = 1141;  // radio button "Selected"
+constexpr int IDC_WEB_CATEGORY = 1142;        // the category box
+constexpr int IDC_WEB_STYLE = 1143;
+constexpr int IDC_WEB_HEADING = 1144;  // at most 50 characters
+constexpr int IDC_WEB_QUALITY = 1145;
 
 // --- commands the document sends to the frame's descendants ---
 constexpr int CMD_SHOW_STRIP_SCROLLBAR = 105;

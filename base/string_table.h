@@ -154,3 +154,24 @@ constexpr const char* kMsgInfoFileMissingFormat =
     "The picture file could not be read: %s was not found.";
 constexpr const char* kMsgInfoNotAPictureFormat =
     "The picture file %s could not be read as a JPEG or TIFF picture.";
+// "Create web pages": the dialog's check, the messages, the progress title, and the log of the
+// records that are not on the pages ("\r\n" line ends, as every log).
+constexpr const char* kMsgSelectCategory = "You must select a category or click [CANCEL]";
+constexpr const char* kMsgNoWebPictures =
+    "No pictures found for this category. Web-page generation aborted ";
+constexpr const char* kMsgWebConfirmFormat =
+    "There will now be generated web pages for %d images.\nDo you want to do this?";
+constexpr const char* kTitleGeneratingWebPages = "Generating web pages...";
+constexpr const char* kMsgWebFolderNotMadeFormat = "The folder %s could not be created (%s).";
+constexpr const char* kMsgWebPageNotCreatedFormat = "The web page %s could not be created (%s).";
+constexpr const char* kMsgWebPageNotWrittenFormat = "The web page %s could not be written (%s).";
+constexpr const char* kTitleWebAlbumLog = "Web pages log";
+constexpr const char* kWebLogHeading = "These pictures are not on the web pages:\r\n";
+constexpr const char* kWebLogLineFormat = "%s (%s): %s\r\n";
+constexpr const char* kWebLogWarningsHeading =
+    "These pictures are on the web pages, but their files gave warnings:\r\n";
+constexpr const char* kWebLogSummaryFormat = "\r\n%d of %d pictures are on the web pages.\r\n";
+constexpr const char* kWebReasonMediumAwayFormat = "its medium %s is not mounted";
+constexpr const char* kWebReasonNotFound = "its picture file was not found";
+constexpr const char* kWebReasonNotDecoded = "its picture file could not be read";
+constexpr const char* kWebReasonNotWrittenFormat = "its pictures could not be written in %s";

@@ -157,7 +157,7 @@ double TimedImport(const std::string& folder, int records, bool worker) {
   CDocumentOptions options;
   options.write_settings = false;
   options.index_path = index;
-  options.import_worker = worker;
+  options.decode_worker = worker;
   options.temp_folder = p.work;
   CSnapstoreDoc doc(front_end, volumes, CSettingsFile(CacheFolder() + "/config/Albumcraft.ini"),
                     options);

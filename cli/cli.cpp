@@ -58,12 +58,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   cli.formatter(std::make_shared<CHelpFormatter>());
   cli.footer(kFooter);
   cli.require_subcommand(1);
-  const CCliCommand commands[] = {DeclareCreate(cli),   DeclareAdd(cli),        DeclareSet(cli),
-                                  DeclareAnnotate(cli), DeclareCategories(cli), DeclareDelete(cli),
-                                  DeclareSearch(cli),   DeclareShow(cli),       DeclareInfo(cli),
-                                  DeclareDump(cli),     DeclareCheck(cli),      DeclareExport(cli),
-                                  DeclareImport(cli),   DeclareReindex(cli),    DeclareSort(cli),
-                                  DeclareMoveRefs(cli), DeclarePrint(cli)};
+  const CCliCommand commands[] = {
+      DeclareCreate(cli),     DeclareAdd(cli),     DeclareSet(cli),    DeclareAnnotate(cli),
+      DeclareCategories(cli), DeclareDelete(cli),  DeclareSearch(cli), DeclareShow(cli),
+      DeclareInfo(cli),       DeclareDump(cli),    DeclareCheck(cli),  DeclareExport(cli),
+      DeclareImport(cli),     DeclareReindex(cli), DeclareSort(cli),   DeclareMoveRefs(cli),
+      DeclarePrint(cli),      DeclareWebAlbum(cli)};
 
   if (args.empty()) return BadUsage(err, "snapstore-cli", "no command given", cli.help());
   if (args[0] == "help") {

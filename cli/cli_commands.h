@@ -47,3 +47,4 @@ CCliCommand DeclareReindex(CLI::App& cli);
 CCliCommand DeclareSort(CLI::App& cli);
 CCliCommand DeclareMoveRefs(CLI::App& cli);
 CCliCommand DeclarePrint(CLI::App& cli);
+CCliCommand DeclareWebAlbum(CLI::App& cli);

@@ -71,15 +71,8 @@ bool CCliSession::Open(const std::string& main_file) {
 
 int ReadRecordOf(Cdatabase& db, const std::string& index, const std::string& id,
                  CConsoleFrontEnd& console) {
-  const int record = db.RecordOfId(UpperCase(TrimBlanks(id)));
-  if (record == 0) {
-    if (db.status().ok()) {
-      Say(console, StringPrintf(kMsgNoSuchId, id.c_str(), index.c_str()));
-    } else {
-      ReportFailure(db, console);
-    }
-    return 0;
-  }
+  const int record = RecordOf(db, index, id, console);
+  if (record == 0) return 0;
   db.GoToRecord(record);
   if (!db.status().ok()) return ReportFailure(db, console), -1;
   return record;
@@ -88,6 +81,19 @@ int ReadRecordOf(Cdatabase& db, const std::string& index, const std::string& id,
 int ReportFailure(const Cdatabase& db, CConsoleFrontEnd& console) {
   Say(console, db.status().message());
   return 1;
+}
+
+int RecordOf(Cdatabase& db, const std::string& index, const std::string& id,
+             CConsoleFrontEnd& console) {
+  const int record = db.RecordOfId(UpperCase(TrimBlanks(id)));
+  if (record == 0) {
+    if (db.status().ok()) {
+      Say(console, StringPrintf(kMsgNoSuchId, id.c_str(), index.c_str()));
+    } else {
+      ReportFailure(db, console);
+    }
+  }
+  return record;
 }
 
 std::string PathFromCommandLine(const std::string& path) {

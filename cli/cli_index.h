@@ -47,6 +47,11 @@ int ReadRecordOf(Cdatabase& db, const std::string& index, const std::string& id,
 // The store's message for a failed operation; kExitRefused.
 int ReportFailure(const Cdatabase& db, CConsoleFrontEnd& console);
 
+// The record of a picture ID as the user typed it (blanks around it dropped, any case); 0 with
+// the message when there is none.
+int RecordOf(Cdatabase& db, const std::string& index, const std::string& id,
+             CConsoleFrontEnd& console);
+
 // Whether progress is drawn: when standard error is a terminal.
 bool ShowProgress();
 

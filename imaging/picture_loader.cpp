@@ -53,3 +53,18 @@ int LoadPicture(CPicture& picture, const CLoadContext& context, const std::strin
   if (context.front_end) context.front_end->SetStatusText(0, kStatusReady);
   return 1;
 }
+
+CPictureSize LoadedSize(PictureDecoder decoder, int file_width, int file_height, int target_width,
+                        int target_height) {
+  CPictureSize decoded{file_width, file_height};
+  if (decoder == PictureDecoder::kJpeg) {
+    const int denominator =
+        JpegScaleDenominator(file_width, file_height, target_width, target_height);
+    decoded = {(file_width + denominator - 1) / denominator,
+               (file_height + denominator - 1) / denominator};
+  }
+  if (decoded.width < 1 || decoded.height < 1) return decoded;
+  const CPictureSize reduced =
+      ReducedSize(decoded.width, decoded.height, target_width, target_height);
+  return decoded.width / 2 > reduced.width ? reduced : decoded;
+}

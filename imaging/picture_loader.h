@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "imaging/picture.h"
+#include "imaging/picture_reduction.h"
 
 class CFrontEnd;
 
@@ -40,3 +41,12 @@ PictureDecoder DecoderForPath(std::string_view path);
 int LoadPicture(CPicture& picture, const CLoadContext& context, const std::string& path,
                 const std::string& volume_label, int target_width, int target_height,
                 bool apply_gamma);
+
+// The width and height LoadPicture gives a picture whose file holds `file_width` ×
+// `file_height` pixels, for the decoder and target box: a JPEG comes out of the decoder at
+// the scale JpegScaleDenominator chooses, in the size the JPEG library computes for it (each
+// side divided by the denominator, rounded up); then the reduction towards the box, unless
+// the picture is within a factor of two of it. A caller that decodes once for several boxes
+// gives each picture this size.
+CPictureSize LoadedSize(PictureDecoder decoder, int file_width, int file_height, int target_width,
+                        int target_height);

@@ -63,6 +63,33 @@ TEST_F(LoadPictureTest, SizesAfterDecoderScalingAndReduction) {
   }
 }
 
+TEST_F(LoadPictureTest, LoadedSizeIsTheSizeTheLoadGives) {
+  // Odd sides, where the decoder's rounding up matters, and boxes on both sides of the factor
+  // of two that decides whether the reduction runs.
+  struct Case {
+    int width, height, box_width, box_height;
+  } cases[] = {
+      {1001, 667, 800, 700}, {667, 1001, 800, 700},    {1001, 667, 300, 300},
+      {999, 999, 100, 100},  {640, 480, 800, 700},     {640, 480, 300, 300},
+      {97, 301, 100, 100},   {4001, 2999, 3000, 3000}, {33, 17, 100, 100},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message()
+                 << c.width << "x" << c.height << " in " << c.box_width << "x" << c.box_height);
+    const std::string path =
+        WriteBytes(folder_, "p.jpg", EncodeTestJpeg(GradientJpeg(c.width, c.height)));
+    ASSERT_EQ(LoadPicture(picture_, context_, path, "", c.box_width, c.box_height, false), 1);
+    const CPictureSize size =
+        LoadedSize(PictureDecoder::kJpeg, c.width, c.height, c.box_width, c.box_height);
+    EXPECT_EQ(size.width, picture_.Width());
+    EXPECT_EQ(size.height, picture_.Height());
+  }
+  // A TIFF is decoded at its own size.
+  const CPictureSize tiff = LoadedSize(PictureDecoder::kTiff, 400, 100, 300, 300);
+  EXPECT_EQ(tiff.width, 400);
+  EXPECT_EQ(tiff.height, 100);
+}
+
 TEST_F(LoadPictureTest, DecoderIsChosenByExtension) {
   std::vector<uint8_t> jpeg = EncodeTestJpeg(GradientJpeg(20, 10));
   EXPECT_EQ(Load(WriteBytes(folder_, "photo.jpeg", jpeg), 60), 0);

@@ -18,3 +18,8 @@ CPictureSize ReducedSize(int width, int height, int target_width, int target_hei
 // (new width + 3) × new height × bytes per pixel; the header block stays and takes the new
 // size. A picture that is not well formed is left as it is.
 void ReducePicture(CPicture& picture, int target_width, int target_height, bool forced);
+
+// A copy of `picture` point-sampled to exactly `size`, each axis by its own step: the header
+// block (with its palette) copied and given the new size, the pixel block as ReducePicture
+// makes one. Empty when the picture is not well formed or the size is empty.
+CPicture ScaledCopy(const CPicture& picture, CPictureSize size);

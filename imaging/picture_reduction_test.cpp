@@ -72,6 +72,29 @@ TEST(ReducePictureTest, NarrowPictureKeepsOnePixel) {
   EXPECT_EQ(picture.Height(), 60);
 }
 
+TEST(ScaledCopyTest, ExactSizeEachAxisByItsOwnStep) {
+  // 10 x 4 to 5 x 3: columns step 2 (pixels 0, 2, 4, 6, 8), rows step 4 / 3 (rows 0, 1, 2).
+  CPicture ramp = Ramp(10, 4, 24);
+  for (int y = 0; y < 4; ++y) ramp.Row(y)[0] = static_cast<uint8_t>(100 + y);
+  const CPicture copy = ScaledCopy(ramp, {5, 3});
+  EXPECT_EQ(copy.Width(), 5);
+  EXPECT_EQ(copy.Height(), 3);
+  EXPECT_EQ(FirstRow(copy), (std::vector<int>{100, 2, 4, 6, 8}));
+  EXPECT_EQ(PixelAt(copy, 0, 1)[0], 101);
+  EXPECT_EQ(PixelAt(copy, 0, 2)[0], 102);
+  EXPECT_EQ(copy.SizeImage(), copy.pixels.size());
+  EXPECT_EQ(ramp.Width(), 10);  // the source stays
+
+  // A grey picture keeps its palette.
+  const CPicture grey = ScaledCopy(Ramp(10, 4, 8), {3, 7});
+  EXPECT_EQ(grey.Height(), 7);
+  EXPECT_EQ(grey.BitCount(), 8);
+  EXPECT_EQ(grey.header.size(), kPaletteHeaderBlockSize);
+
+  EXPECT_TRUE(ScaledCopy(CPicture(), {5, 3}).pixels.empty());
+  EXPECT_TRUE(ScaledCopy(ramp, {0, 3}).pixels.empty());
+}
+
 TEST(ReducePictureTest, PictureThatIsNotWellFormedIsLeftAlone) {
   CPicture picture = Ramp(100, 100, 24);
   picture.pixels.resize(100);  // rows beyond the block

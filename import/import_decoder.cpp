@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <ctime>
 
-#include "base/silent_front_end.h"
+#include "imaging/decode_report.h"
 #include "imaging/exif_reader.h"
 #include "imaging/picture_loader.h"
 #include "platform/utility.h"
@@ -13,21 +13,6 @@ namespace {
 // An EXIF date shorter than this holds no time and is not taken.
 constexpr size_t kShortestExifDate = 11;
 constexpr int kLastYear = 9999;
-
-// The front end a decode reports to: it keeps the message boxes for the import's thread and
-// drops the rest (status texts of a decode would only overwrite the import's progress text).
-class CDecodeReport : public CSilentFrontEnd {
- public:
-  explicit CDecodeReport(std::vector<CDecodeMessage>& messages) : messages_(messages) {}
-
-  MsgAnswer ShowMessage(const std::string& text, MsgButtons, MsgIcon) override {
-    messages_.push_back({text});
-    return MsgAnswer::kOk;
-  }
-
- private:
-  std::vector<CDecodeMessage>& messages_;
-};
 
 }  // namespace
 
@@ -68,89 +53,7 @@ CDecodedPicture DecodeForImport(const std::string& path, int thumb_size) {
 }
 
 CImportDecoder::CImportDecoder(std::vector<std::string> paths, int thumb_size, bool use_worker)
-    : paths_(std::move(paths)),
-      thumb_size_(thumb_size),
-      states_(new std::atomic<State>[paths_.size()]),
-      results_(paths_.size()),
-      skipped_(paths_.size(), 0) {
-  for (size_t i = 0; i < paths_.size(); ++i) states_[i] = State::kPending;
-  if (use_worker && paths_.size() > 1) worker_ = std::thread([this] { Work(); });
-}
-
-CImportDecoder::~CImportDecoder() {
-  if (!worker_.joinable()) return;
-  {
-    std::lock_guard lock(mutex_);
-    stop_ = true;
-  }
-  changed_.notify_all();
-  worker_.join();
-}
-
-bool CImportDecoder::WithinReach(size_t index) const { return index < next_taken_ + kLookAhead; }
-
-bool CImportDecoder::Claim(size_t index) {
-  State pending = State::kPending;
-  return states_[index].compare_exchange_strong(pending, State::kClaimed);
-}
-
-void CImportDecoder::DecodeClaimed(size_t index) {
-  CDecodedPicture decoded = DecodeForImport(paths_[index], thumb_size_);
-  {
-    std::lock_guard lock(mutex_);
-    // A picture skipped while it was being decoded is not kept.
-    if (!skipped_[index]) results_[index] = std::move(decoded);
-    states_[index] = State::kDone;
-  }
-  changed_.notify_all();
-}
-
-void CImportDecoder::Work() {
-  for (size_t index = 0; index < paths_.size(); ++index) {
-    {
-      std::unique_lock lock(mutex_);
-      changed_.wait(lock, [&] { return stop_ || WithinReach(index); });
-      if (stop_) return;
-    }
-    if (Claim(index)) DecodeClaimed(index);
-  }
-}
-
-CDecodedPicture CImportDecoder::Take(size_t index) {
-  if (index >= paths_.size()) return {};
-  {
-    std::lock_guard lock(mutex_);
-    next_taken_ = index + 1;
-  }
-  changed_.notify_all();
-  if (Claim(index)) return DecodeForImport(paths_[index], thumb_size_);
-  // The worker is decoding this one: meanwhile decode the next one that nobody has begun,
-  // so that both cores keep decoding.
-  size_t helped = index + 1;
-  for (;;) {
-    {
-      std::lock_guard lock(mutex_);
-      if (states_[index] == State::kDone) return std::move(results_[index]);
-    }
-    while (helped < paths_.size() && helped < index + kLookAhead && !Claim(helped)) ++helped;
-    if (helped >= paths_.size() || helped >= index + kLookAhead) break;
-    DecodeClaimed(helped);
-  }
-  std::unique_lock lock(mutex_);
-  changed_.wait(lock, [&] { return states_[index] == State::kDone; });
-  return std::move(results_[index]);
-}
-
-void CImportDecoder::Skip(size_t index) {
-  if (index >= paths_.size()) return;
-  State pending = State::kPending;
-  states_[index].compare_exchange_strong(pending, State::kDropped);
-  {
-    std::lock_guard lock(mutex_);
-    next_taken_ = index + 1;
-    skipped_[index] = 1;
-    // A picture the worker decoded in vain is released at once.
-    results_[index] = CDecodedPicture();
-  }
-  changed_.notify_all();
-}
+    : CDecodeAhead<CDecodedPicture>(
+          paths.size(),
+          [paths, thumb_size](size_t index) { return DecodeForImport(paths[index], thumb_size); },
+          use_worker) {}

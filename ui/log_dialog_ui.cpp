@@ -8,8 +8,8 @@
 #include "ui/command_ids_ui.h"
 #include "ui/wx_text_ui.h"
 
-CLogDialog::CLogDialog(wxWindow* parent, const std::string& text)
-    : wxDialog(parent, WxIdOf(IDD_IMPORT_LOG), "Import log", wxDefaultPosition, wxDefaultSize,
+CLogDialog::CLogDialog(wxWindow* parent, const std::string& text, const std::string& title)
+    : wxDialog(parent, WxIdOf(IDD_IMPORT_LOG), ToWx(title), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER) {
   wxString shown = ToWx(text);
   shown.Replace("\r\n", "\n");

@@ -1,4 +1,5 @@
-// CLogDialog, the "Import log" dialog (dialog 176): one read-only text with a scroll bar.
+// CLogDialog, the "Import log" dialog (dialog 176): one read-only text with a scroll bar. The
+// web album shows its log in it under a title of its own.
 #pragma once
 
 #include <wx/dialog.h>
@@ -8,5 +9,5 @@
 class CLogDialog : public wxDialog {
  public:
   // `text` is the core's log, lines ended by "\r\n".
-  CLogDialog(wxWindow* parent, const std::string& text);
+  CLogDialog(wxWindow* parent, const std::string& text, const std::string& title = "Import log");
 };
